@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs Velmora on Debian 12.
+#   ./build.sh run [FILE]   install what is missing, build, start the editor
+#   ./build.sh test         install what is missing, build, run every test
+#   ./build.sh sanitize     the same tests in an AddressSanitizer + UndefinedBehaviorSanitizer build
+#   ./build.sh fuzz         build the libFuzzer targets with clang (into build-fuzz/)
+set -euo pipefail
+cd "$(dirname "$0")"
+
+BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+                libgtest-dev libgmock-dev libbenchmark-dev)
+TEST_PACKAGES=(mkgmap)
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+
+install_missing() {
+    local missing=()
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing Debian packages: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    local preset=$1
+    cmake --preset "$preset"
+    cmake --build --preset "$preset" -j "$(nproc)"
+}
+
+case "${1:-}" in
+run)
+    shift
+    install_missing "${BUILD_PACKAGES[@]}"
+    build default
+    if [ -x build/app/velmora ]; then
+        exec build/app/velmora "$@"
+    fi
+    out=${TMPDIR:-/tmp}/velmora-sample.txt
+    build/cli/velmora-typ convert examples/sample.txt "$out"
+    echo "Converted examples/sample.txt; the output went to $out"
+    ;;
+test)
+    install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+    build default
+    ctest --preset default -j "$(nproc)"
+    ;;
+sanitize)
+    install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+    build asan
+    ctest --preset asan -j "$(nproc)"
+    ;;
+fuzz)
+    install_missing "${BUILD_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
+    build fuzz
+    ;;
+*)
+    sed -n '2,7p' "$0" | sed 's/^# \{0,1\}//'
+    exit 2
+    ;;
+esac

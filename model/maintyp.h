@@ -1,0 +1,153 @@
+// The document of the editor: TYP objects, their colour tables and bitmaps, and the
+// document state that the reader, the writer, the import, the view and the commands share.
+#pragma once
+
+#include <QImage>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmora {
+
+// The two variants of a bitmap. Lines and polygons use only Day.
+inline constexpr int Day = 0;
+inline constexpr int Night = 1;
+
+// Object kinds, as stored in TGarminObject::Kind and shown by the kind chooser.
+inline constexpr uint8_t KindPoint = 0;
+inline constexpr uint8_t KindLine = 1;
+inline constexpr uint8_t KindPolygon = 2;
+
+// The mark of a transparent ("none") colour in TColourEntry::TransparentMark.
+inline constexpr char TransparentMarkNone = 'n';
+
+// The value TypFormatMark takes from a compiled file of the NT layout, and of the OLD one.
+inline constexpr int32_t TypFormatNT = 0x6E;
+inline constexpr int32_t TypFormatOld = 0x5B;
+
+// The code characters that the import hands out to colour indexes 0, 1, 2, ...
+inline constexpr std::string_view CodeAlphabet =
+    "X-*#%1234567890ABCDEFGHIJKLMNOPQRSTUVWYZabcdefghijklmnopqrstuvwxyz!@$^&()=+/<>,:;~";
+static_assert(CodeAlphabet.size() == 82);
+
+// The version text of the about box and of the first line of every saved file.
+inline constexpr std::string_view VersionText = "Version 15.2010";
+
+// Size and colour count of one bitmap variant; every value is a byte.
+struct TXpmHeader {
+    uint8_t Width = 0;
+    uint8_t Height = 0;
+    uint8_t ColourCount = 0;
+    uint8_t CharsPerPixel = 0;
+
+    friend bool operator==(const TXpmHeader&, const TXpmHeader&) = default;
+};
+static_assert(sizeof(TXpmHeader) == 4);
+
+// One colour of a table. The clipboard copies entries in exactly this 14-byte layout
+// (little-endian integers), so the record is packed.
+#pragma pack(push, 1)
+struct TColourEntry {
+    char Code = 0;            // the XPM code character; pixels of this colour hold it
+    char TransparentMark = 0; // 'n' for "none"; anything else is opaque
+    int32_t Red = 0;
+    int32_t Green = 0;
+    int32_t Blue = 0;
+
+    bool IsTransparent() const { return TransparentMark == TransparentMarkNone; }
+    // The 24-bit colour red + 256 * green + 65536 * blue, from the low byte of each component.
+    uint32_t Colour() const {
+        return uint32_t(uint8_t(Red)) | uint32_t(uint8_t(Green)) << 8 | uint32_t(uint8_t(Blue)) << 16;
+    }
+    void SetColour(uint32_t colour) {
+        Red = int32_t(colour & 0xFF);
+        Green = int32_t(colour >> 8 & 0xFF);
+        Blue = int32_t(colour >> 16 & 0xFF);
+    }
+
+    friend bool operator==(const TColourEntry&, const TColourEntry&) = default;
+};
+#pragma pack(pop)
+static_assert(sizeof(TColourEntry) == 14);
+
+// The magnified pixel matrix of one object. Grid form when ColCount > 0, swatch form (a column of
+// 100 x 100 squares, one per colour) when ColCount is 0. The picture itself is allocated by the view
+// when the matrix is first drawn for display and may be released again, so a document of hundreds
+// of objects does not hold hundreds of magnified bitmaps.
+struct TQuadrat {
+    int32_t RowCount = 0;
+    int32_t ColCount = 0;
+    int32_t CellSize = 20;
+    int32_t SwatchCount = 0; // the colour count given at construction: the swatch form's height / 100
+    QImage Image;            // 24 bits per pixel once drawn; null while not shown
+
+    // The values of a new matrix for a bitmap of Width x Height with ColourCount colours; the
+    // picture is left unallocated.
+    static TQuadrat Create(int width, int height, int colourCount) {
+        TQuadrat q;
+        q.RowCount = height;
+        q.ColCount = width;
+        q.SwatchCount = colourCount;
+        return q;
+    }
+};
+
+// One point, line or polygon type of the style.
+struct TGarminObject {
+    uint8_t Kind = 0;           // 0 point, 1 line, 2 polygon
+    uint32_t TypeCode = 0;      // the "Type" value
+    uint32_t SubTypeCode = 0;   // the "SubType" value (points)
+    int32_t UseOrientation = 0; // 1 for "UseOrientation=Y" (lines); > 0 counts as set
+    std::vector<std::string> Labels; // "0x" language "," text, kept byte for byte
+    uint8_t LineWidth = 0;
+    uint8_t BorderWidth = 0;
+    std::array<TXpmHeader, 2> XpmHeader{};                 // [Day, Night]
+    std::array<std::vector<TColourEntry>, 2> Colours;      // [Day, Night]
+    std::array<std::vector<std::string>, 2> Pixels;        // [Day, Night]: rows of code characters
+    std::optional<TQuadrat> Quadrat;                       // the magnified matrix, or none
+};
+
+using ObjectList = std::vector<std::unique_ptr<TGarminObject>>;
+
+// The "[_id]" and "[_drawOrder]" lines of a new document.
+std::vector<std::string> DefaultHeaderLines();
+
+// The whole document state. The main window owns one; engines take it by reference.
+struct TypDocument {
+    ObjectList PointList;
+    ObjectList LineList;
+    ObjectList PolygonList;
+    TGarminObject* CurrentObject = nullptr; // refers, never owns
+    bool Modified = false;
+    std::vector<std::string> HeaderLines = DefaultHeaderLines();
+    std::string WorkFolder;
+    int32_t TypFormatMark = 0;
+
+    ObjectList& List(int kind) { return kind == KindPoint ? PointList : kind == KindLine ? LineList : PolygonList; }
+    const ObjectList& List(int kind) const {
+        return kind == KindPoint ? PointList : kind == KindLine ? LineList : PolygonList;
+    }
+    // Empties the three lists, HeaderLines and CurrentObject.
+    void Clear();
+};
+
+// What the run-time library would report: the message is the text the user sees.
+struct TypError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+// A number that the standard integer conversion does not accept: "'%s' is not a valid integer value".
+struct ConversionError : TypError {
+    using TypError::TypError;
+};
+// A file that cannot be read or written; the message names the file.
+struct FileError : TypError {
+    using TypError::TypError;
+};
+
+} // namespace velmora
