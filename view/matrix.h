@@ -1,0 +1,83 @@
+// The magnified pixel matrix of an object: its picture, grid and cell geometry.
+//
+// A TQuadrat carries only its values until it is shown; EnsureMatrixImage gives it its 24-bit
+// picture (QImage::Format_RGB888) and ReleaseMatrixImage takes it away again, so that only the
+// object on screen holds magnified pixels.
+#pragma once
+
+#include "model/maintyp.h"
+
+#include <QFont>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include <cstdint>
+#include <optional>
+
+namespace velmora {
+
+// The zoom range of the view: the edge of one cell in screen pixels.
+inline constexpr int MinCellSize = 1;
+inline constexpr int MaxCellSize = 20;
+inline constexpr int DefaultCellSize = 20;
+// Codes are written into the cells only from this cell size on (CellSize > 16).
+inline constexpr int LetterCellSize = 17;
+// Edge of one colour square of the swatch form.
+inline constexpr int SwatchEdge = 100;
+
+inline constexpr uint32_t White = 0xFFFFFF;
+inline constexpr uint32_t Black = 0x000000;
+
+// The swatch form (a column of colour squares) is the matrix of a line or polygon without bitmap.
+bool IsSwatchForm(const TQuadrat& matrix);
+
+// The size the picture must have: ColCount*CellSize x RowCount*CellSize in grid form,
+// 100 x 100*SwatchCount in swatch form.
+QSize MatrixSize(const TQuadrat& matrix);
+
+// Gives the matrix its picture when it has none or one of another size: 24 bits, white, with the
+// grid lines in grid form. A picture of the right size is left as it is. Returns whether it drew.
+bool EnsureMatrixImage(TQuadrat& matrix);
+
+// Frees the picture; the values (RowCount, ColCount, CellSize, SwatchCount) stay.
+void ReleaseMatrixImage(TQuadrat& matrix);
+
+// Fills an allocated grid-form picture white and draws the black grid lines at y = b*BH div
+// RowCount and x = c*BW div ColCount (the top and left edges of the cells; none closes the right
+// or bottom edge). Does nothing to a swatch-form or unallocated picture.
+void DrawEmptyGrid(TQuadrat& matrix);
+
+// The whole cell (row, col) at cell size s: from (col*s, row*s), s x s pixels.
+QRect CellRect(int row, int col, int cellSize);
+
+// The part of the cell that takes the pixel's colour: (col*s+1, row*s+1), (s-2) x (s-2) pixels.
+QRect CellInterior(int row, int col, int cellSize);
+
+// The top-left pixel of the interior, where a cell's code letter starts.
+QPoint LetterAnchor(int row, int col, int cellSize);
+
+// Each byte of the colour replaced by 255 minus the byte.
+uint32_t InverseColour(uint32_t colour);
+
+// The fixed small font of the cell letters; it fits inside the 15-pixel interior of a 17-pixel cell.
+QFont MatrixLetterFont();
+
+// A cell of the pixel grid.
+struct CellPosition {
+    int Row = 0;
+    int Col = 0;
+    friend bool operator==(const CellPosition&, const CellPosition&) = default;
+};
+
+// The pixel that a point of the picture (image coordinates) falls on, for the view being edited
+// (for lines and polygons the Day grid). None outside the matrix, outside the bitmap of that view
+// (night bitmaps of other dimensions, rows shorter than Width), for a swatch-form matrix and for an
+// object without matrix: such a click must reach no pixel.
+std::optional<CellPosition> CellAtImagePoint(const TGarminObject& object, int view, QPoint imagePoint);
+
+// The colour entry of Colours[Day] whose swatch a point of the picture falls on; none outside the
+// squares' column, below the last existing entry, or when the matrix is not in swatch form.
+std::optional<int> SwatchAtImagePoint(const TGarminObject& object, QPoint imagePoint);
+
+} // namespace velmora
