@@ -1,0 +1,38 @@
+// The subcommands of velmora-typ. Each one takes the arguments after its name and gives back the
+// exit status: 0 done, 1 failed (a message is on standard error), 2 wrong usage.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace velmora::cli {
+
+inline constexpr int ExitSuccess = 0;
+inline constexpr int ExitFailure = 1;
+inline constexpr int ExitUsage = 2;
+
+inline constexpr std::string_view ProgramName = "velmora-typ";
+
+struct Command {
+    std::string_view Name;
+    std::string_view Synopsis;    // the arguments, as the usage text shows them
+    std::string_view Description; // one line
+    int (*Run)(std::span<const std::string> args);
+};
+
+// Every subcommand, in the order the usage text lists them.
+std::span<const Command> Commands();
+
+// The usage text of the whole program.
+std::string UsageText();
+
+// Prints "velmora-typ: message" on standard error.
+void PrintError(std::string_view message);
+
+// Prints the usage text on standard error and gives ExitUsage.
+int UsageError(std::string_view message);
+
+int RunConvert(std::span<const std::string> args);
+
+} // namespace velmora::cli

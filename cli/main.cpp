@@ -1,0 +1,75 @@
+// velmora-typ: converts TYP style files on the command line.
+#include "cli/cli.h"
+#include "model/maintyp.h"
+
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+namespace velmora::cli {
+
+namespace {
+
+// One row per subcommand; a new subcommand is one more row and one more Run function.
+constexpr Command CommandTable[] = {
+    {"convert", "INPUT OUTPUT", "read the TYP file INPUT and write it to OUTPUT as text", RunConvert},
+};
+
+int Dispatch(std::span<const std::string> args) {
+    if (args.empty()) return UsageError("no command given");
+    const std::string& first = args[0];
+    if (first == "--help" || first == "-h" || first == "help") {
+        std::fputs(UsageText().c_str(), stdout);
+        return ExitSuccess;
+    }
+    if (first == "--version" || first == "-V") {
+        std::printf("%.*s %.*s\n", int(ProgramName.size()), ProgramName.data(), int(VersionText.size()),
+                    VersionText.data());
+        return ExitSuccess;
+    }
+    for (const Command& command : Commands())
+        if (command.Name == first) return command.Run(args.subspan(1));
+    return UsageError("unknown command '" + first + "'");
+}
+
+} // namespace
+
+std::span<const Command> Commands() {
+    return CommandTable;
+}
+
+std::string UsageText() {
+    std::string text = "Usage:\n";
+    for (const Command& command : Commands()) {
+        text += "  " + std::string(ProgramName) + " " + std::string(command.Name) + " " +
+                std::string(command.Synopsis) + "\n      " + std::string(command.Description) + "\n";
+    }
+    text += "  " + std::string(ProgramName) + " --help\n      show this text\n";
+    text += "  " + std::string(ProgramName) + " --version\n      show the program's version\n";
+    text += "Exit status: 0 done, 1 the conversion or a file failed, 2 wrong usage.\n";
+    return text;
+}
+
+void PrintError(std::string_view message) {
+    std::fprintf(stderr, "%.*s: %.*s\n", int(ProgramName.size()), ProgramName.data(), int(message.size()),
+                 message.data());
+}
+
+int UsageError(std::string_view message) {
+    PrintError(message);
+    std::fputs(UsageText().c_str(), stderr);
+    return ExitUsage;
+}
+
+} // namespace velmora::cli
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    try {
+        return velmora::cli::Dispatch(args);
+    } catch (const std::exception& error) {
+        velmora::cli::PrintError(error.what());
+        return velmora::cli::ExitFailure;
+    }
+}
