@@ -32,6 +32,9 @@ inline constexpr uint32_t Black = 0x000000;
 // The swatch form (a column of colour squares) is the matrix of a line or polygon without bitmap.
 bool IsSwatchForm(const TQuadrat& matrix);
 
+// The cell size the matrix is drawn at: its CellSize, limited to the zoom range.
+int ShownCellSize(const TQuadrat& matrix);
+
 // The size the picture must have: ColCount*CellSize x RowCount*CellSize in grid form,
 // 100 x 100*SwatchCount in swatch form.
 QSize MatrixSize(const TQuadrat& matrix);
@@ -62,6 +65,17 @@ uint32_t InverseColour(uint32_t colour);
 
 // The fixed small font of the cell letters; it fits inside the 15-pixel interior of a 17-pixel cell.
 QFont MatrixLetterFont();
+
+// The variant whose header, table and pixels a view of the object uses: the view itself for a
+// point, Day for a line or polygon.
+int BitmapView(const TGarminObject& object, int view);
+
+// Whether Pixels[BitmapView(view)][row][col] exists: inside that variant's header and the rows stored.
+bool PixelExists(const TGarminObject& object, int view, int row, int col);
+
+// The entries of Colours[variant] that may be read: the ColourCount of XpmHeader[variant], no more
+// than the table holds; 0 for a variant that is neither Day nor Night.
+int UsableColourCount(const TGarminObject& object, int variant);
 
 // A cell of the pixel grid.
 struct CellPosition {

@@ -1,0 +1,211 @@
+#include "view/render.h"
+
+#include "view/matrix.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace velmora {
+
+namespace {
+
+QColor ToColor(uint32_t colour) {
+    return QColor(int(colour & 0xFF), int(colour >> 8 & 0xFF), int(colour >> 16 & 0xFF));
+}
+
+// The text of a code character; NUL and other control bytes show nothing.
+QString CodeLetter(char code) {
+    const auto byte = uint8_t(code);
+    return byte < 0x20 ? QString() : QString(QChar::fromLatin1(code));
+}
+
+QFont SwatchFont() {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(13);
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+// Draws into one matrix picture; all writes are clipped to the cell being drawn.
+class CellPainter {
+  public:
+    explicit CellPainter(TQuadrat& matrix) : CellSize(ShownCellSize(matrix)), Painter(&matrix.Image) {
+        Painter.setFont(MatrixLetterFont());
+    }
+
+    bool WithLetters() const { return CellSize >= LetterCellSize; }
+
+    void Fill(int row, int col, uint32_t colour) {
+        Painter.fillRect(CellInterior(row, col, CellSize), ToColor(colour));
+    }
+
+    // Writes text at the cell's letter anchor, in the inverse of the colour the cell was filled with.
+    void Letter(int row, int col, const QString& text, uint32_t filledColour) {
+        if (text.isEmpty()) return;
+        const QRect interior = CellInterior(row, col, CellSize);
+        Painter.setClipRect(interior);
+        Painter.setPen(ToColor(InverseColour(filledColour)));
+        Painter.drawText(interior, Qt::AlignLeft | Qt::AlignTop, text);
+        Painter.setClipping(false);
+    }
+
+    // Fills the cell with the entry's colour and writes its code (and "_" over a space-coded pixel)
+    // unless it is transparent.
+    void Entry(int row, int col, const TColourEntry& entry, char pixel, bool markSpace) {
+        Fill(row, col, entry.Colour());
+        if (!WithLetters() || entry.IsTransparent()) return;
+        Letter(row, col, CodeLetter(entry.Code), entry.Colour());
+        if (markSpace && pixel == ' ') Letter(row, col, QStringLiteral("_"), entry.Colour());
+    }
+
+  private:
+    int CellSize;
+    QPainter Painter;
+};
+
+char PixelAt(const TGarminObject& object, int view, int row, int col) {
+    return object.Pixels[BitmapView(object, view)][size_t(row)][size_t(col)];
+}
+
+void RenderPoint(TGarminObject& object, int view) {
+    TQuadrat& matrix = *object.Quadrat;
+    CellPainter cells(matrix);
+    const int count = UsableColourCount(object, view);
+    const auto& table = object.Colours[size_t(view)];
+    for (int row = 0; row < matrix.RowCount; ++row) {
+        for (int col = 0; col < matrix.ColCount; ++col) {
+            cells.Fill(row, col, White);
+            if (!PixelExists(object, view, row, col)) continue;
+            const char pixel = PixelAt(object, view, row, col);
+            const auto match =
+                std::find_if(table.begin(), table.begin() + count, [pixel](const TColourEntry& e) {
+                    return e.Code == pixel && !e.IsTransparent();
+                });
+            if (match != table.begin() + count) cells.Entry(row, col, *match, pixel, false);
+        }
+    }
+}
+
+void RenderLineBitmap(TGarminObject& object, int view) {
+    TQuadrat& matrix = *object.Quadrat;
+    CellPainter cells(matrix);
+    const int count = UsableColourCount(object, Day);
+    const auto& table = object.Colours[Day];
+    const int pairBase = PairBase(object, view);
+    for (int row = 0; row < matrix.RowCount; ++row) {
+        for (int col = 0; col < matrix.ColCount; ++col) {
+            cells.Fill(row, col, White);
+            if (!PixelExists(object, Day, row, col)) continue;
+            const char pixel = PixelAt(object, Day, row, col);
+            for (int i = 0; i < std::min(count, 2); ++i) {
+                if (table[size_t(i)].Code != pixel) continue;
+                // A three-colour table has no night border colour: such pixels stay white.
+                const int shown = 2 * pairBase + i;
+                if (shown < count) cells.Entry(row, col, table[size_t(shown)], pixel, true);
+                break;
+            }
+        }
+    }
+}
+
+void RenderSwatches(TGarminObject& object) {
+    TQuadrat& matrix = *object.Quadrat;
+    QPainter painter(&matrix.Image);
+    painter.setFont(SwatchFont());
+    const int count = std::min(matrix.SwatchCount, UsableColourCount(object, Day));
+    for (int b = 0; b < count; ++b) {
+        const TColourEntry& entry = object.Colours[Day][size_t(b)];
+        const int top = SwatchEdge * b;
+        painter.fillRect(QRect(1, top + 1, SwatchEdge - 2, SwatchEdge - 2), ToColor(entry.Colour()));
+        painter.setClipRect(QRect(1, top + 1, SwatchEdge - 2, SwatchEdge - 2));
+        const QRect textArea(1, top + 1, SwatchEdge - 2, SwatchEdge - 2);
+        if (entry.Code != 0) {
+            painter.setPen(ToColor(InverseColour(entry.Colour())));
+            painter.drawText(textArea.adjusted(49, 49, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                             CodeLetter(entry.Code));
+        } else {
+            painter.setPen(ToColor(Black));
+            painter.drawText(textArea.adjusted(41, 49, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                             QStringLiteral("none"));
+        }
+        painter.setClipping(false);
+    }
+}
+
+bool ReadyToDraw(TGarminObject& object) {
+    if (!object.Quadrat) return false;
+    EnsureMatrixImage(*object.Quadrat);
+    return !object.Quadrat->Image.isNull();
+}
+
+} // namespace
+
+int PairBase(const TGarminObject& object, int view) {
+    return object.Kind != KindPoint && view == Night && object.XpmHeader[Day].ColourCount > 2 ? 1 : 0;
+}
+
+void PaintCell(TGarminObject& object, int row, int col, int entryIndex, int view) {
+    if (!object.Quadrat || IsSwatchForm(*object.Quadrat)) return;
+    if (row < 0 || col < 0 || row >= object.Quadrat->RowCount || col >= object.Quadrat->ColCount) return;
+    if (!PixelExists(object, view, row, col)) return;
+    if (entryIndex < 0 || entryIndex >= UsableColourCount(object, view)) return;
+    if (!ReadyToDraw(object)) return;
+    const TColourEntry entry = object.Colours[size_t(view)][size_t(entryIndex)];
+    CellPainter cells(*object.Quadrat);
+    cells.Entry(row, col, entry, PixelAt(object, view, row, col), true);
+}
+
+void RenderObject(TGarminObject& object, int view) {
+    if (view != Day && view != Night) return;
+    if (!ReadyToDraw(object)) return;
+    if (object.Kind == KindPoint)
+        RenderPoint(object, view);
+    else if (object.XpmHeader[Day].Width != 0 && !IsSwatchForm(*object.Quadrat))
+        RenderLineBitmap(object, view);
+    else if (IsSwatchForm(*object.Quadrat))
+        RenderSwatches(object);
+}
+
+QPoint ImagePosition(QSize panel, QSize matrix) {
+    return QPoint(panel.width() / 2 - matrix.width() / 2, panel.height() / 2 - matrix.height() / 2);
+}
+
+QPoint ResizeGrid(TGarminObject& current, int newCellSize, int view, QSize panelSize) {
+    if (!current.Quadrat) return ImagePosition(panelSize, QSize(0, 0));
+    TQuadrat& matrix = *current.Quadrat;
+    if (!IsSwatchForm(matrix)) {
+        matrix.CellSize = std::clamp(newCellSize, MinCellSize, MaxCellSize);
+        // Zooming always draws the whole matrix afresh, which also takes away a laid template.
+        if (!EnsureMatrixImage(matrix)) DrawEmptyGrid(matrix);
+        RenderObject(current, view);
+    }
+    return ImagePosition(panelSize, MatrixSize(matrix));
+}
+
+const std::array<QString, SwatchLabelCount>& SwatchLabelCaptions() {
+    static const std::array<QString, SwatchLabelCount> captions = {
+        QStringLiteral("День"),   QStringLiteral("Ночь"),  QStringLiteral("Линия"),
+        QStringLiteral("Бордюр"), QStringLiteral("Линия"), QStringLiteral("Бордюр")};
+    return captions;
+}
+
+const std::array<QPoint, SwatchLabelCount>& SwatchLabelFormPositions() {
+    static const std::array<QPoint, SwatchLabelCount> positions = {QPoint(104, 79),  QPoint(108, 133),
+                                                                   QPoint(156, 56),  QPoint(156, 88),
+                                                                   QPoint(156, 120), QPoint(156, 152)};
+    return positions;
+}
+
+std::array<QPoint, SwatchLabelCount> SwatchLabelPositions(QSize panel, QSize matrix) {
+    // Offsets from the picture's top-left corner, Label1 .. Label6.
+    static constexpr std::array<std::array<int, 2>, SwatchLabelCount> offsets = {
+        {{-40, 96}, {-40, 296}, {110, 46}, {110, 146}, {110, 246}, {110, 346}}};
+    const QPoint origin = ImagePosition(panel, matrix);
+    std::array<QPoint, SwatchLabelCount> positions;
+    for (size_t i = 0; i < positions.size(); ++i)
+        positions[i] = origin + QPoint(offsets[i][0], offsets[i][1]);
+    return positions;
+}
+
+} // namespace velmora
