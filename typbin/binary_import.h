@@ -14,7 +14,8 @@ namespace velmora {
 // Shown when the signature of a compiled file is not "GARMIN TYP" (UTF-8; the two languages stand
 // on two lines, separated by a carriage return).
 inline constexpr std::string_view NotGarminTypMessage =
-    "\xD0\xAD\xD1\x82\xD0\xBE\xD1\x82 \xD1\x84\xD0\xB0\xD0\xB9\xD0\xBB \xD0\xBD\xD0\xB5 GARMIN TYP\rNot a Garmin TYP file";
+    "\xD0\xAD\xD1\x82\xD0\xBE\xD1\x82 \xD1\x84\xD0\xB0\xD0\xB9\xD0\xBB \xD0\xBD\xD0\xB5 GARMIN TYP\rNot a "
+    "Garmin TYP file";
 
 struct BinaryImportResult {
     TypDocument Document;              // HeaderLines, TypFormatMark and the three lists

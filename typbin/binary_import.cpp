@@ -1,0 +1,242 @@
+#include "typbin/binary_import.h"
+
+#include "model/texts1251.h"
+#include "typbin/binary_records.h"
+#include "typbin/byte_reader.h"
+#include "typbin/exchange_sort.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdio>
+
+namespace velmora {
+
+namespace {
+
+constexpr std::string_view Signature = "GARMIN TYP";
+constexpr uint32_t SignatureOffset = 2;
+
+// A draw-order entry is read as 5 bytes whatever its entry size field says.
+constexpr uint32_t DrawOrderStride = 5;
+constexpr uint32_t ExtendedPolygonBase = 0x10000;
+
+constexpr std::array<const char*, 3> KindNames = {"point", "line", "polygon"};
+
+// A document stays within this many pixels and label characters per byte of its file (plus a
+// floor for small files): real files decode to about eight pixels a byte.
+constexpr uint64_t DecodedCellsPerFileByte = 64;
+constexpr uint64_t DecodedCellsFloor = 1 << 20;
+
+struct Section {
+    uint32_t Offset = 0;
+    uint32_t Length = 0;
+};
+
+struct Table {
+    uint32_t Offset = 0;
+    uint32_t EntrySize = 0;
+    uint32_t Length = 0;
+};
+
+struct TypHeader {
+    uint32_t CodePage = 0;
+    std::array<Section, 3> Data;
+    uint32_t FamilyId = 0;
+    uint32_t ProductCode = 0;
+    std::array<Table, 3> Index;
+    Table DrawOrder;
+};
+
+struct DrawOrderEntry {
+    uint32_t Code = 0;
+    uint8_t Level = 0;
+};
+
+struct IndexEntry {
+    uint32_t Type = 0;
+    uint32_t SubType = 0;
+    uint32_t RecordOffset = 0;
+};
+
+char FoldAscii(char c) {
+    return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+}
+
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return FoldAscii(x) == FoldAscii(y); });
+}
+
+bool HasSignature(std::string_view bytes) {
+    return bytes.size() >= SignatureOffset + Signature.size() &&
+           EqualIgnoringAsciiCase(bytes.substr(SignatureOffset, Signature.size()), Signature);
+}
+
+Table ReadTable(ByteReader& reader) {
+    Table table;
+    table.Offset = reader.U32();
+    table.EntrySize = reader.U16();
+    table.Length = reader.U32();
+    return table;
+}
+
+TypHeader ReadHeader(ByteReader& reader) {
+    constexpr uint32_t CodePageOffset = 21;
+    TypHeader header;
+    reader.Seek(CodePageOffset);
+    header.CodePage = reader.U16();
+    for (Section& section : header.Data) {
+        section.Offset = reader.U32();
+        section.Length = reader.U32();
+    }
+    header.FamilyId = reader.U16();
+    header.ProductCode = reader.U16();
+    for (Table& index : header.Index)
+        index = ReadTable(reader);
+    header.DrawOrder = ReadTable(reader);
+    return header;
+}
+
+// Count = length / entry size, but never more entries than lie wholly inside the file.
+uint32_t EntryCount(const Table& table, uint32_t stride, uint32_t fileSize) {
+    if (table.EntrySize == 0 || stride == 0) return 0;
+    const uint32_t announced = table.Length / table.EntrySize;
+    const uint32_t inside = table.Offset < fileSize ? (fileSize - table.Offset) / stride : 0;
+    return std::min(announced, inside);
+}
+
+std::string Hex(uint32_t value, int minDigits) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%0*X", minDigits, value);
+    return text;
+}
+
+// An extended polygon type 0x1TT with subtype n is coded 0x10000 + TT * 256 + n, n being the lowest
+// bit set in the subtype mask.
+uint32_t DrawOrderCode(uint8_t type, uint32_t mask) {
+    if (mask == 0) return type;
+    return ExtendedPolygonBase + uint32_t(type) * 256 + uint32_t(std::countr_zero(mask));
+}
+
+void AppendDrawOrder(ByteReader& reader, const Table& table, std::vector<std::string>& lines) {
+    const uint32_t count = EntryCount(table, DrawOrderStride, reader.Size());
+    std::vector<DrawOrderEntry> entries;
+    reader.Seek(table.Offset);
+    uint8_t level = 1;
+    for (uint32_t i = 0; i < count; ++i) {
+        const uint8_t type = reader.U8();
+        const uint32_t mask = reader.U32();
+        if (type == 0 && mask == 0)
+            ++level; // a separator between two draw levels
+        else
+            entries.push_back({DrawOrderCode(type, mask), level});
+    }
+    ExchangeSort(entries, [](const DrawOrderEntry& e) { return e.Code; });
+    for (const DrawOrderEntry& entry : entries)
+        lines.push_back("Type=0x" + Hex(entry.Code, 2) + "," + std::to_string(entry.Level));
+}
+
+std::vector<std::string> IdLines(const TypHeader& header, int32_t typFormatMark) {
+    std::vector<std::string> lines;
+    if (typFormatMark == TypFormatNT) lines.emplace_back(cp1251::NtMark);
+    if (typFormatMark == TypFormatOld) lines.emplace_back(cp1251::OldMark);
+    lines.insert(lines.end(), {"", "[_id]", "ProductCode=" + std::to_string(header.ProductCode),
+                               "FID=" + std::to_string(header.FamilyId),
+                               "Codepage=" + std::to_string(header.CodePage), "[end]", "", "[_drawOrder]"});
+    return lines;
+}
+
+// Entries of 3, 4 or 5 bytes: the packed type (11 bits type, 5 bits subtype), then the record offset
+// in the remaining 1, 2 or 3 bytes.
+bool IndexEntrySizeIsRead(uint32_t entrySize) {
+    return entrySize >= 3 && entrySize <= 5;
+}
+
+std::vector<IndexEntry> ReadIndex(ByteReader& reader, const Table& table) {
+    const uint32_t count = EntryCount(table, table.EntrySize, reader.Size());
+    std::vector<IndexEntry> entries(count);
+    reader.Seek(table.Offset);
+    for (IndexEntry& entry : entries) {
+        const uint32_t packed = reader.U16();
+        entry.Type = packed >> 5;
+        entry.SubType = packed & 0x1F;
+        entry.RecordOffset = table.EntrySize == 3   ? reader.U8()
+                             : table.EntrySize == 4 ? reader.U16()
+                                                    : reader.U24();
+    }
+    ExchangeSort(entries, [](const IndexEntry& e) { return e.RecordOffset; });
+    return entries;
+}
+
+void SetTypeCodes(TGarminObject& object, const IndexEntry& entry, int32_t typFormatMark) {
+    object.TypeCode = entry.Type;
+    object.SubTypeCode = entry.SubType;
+    if (object.Kind == KindPoint) {
+        // NT files code extended point types as one number.
+        if (typFormatMark == TypFormatNT && entry.Type > 0xFF) {
+            object.TypeCode = entry.Type * 256 + entry.SubType;
+            object.SubTypeCode = 0;
+        }
+    } else if (entry.SubType != 0) {
+        object.TypeCode = entry.Type * 256 + entry.SubType;
+    }
+}
+
+void ImportKind(ByteReader& reader, const TypHeader& header, int kind, BinaryImportResult& result,
+                DecodeBudget& budget) {
+    const Table& index = header.Index[size_t(kind)];
+    if (index.EntrySize != 0 && !IndexEntrySizeIsRead(index.EntrySize)) {
+        result.Warnings.push_back(std::string("The ") + KindNames[size_t(kind)] + " index has entries of " +
+                                  std::to_string(index.EntrySize) + " bytes, which are not read; no " +
+                                  KindNames[size_t(kind)] + "s were imported");
+        return;
+    }
+    TypDocument& doc = result.Document;
+    RecordDecoder decoder{reader, budget, {}};
+    for (const IndexEntry& entry : ReadIndex(reader, index)) {
+        auto object = std::make_unique<TGarminObject>();
+        object->Kind = uint8_t(kind);
+        SetTypeCodes(*object, entry, doc.TypFormatMark);
+        reader.Seek(header.Data[size_t(kind)].Offset + entry.RecordOffset);
+        if (kind == KindPoint)
+            decoder.DecodePointRecord(*object);
+        else if (kind == KindLine)
+            decoder.DecodeLineRecord(*object);
+        else
+            decoder.DecodePolygonRecord(*object);
+        doc.List(kind).push_back(std::move(object));
+    }
+}
+
+} // namespace
+
+BinaryImportResult ImportBinaryTyp(std::span<const uint8_t> bytes) {
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    if (!HasSignature(text)) throw TypError(std::string(NotGarminTypMessage));
+    ByteReader reader(bytes);
+    const TypHeader header = ReadHeader(reader);
+    BinaryImportResult result;
+    TypDocument& doc = result.Document;
+    doc.TypFormatMark = int32_t(header.Data[KindPolygon].Offset);
+    doc.HeaderLines = IdLines(header, doc.TypFormatMark);
+    AppendDrawOrder(reader, header.DrawOrder, doc.HeaderLines);
+    doc.HeaderLines.push_back("[end]");
+    DecodeBudget budget{DecodedCellsPerFileByte * bytes.size() + DecodedCellsFloor};
+    for (int kind : {KindPolygon, KindLine, KindPoint})
+        ImportKind(reader, header, kind, result, budget);
+    if (budget.Exceeded)
+        result.Warnings.push_back("The file announces far larger bitmaps or labels than it holds; some of "
+                                  "them were left empty");
+    return result;
+}
+
+bool IsCompiledTypFile(std::string_view fileName, std::string_view bytes) {
+    constexpr std::string_view Extension = ".typ";
+    const bool typName =
+        fileName.size() >= Extension.size() &&
+        EqualIgnoringAsciiCase(fileName.substr(fileName.size() - Extension.size()), Extension);
+    return typName || HasSignature(bytes);
+}
+
+} // namespace velmora

@@ -1,0 +1,291 @@
+#include "typbin/binary_records.h"
+
+#include "typbin/bitmap_decoding.h"
+
+#include <algorithm>
+#include <array>
+
+namespace velmora {
+
+bool DecodeBudget::Take(uint64_t count) {
+    if (count > Cells) {
+        Exceeded = true;
+        return false;
+    }
+    Cells -= count;
+    return true;
+}
+
+namespace {
+
+// A colour table of a line or polygon record: how many triplets the record stores, and for each
+// table entry the stored colour it shows (0 for the first) or None for a transparent entry.
+inline constexpr int8_t None = -1;
+struct TableSpec {
+    uint8_t ColoursRead = 0;
+    uint8_t EntryCount = 0;
+    std::array<int8_t, 4> Sources{};
+    bool HasBitmap = false;
+    // The codes of the entries when they are not the first ones of CodeAlphabet.
+    const char* Codes = nullptr;
+};
+
+// Line colour types 0 to 7 without a bitmap. Types 6 and 7 have no border: 6 is one colour for day
+// and night, 7 a day and a night colour.
+constexpr std::array<TableSpec, 8> LineTablesWithoutBitmap{{
+    {2, 2, {0, 1}},
+    {4, 4, {0, 1, 2, 3}},
+    {},
+    {3, 4, {0, None, 1, 2}},
+    {},
+    {3, 4, {0, 1, 2, None}},
+    {1, 1, {0}},
+    {2, 2, {0, 1}},
+}};
+
+// Line colour types 0 to 7 with a bitmap; types 2 and 4 never carry one. In type 7 the foreground
+// is entry 1, so that its night colour is entry 3 of the night pair.
+constexpr std::array<TableSpec, 8> LineTablesWithBitmap{{
+    {2, 2, {0, 1}, true},
+    {4, 4, {0, 1, 2, 3}, true},
+    {},
+    {3, 4, {0, None, 1, 2}, true},
+    {},
+    {3, 4, {0, 1, 2, None}, true},
+    {1, 2, {0, None}, true},
+    {2, 4, {None, 0, None, 1}, true, "-X#-"},
+}};
+
+// Polygon colour types 0 to 15: day colour, day second colour, night colour, night second colour.
+constexpr std::array<TableSpec, 16> PolygonTables{{
+    {},
+    {4, 4, {0, 1, 2, 3}},
+    {},
+    {3, 4, {0, None, 1, 2}},
+    {},
+    {3, 4, {0, 1, 2, None}},
+    {1, 1, {0}},
+    {2, 2, {0, 1}},
+    {2, 2, {0, 1}, true},
+    {4, 4, {0, 1, 2, 3}, true},
+    {},
+    {3, 4, {0, None, 1, 2}, true},
+    {},
+    {3, 4, {0, 1, 2, None}, true},
+    {1, 2, {0, None}, true},
+    {2, 4, {0, None, 1, None}, true},
+}};
+
+// Line and polygon bitmaps are 32 pixels wide at one bit a pixel.
+constexpr int MonochromeWidth = 32;
+constexpr uint32_t MonochromeStride = 4;
+constexpr int PolygonBitmapRows = 32;
+
+// Point flags.
+constexpr uint8_t PointVariantsMask = 0x03;
+constexpr uint8_t PointDayOnly = 0x01;
+constexpr uint8_t PointDayAndNight = 0x03;
+constexpr uint8_t PointHasLabels = 0x04;
+// Line flags (second byte) and polygon first byte.
+constexpr uint8_t LineHasLabels = 0x01;
+constexpr uint8_t LineWithoutOrientation = 0x02;
+constexpr uint8_t PolygonHasLabels = 0x10;
+
+constexpr int MaxLabels = 4;
+
+void ApplyTableSpec(const TableSpec& spec, ByteReader& reader, TGarminObject& object) {
+    std::array<TColourEntry, 4> stored{};
+    for (int i = 0; i < spec.ColoursRead; ++i) {
+        stored[size_t(i)].Blue = reader.U8();
+        stored[size_t(i)].Green = reader.U8();
+        stored[size_t(i)].Red = reader.U8();
+    }
+    auto& table = object.Colours[Day];
+    table.resize(spec.EntryCount);
+    for (int i = 0; i < spec.EntryCount; ++i) {
+        const int8_t source = spec.Sources[size_t(i)];
+        table[size_t(i)] = source == None ? TransparentEntry(uint32_t(i)) : stored[size_t(source)];
+        table[size_t(i)].Code = spec.Codes ? spec.Codes[i] : CodeOf(uint32_t(i));
+    }
+    object.XpmHeader[Day].ColourCount = spec.EntryCount;
+}
+
+// Day and Night tables have equal length wherever a table is built; unused entries stay zero.
+void EqualiseTables(TGarminObject& object) {
+    const size_t length = std::max(object.Colours[Day].size(), object.Colours[Night].size());
+    object.Colours[Day].resize(length);
+    object.Colours[Night].resize(length);
+}
+
+uint8_t ClampedCount(size_t count) {
+    return uint8_t(std::min<size_t>(count, 255));
+}
+
+char LabelCharacter(uint8_t byte) {
+    // These would split the line of the text form, or end its input.
+    constexpr uint8_t LineFeed = 10, CarriageReturn = 13, EndOfInput = 26;
+    return byte == LineFeed || byte == CarriageReturn || byte == EndOfInput ? ' ' : char(byte);
+}
+
+std::string LabelLine(uint8_t language, const std::string& text) {
+    static constexpr char Hex[] = "0123456789ABCDEF";
+    std::string line = "0x";
+    if (language >= 16) line += Hex[language >> 4];
+    line += Hex[language & 15];
+    line += ',';
+    line += text;
+    return line;
+}
+
+// The length of a label block from its prefix: one byte with bit 0 set (length = byte >> 1), else
+// two bytes with bit 1 set (value >> 2), else three bytes (value >> 3).
+uint32_t LabelBlockLength(ByteReader& reader) {
+    uint32_t value = reader.U8();
+    if (value & 1) return value >> 1;
+    value |= uint32_t(reader.U8()) << 8;
+    if (value & 2) return value >> 2;
+    value |= uint32_t(reader.U8()) << 16;
+    return value >> 3;
+}
+
+} // namespace
+
+void RecordDecoder::ReadBitmapBytes(uint32_t count, bool inverted) {
+    BitmapBuffer.resize(count);
+    Reader.Read(BitmapBuffer.data(), count);
+    if (inverted)
+        for (uint8_t& b : BitmapBuffer)
+            b = uint8_t(~b);
+}
+
+void RecordDecoder::DecodeMonochrome(TGarminObject& object, int height) {
+    ReadBitmapBytes(uint32_t(height) * MonochromeStride, true);
+    if (!Budget.Take(uint64_t(MonochromeWidth) * uint64_t(height))) return;
+    object.XpmHeader[Day].Width = MonochromeWidth;
+    object.XpmHeader[Day].Height = uint8_t(height);
+    DecodeBitmap(BitmapBuffer, MonochromeWidth, height, 1, object.Pixels[Day]);
+}
+
+bool RecordDecoder::DecodePointVariant(TGarminObject& object, int view, int colourCount, uint8_t colourType,
+                                       bool withNight) {
+    TXpmHeader& header = object.XpmHeader[size_t(view)];
+    auto& table = object.Colours[size_t(view)];
+    const PixelLayout layout = BppAndWidthInBytes(colourCount, header.Width, colourType);
+    const bool trueColour = layout.Bits == TrueColourBits;
+    if (!trueColour) {
+        const bool packed = colourType == PointColoursPacked;
+        const bool knownType =
+            packed || colourType == PointColoursOpaque || colourType == PointColoursWithTransparency;
+        const bool transparentEntry = withNight || colourType == PointColoursWithTransparency;
+        const int stored = withNight || knownType ? colourCount : 0;
+        table.assign(size_t(stored + (transparentEntry ? 1 : 0)), TColourEntry{});
+        if (packed)
+            ReadPackedColours(Reader, stored, table);
+        else
+            ReadTriplets(Reader, stored, table);
+        if (transparentEntry) table[size_t(stored)] = TransparentEntry(uint32_t(stored));
+        header.ColourCount = ClampedCount(table.size());
+    }
+    ReadBitmapBytes(uint32_t(header.Height) * layout.Stride, false);
+    if (!Budget.Take(uint64_t(header.Width) * header.Height)) {
+        header.Width = header.Height = 0;
+        return false;
+    }
+    if (trueColour) {
+        DecodeTrueColourBitmap(BitmapBuffer, header.Width, header.Height, table, object.Pixels[size_t(view)]);
+        header.ColourCount = ClampedCount(table.size());
+    } else {
+        DecodeBitmap(BitmapBuffer, header.Width, header.Height, layout.Bits, object.Pixels[size_t(view)]);
+    }
+    return true;
+}
+
+void RecordDecoder::DecodePointRecord(TGarminObject& object) {
+    const uint8_t flags = Reader.U8();
+    const uint8_t width = Reader.U8();
+    const uint8_t height = Reader.U8();
+    const uint8_t colourCount = Reader.U8();
+    const uint8_t colourType = Reader.U8();
+    object.XpmHeader[Day].CharsPerPixel = 1;
+    const uint8_t variants = flags & PointVariantsMask;
+    if (variants != PointDayOnly && variants != PointDayAndNight) return;
+    const bool withNight = variants == PointDayAndNight;
+    object.XpmHeader[Day].Width = width;
+    object.XpmHeader[Day].Height = height;
+    DecodePointVariant(object, Day, colourCount, colourType, withNight);
+    if (withNight) {
+        const uint8_t nightCount = Reader.U8();
+        const uint8_t nightType = Reader.U8();
+        object.XpmHeader[Night] = {width, height, 0, 1};
+        DecodePointVariant(object, Night, nightCount, nightType, true);
+    }
+    EqualiseTables(object);
+    const TXpmHeader& day = object.XpmHeader[Day];
+    object.Quadrat = TQuadrat::Create(day.Width, day.Height, day.ColourCount);
+    if (flags & PointHasLabels) DecodeLocalizationStrings(object);
+}
+
+void RecordDecoder::DecodeLineRecord(TGarminObject& object) {
+    const uint8_t first = Reader.U8();
+    const uint8_t flags = Reader.U8();
+    const uint8_t colourType = first & 7;
+    const int rows = first >> 3;
+    const bool hasBitmap = rows > 0 && LineTablesWithBitmap[colourType].HasBitmap;
+    ApplyTableSpec(rows > 0 ? LineTablesWithBitmap[colourType] : LineTablesWithoutBitmap[colourType], Reader,
+                   object);
+    object.XpmHeader[Day].CharsPerPixel = 1;
+    if (rows == 0) {
+        constexpr uint8_t DayAndNightNoBorder = 7, OneColourNoBorder = 6;
+        const uint8_t lineWidth = Reader.U8();
+        object.LineWidth = lineWidth;
+        if (colourType != OneColourNoBorder && colourType != DayAndNightNoBorder) {
+            const int totalWidth = Reader.U8();
+            object.BorderWidth = uint8_t(std::max(0, (totalWidth - lineWidth) / 2));
+        }
+    } else if (hasBitmap) {
+        object.UseOrientation = flags & LineWithoutOrientation ? 0 : 1;
+        DecodeMonochrome(object, rows);
+    }
+    EqualiseTables(object);
+    object.Quadrat = TQuadrat::Create(object.XpmHeader[Day].Width, object.XpmHeader[Day].Height,
+                                      object.XpmHeader[Day].ColourCount);
+    if (flags & LineHasLabels) DecodeLocalizationStrings(object);
+}
+
+void RecordDecoder::DecodePolygonRecord(TGarminObject& object) {
+    const uint8_t first = Reader.U8();
+    const TableSpec& spec = PolygonTables[first & 0x0F];
+    ApplyTableSpec(spec, Reader, object);
+    object.XpmHeader[Day].CharsPerPixel = 1;
+    if (spec.HasBitmap) DecodeMonochrome(object, PolygonBitmapRows);
+    EqualiseTables(object);
+    object.Quadrat = TQuadrat::Create(object.XpmHeader[Day].Width, object.XpmHeader[Day].Height,
+                                      object.XpmHeader[Day].ColourCount);
+    if (first & PolygonHasLabels) DecodeLocalizationStrings(object);
+}
+
+void RecordDecoder::DecodeLocalizationStrings(TGarminObject& object) {
+    const uint32_t length = LabelBlockLength(Reader);
+    const uint64_t blockEnd = uint64_t(Reader.Position()) + length;
+    const uint64_t limit = std::min<uint64_t>(blockEnd, Reader.Size());
+    std::string text;
+    for (int count = 0; count < MaxLabels && Reader.Position() < limit;) {
+        const uint8_t language = Reader.U8();
+        text.clear();
+        bool closed = false;
+        while (Reader.Position() < limit) {
+            const uint8_t byte = Reader.U8();
+            if (byte == 0) {
+                closed = true;
+                break;
+            }
+            text += LabelCharacter(byte);
+        }
+        if (!closed) break; // a text still open at the end of the block is dropped
+        if (!Budget.Take(text.size() + 1)) break;
+        object.Labels.push_back(LabelLine(language, text));
+        ++count;
+    }
+}
+
+} // namespace velmora

@@ -1,0 +1,44 @@
+// Decoding of the point, line and polygon records of a compiled file into objects.
+#pragma once
+
+#include "model/maintyp.h"
+#include "typbin/byte_reader.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace velmora {
+
+// What one import may still decode into pixels and label characters. A damaged index can point
+// many entries at one record, or a record can announce a bitmap far larger than the file; the
+// budget keeps the document in proportion to the file it came from.
+struct DecodeBudget {
+    uint64_t Cells = 0;
+    bool Exceeded = false;
+
+    // Takes count cells, or marks the budget exceeded and takes nothing.
+    bool Take(uint64_t count);
+};
+
+// The shared state of decoding the records of one file.
+struct RecordDecoder {
+    ByteReader& Reader;
+    DecodeBudget& Budget;
+    std::vector<uint8_t> BitmapBuffer; // the bytes of the bitmap being decoded
+
+    // Each reads the record at the reader's position into object, whose Kind, TypeCode and
+    // SubTypeCode are set, and gives it its Quadrat unless the record is skipped.
+    void DecodePointRecord(TGarminObject& object);
+    void DecodeLineRecord(TGarminObject& object);
+    void DecodePolygonRecord(TGarminObject& object);
+    // Reads the label block at the reader's position into object.Labels.
+    void DecodeLocalizationStrings(TGarminObject& object);
+
+  private:
+    void ReadBitmapBytes(uint32_t count, bool inverted);
+    bool DecodePointVariant(TGarminObject& object, int view, int colourCount, uint8_t colourType,
+                            bool withNight);
+    void DecodeMonochrome(TGarminObject& object, int height);
+};
+
+} // namespace velmora

@@ -1,0 +1,158 @@
+#include "typbin/bitmap_decoding.h"
+
+#include <algorithm>
+
+namespace velmora {
+
+char CodeOf(uint32_t index) {
+    return CodeAlphabet[std::min<size_t>(index, CodeAlphabet.size() - 1)];
+}
+
+TColourEntry OpaqueEntry(uint32_t index, uint8_t red, uint8_t green, uint8_t blue) {
+    TColourEntry entry;
+    entry.Code = CodeOf(index);
+    entry.Red = red;
+    entry.Green = green;
+    entry.Blue = blue;
+    return entry;
+}
+
+TColourEntry TransparentEntry(uint32_t index) {
+    TColourEntry entry = OpaqueEntry(index, 255, 255, 255);
+    entry.TransparentMark = TransparentMarkNone;
+    return entry;
+}
+
+namespace {
+
+// Colour type 0x00: one colour fits one bit; no colours at all means true colour.
+int OpaqueBits(int colourCount) {
+    if (colourCount == 0) return TrueColourBits;
+    if (colourCount == 1) return 1;
+    if (colourCount <= 3) return 2;
+    if (colourCount <= 15) return 4;
+    return 8;
+}
+
+// Colour type 0x10: the transparent colour takes one value of its own.
+int TransparentBits(int colourCount) {
+    if (colourCount <= 2) return 2;
+    if (colourCount <= 14) return 4;
+    return 8;
+}
+
+int PackedBits(int colourCount) {
+    if (colourCount == 1) return 1;
+    if (colourCount <= 3) return 2;
+    if (colourCount <= 15) return 4;
+    return 8;
+}
+
+// Colour types no compiler writes: their bitmap is still stepped over.
+int OtherBits(int colourCount) {
+    if (colourCount >= 16) return 8;
+    if (colourCount <= 2) return 2;
+    return 4;
+}
+
+} // namespace
+
+uint32_t RowStride(int width, int bits) {
+    return (uint32_t(width) * uint32_t(bits) + 7) / 8;
+}
+
+PixelLayout BppAndWidthInBytes(int colourCount, int width, uint8_t colourType) {
+    int bits = 0;
+    switch (colourType) {
+    case PointColoursOpaque:
+        bits = OpaqueBits(colourCount);
+        break;
+    case PointColoursWithTransparency:
+        bits = TransparentBits(colourCount);
+        break;
+    case PointColoursPacked:
+        bits = PackedBits(colourCount);
+        break;
+    default:
+        bits = OtherBits(colourCount);
+        break;
+    }
+    return {bits, RowStride(width, bits)};
+}
+
+void ReadTriplets(ByteReader& reader, int count, std::vector<TColourEntry>& table, int first) {
+    for (int i = 0; i < count; ++i) {
+        const uint8_t blue = reader.U8();
+        const uint8_t green = reader.U8();
+        const uint8_t red = reader.U8();
+        table[size_t(first + i)] = OpaqueEntry(uint32_t(first + i), red, green, blue);
+    }
+}
+
+void ReadPackedColours(ByteReader& reader, int count, std::vector<TColourEntry>& table) {
+    constexpr uint8_t OpaqueAlphaLimit = 15;
+    for (int k = 0; k < count; ++k) {
+        uint8_t b[4];
+        reader.Read(b, 4);
+        uint8_t blue, green, red, alpha;
+        if (k % 2 == 0) {
+            blue = b[0], green = b[1], red = b[2], alpha = b[3] & 0x0F;
+            reader.Seek(reader.Position() - 1); // the odd colour starts in the high half of byte 3
+        } else {
+            blue = uint8_t(b[0] >> 4 | b[1] << 4);
+            green = uint8_t(b[1] >> 4 | b[2] << 4);
+            red = uint8_t(b[2] >> 4 | b[3] << 4);
+            alpha = b[3] >> 4;
+        }
+        table[size_t(k)] = OpaqueEntry(uint32_t(k), red, green, blue);
+        if (alpha == OpaqueAlphaLimit) table[size_t(k)].TransparentMark = TransparentMarkNone;
+    }
+    if (count % 2 == 1) reader.Skip(1);
+}
+
+void DecodeBitmap(std::span<const uint8_t> buffer, int width, int height, int bits,
+                  std::vector<std::string>& pixels) {
+    const uint32_t stride = RowStride(width, bits);
+    const uint32_t mask = (1u << bits) - 1;
+    const uint32_t perByte = 8 / uint32_t(bits);
+    pixels.assign(size_t(height), std::string(size_t(width), CodeAlphabet[0]));
+    for (int r = 0; r < height; ++r) {
+        const size_t rowStart = size_t(r) * stride;
+        char* row = pixels[size_t(r)].data();
+        for (int c = 0; c < width; ++c) {
+            const size_t at = rowStart + size_t(c) / perByte;
+            const uint8_t b = at < buffer.size() ? buffer[at] : 0;
+            const uint32_t shift = (uint32_t(c) % perByte) * uint32_t(bits);
+            row[c] = CodeOf(b >> shift & mask);
+        }
+    }
+}
+
+void DecodeTrueColourBitmap(std::span<const uint8_t> buffer, int width, int height,
+                            std::vector<TColourEntry>& table, std::vector<std::string>& pixels) {
+    const uint32_t stride = RowStride(width, TrueColourBits);
+    std::vector<uint32_t> seen; // the colours in table order, blue-green-red as stored
+    table.clear();
+    pixels.assign(size_t(height), std::string(size_t(width), CodeAlphabet[0]));
+    for (int r = 0; r < height; ++r) {
+        for (int c = 0; c < width; ++c) {
+            const size_t at = size_t(r) * stride + size_t(c) * 3;
+            auto byteAt = [&](size_t i) { return i < buffer.size() ? buffer[i] : uint8_t(0); };
+            const uint8_t blue = byteAt(at), green = byteAt(at + 1), red = byteAt(at + 2);
+            const uint32_t colour = uint32_t(blue) | uint32_t(green) << 8 | uint32_t(red) << 16;
+            auto found = std::find(seen.begin(), seen.end(), colour);
+            size_t index = size_t(found - seen.begin());
+            if (found == seen.end()) {
+                if (seen.size() < CodeAlphabet.size()) {
+                    seen.push_back(colour);
+                    table.push_back(OpaqueEntry(uint32_t(index), red, green, blue));
+                } else {
+                    index = CodeAlphabet.size() - 1;
+                }
+            }
+            pixels[size_t(r)][size_t(c)] = CodeOf(uint32_t(index));
+        }
+    }
+}
+
+} // namespace velmora
