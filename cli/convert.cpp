@@ -2,41 +2,40 @@
 #include "cli/cli.h"
 #include "model/maintyp.h"
 #include "model/text_format.h"
+#include "typbin/binary_import.h"
 
-#include <cstddef>
+#include <algorithm>
+#include <cstdint>
+#include <span>
 #include <string>
 
 namespace velmora::cli {
 
 namespace {
 
-char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-    return true;
-}
-
-// A compiled file is known by its name ending in ".typ" or by "GARMIN TYP" at bytes 2 to 11.
-bool IsCompiledInput(std::string_view fileName, std::string_view bytes) {
-    constexpr std::string_view Extension = ".typ";
-    constexpr std::string_view Signature = "GARMIN TYP";
-    if (fileName.size() >= Extension.size() &&
-        EqualsNoCase(fileName.substr(fileName.size() - Extension.size()), Extension))
-        return true;
-    return bytes.size() >= 2 + Signature.size() && EqualsNoCase(bytes.substr(2, Signature.size()), Signature);
+// Imports a compiled file; its warnings go to standard error. A file that is not a compiled TYP
+// throws its message, the carriage return between the two languages turned into a line break.
+void ImportCompiled(const std::string& path, const std::string& bytes, TypDocument& doc) {
+    BinaryImportResult result;
+    try {
+        result = ImportBinaryTyp(std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
+    } catch (const TypError& error) {
+        std::string message = error.what();
+        std::replace(message.begin(), message.end(), '\r', '\n');
+        throw TypError(path + ": " + message);
+    }
+    for (const std::string& warning : result.Warnings)
+        PrintError(path + ": " + warning);
+    doc = std::move(result.Document);
 }
 
 // Fills doc from the input file; a conversion error or an unreadable file throws.
 void LoadInput(const std::string& path, TypDocument& doc) {
     const std::string bytes = ReadWholeFile(path);
-    if (IsCompiledInput(path, bytes))
-        throw TypError(path + ": compiled TYP files cannot be converted yet; give the text form");
-    LoadTextTypDocument(bytes, doc);
+    if (IsCompiledTypFile(path, bytes))
+        ImportCompiled(path, bytes, doc);
+    else
+        LoadTextTypDocument(bytes, doc);
 }
 
 } // namespace
