@@ -1,0 +1,92 @@
+#include "dialogs/Thr.h"
+
+#include "commands/compiler_command.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QToolButton>
+
+namespace velmora {
+
+TOKBottomDlg::TOKBottomDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Создание TYP-файла"));
+    setFixedSize(358, 90);
+
+    Label1 = new QLabel(QStringLiteral("Путь к cGPSMapper"), this);
+    Label1->setGeometry(8, 4, 200, 16);
+    Edit1 = new QLineEdit(this);
+    Edit1->setGeometry(8, 22, 325, 21);
+    connect(Edit1, &QLineEdit::textChanged, this, [this] { Edit1Change(); });
+    SpeedButton1 = new QToolButton(this);
+    SpeedButton1->setText(QStringLiteral("..."));
+    SpeedButton1->setGeometry(334, 22, 21, 21);
+    connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
+
+    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    OKBtn->setGeometry(98, 56, 75, 25);
+    OKBtn->setDefault(true);
+    connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
+    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelBtn->setGeometry(184, 56, 75, 25);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+
+    BrowseForCompiler = [this](const QString& initialFile) -> std::optional<QString> {
+        QFileDialog dialog(this, QString(), QFileInfo(initialFile).path(),
+                           QStringLiteral("cGPSMapper (cgpsmapper* *.exe);;Все файлы (*)"));
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setOption(QFileDialog::ReadOnly, false);
+        dialog.setDefaultSuffix(QStringLiteral("exe"));
+        if (!initialFile.isEmpty()) dialog.selectFile(initialFile);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+        return dialog.selectedFiles().front();
+    };
+}
+
+void TOKBottomDlg::showEvent(QShowEvent* event) {
+    FormActivate();
+    QDialog::showEvent(event);
+}
+
+void TOKBottomDlg::FormActivate() {
+    if (Settings) Edit1->setText(Settings->value(CompilerPathKey, Edit1->text()).toString());
+    OpenDialog1FileName = Edit1->text();
+}
+
+void TOKBottomDlg::Edit1Change() {
+    if (!Settings) return;
+    Settings->setValue(CompilerPathKey, Edit1->text());
+    Settings->sync();
+}
+
+void TOKBottomDlg::SpeedButton1Click() {
+    const std::optional<QString> chosen = BrowseForCompiler(OpenDialog1FileName);
+    if (chosen) {
+        Edit1->setText(QDir::toNativeSeparators(*chosen));
+        OpenDialog1FileName = Edit1->text();
+    }
+    if (!WorkFolder.isEmpty()) QDir::setCurrent(WorkFolder);
+}
+
+bool TOKBottomDlg::StartCompiler() const {
+    const CompilerCall call = CompilerCommandLine(Edit1->text(), InputFile);
+    if (call.Program.isEmpty()) return false;
+    QProcess process;
+    process.setProgram(call.Program);
+    process.setArguments(call.Arguments);
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    return process.startDetached();
+}
+
+void TOKBottomDlg::OKBtnClick() {
+    StartCompiler();
+    accept();
+}
+
+} // namespace velmora
