@@ -34,5 +34,6 @@ void PrintError(std::string_view message);
 int UsageError(std::string_view message);
 
 int RunConvert(std::span<const std::string> args);
+int RunRender(std::span<const std::string> args);
 
 } // namespace velmora::cli

@@ -14,6 +14,8 @@ namespace {
 // One row per subcommand; a new subcommand is one more row and one more Run function.
 constexpr Command CommandTable[] = {
     {"convert", "INPUT OUTPUT", "read the TYP file INPUT and write it to OUTPUT as text", RunConvert},
+    {"render", "INPUT OUTPUT.bmp --kind point|line|polygon --index N [--night] [--zoom 1-20]",
+     "draw object N of the kind as the editor shows it into a 24-bit BMP file", RunRender},
 };
 
 int Dispatch(std::span<const std::string> args) {
