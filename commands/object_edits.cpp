@@ -2,6 +2,8 @@
 
 #include "model/text_format.h"
 
+#include <algorithm>
+
 namespace velmora {
 namespace {
 
@@ -60,7 +62,8 @@ bool AppendLabelLine(TypDocument& doc, TGarminObject& object, std::string_view l
 bool ChangeColourEntry(TypDocument& doc, TGarminObject& object, int view, int index, const SymbolEdit& edit) {
     if (edit.CodeText.empty() || (view != Day && view != Night)) return false;
     auto& table = object.Colours[size_t(view)];
-    if (index < 0 || size_t(index) >= table.size()) return false;
+    const size_t used = std::min<size_t>(table.size(), object.XpmHeader[size_t(view)].ColourCount);
+    if (index < 0 || size_t(index) >= used) return false;
     const char oldCode = table[size_t(index)].Code;
     const char newCode = edit.CodeText.front();
     const TXpmHeader& header = object.XpmHeader[size_t(view)];

@@ -35,7 +35,7 @@ struct SymbolEdit {
 
 // "Изменить": entry index of Colours[view] gets the new code, colour and transparency, and every
 // pixel of Pixels[view] coded like the old code gets the new one. An empty code field or an entry
-// outside the table changes nothing.
+// outside the used part of the table (ColourCount of the view) changes nothing.
 bool ChangeColourEntry(TypDocument& doc, TGarminObject& object, int view, int index, const SymbolEdit& edit);
 
 // "Добавить": appends an entry to Colours[view] of a point that has a bitmap in that view and raises

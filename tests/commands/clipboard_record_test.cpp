@@ -1,0 +1,194 @@
+#include "commands/clipboard_record.h"
+
+#include "commands/new_object.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace velmora {
+namespace {
+
+// The label block as written: line count, then length and bytes per line.
+size_t LabelBlockSize(const std::vector<std::string>& labels) {
+    size_t size = 4;
+    for (const std::string& label : labels)
+        size += 4 + label.size();
+    return size;
+}
+
+TGarminObject SamplePoint() {
+    TGarminObject point = BuildNewObject(NewObjectSettings{});
+    point.TypeCode = 0x2F;
+    point.SubTypeCode = 0x0B;
+    point.Labels = {"0x19,\xC0\xC7\xD1", "0x04,Fuel"};
+    point.Pixels[Day][3][5] = '2';
+    point.Colours[Day][2].SetColour(0x123456);
+    return point;
+}
+
+TGarminObject DayAndNightPoint() {
+    NewObjectSettings settings;
+    settings.DayAndNight = true;
+    return BuildNewObject(settings);
+}
+
+TGarminObject SampleLineWithoutBitmap() {
+    NewObjectSettings settings;
+    settings.Kind = KindLine;
+    settings.NoBitmap = true;
+    settings.ColourCount = 2;
+    settings.LineWidth = 3;
+    settings.BorderWidth = 1;
+    TGarminObject line = BuildNewObject(settings);
+    line.TypeCode = 0x1A;
+    line.UseOrientation = 1;
+    return line;
+}
+
+void ExpectSameObject(const TGarminObject& copy, const TGarminObject& original) {
+    EXPECT_EQ(copy.Kind, original.Kind);
+    EXPECT_EQ(copy.TypeCode, original.TypeCode);
+    EXPECT_EQ(copy.SubTypeCode, original.SubTypeCode);
+    EXPECT_EQ(copy.UseOrientation, original.UseOrientation);
+    EXPECT_EQ(copy.LineWidth, original.LineWidth);
+    EXPECT_EQ(copy.BorderWidth, original.BorderWidth);
+    EXPECT_EQ(copy.XpmHeader, original.XpmHeader);
+    EXPECT_EQ(copy.Labels, original.Labels);
+    for (int view : {Day, Night}) {
+        const size_t count = original.XpmHeader[size_t(view)].ColourCount;
+        ASSERT_EQ(copy.Colours[size_t(view)].size(), count);
+        for (size_t k = 0; k < count; ++k)
+            EXPECT_EQ(copy.Colours[size_t(view)][k], original.Colours[size_t(view)][k]);
+    }
+    EXPECT_EQ(copy.Pixels[Day], original.Pixels[Day]);
+    ASSERT_TRUE(copy.Quadrat.has_value());
+    EXPECT_EQ(copy.Quadrat->ColCount, original.XpmHeader[Day].Width);
+    EXPECT_EQ(copy.Quadrat->RowCount, original.XpmHeader[Day].Height);
+}
+
+TEST(ClipboardRecord, PointBlockHasHeadLabelsFourEntriesAndTwoPlanes) {
+    const TGarminObject point = SamplePoint();
+    const std::vector<uint8_t> block = EncodeClipboardRecord(point);
+    const size_t labels = LabelBlockSize(point.Labels);
+    EXPECT_EQ(block.size(), 20 + labels + 56 + 256 + 256);
+
+    EXPECT_EQ(block[0], 0);
+    EXPECT_EQ(block[1], 0x2F); // TypeCode, little-endian
+    EXPECT_EQ(block[5], 0x0B); // SubTypeCode
+    EXPECT_EQ(block[12], 16);  // Day.Width
+    EXPECT_EQ(block[13], 16);  // Day.Height
+    EXPECT_EQ(block[14], 4);   // Day.ColourCount
+    EXPECT_EQ(block[15], 1);   // Day.CharsPerPixel
+    for (int i = 16; i < 20; ++i)
+        EXPECT_EQ(block[size_t(i)], 0) << i;
+
+    // The first colour entry is the 14-byte record: "~", "n", then 255 as three little-endian int32.
+    const uint8_t* entry = block.data() + 20 + labels;
+    EXPECT_EQ(entry[0], '~');
+    EXPECT_EQ(entry[1], 'n');
+    EXPECT_EQ(entry[2], 255);
+    EXPECT_EQ(entry[3], 0);
+    EXPECT_EQ(entry[6], 255);
+    EXPECT_EQ(entry[10], 255);
+    // Pixel (3, 5) of the day plane.
+    EXPECT_EQ(block[20 + labels + 56 + 3 * 16 + 5], '2');
+}
+
+TEST(ClipboardRecord, LineWithoutBitmapEndsAfterItsTwoEntries) {
+    const TGarminObject line = SampleLineWithoutBitmap();
+    const std::vector<uint8_t> block = EncodeClipboardRecord(line);
+    EXPECT_EQ(block.size(), 20 + LabelBlockSize(line.Labels) + 28);
+    EXPECT_EQ(block[9], 1);
+    EXPECT_EQ(block[10], 3);
+    EXPECT_EQ(block[11], 1);
+}
+
+TEST(ClipboardRecord, RoundTripGivesAnEqualObject) {
+    TGarminObject dayAndNight = DayAndNightPoint();
+    dayAndNight.Pixels[Night][0][0] = '5';
+    NewObjectSettings lineSettings;
+    lineSettings.Kind = KindLine;
+    lineSettings.Width = 32;
+    lineSettings.Height = 4;
+    lineSettings.ColourCount = 4;
+    lineSettings.DayAndNight = true;
+    for (const TGarminObject& original :
+         {SamplePoint(), dayAndNight, SampleLineWithoutBitmap(), BuildNewObject(lineSettings)}) {
+        SCOPED_TRACE(int(original.Kind));
+        const std::optional<TGarminObject> copy = DecodeClipboardRecord(EncodeClipboardRecord(original));
+        ASSERT_TRUE(copy.has_value());
+        ExpectSameObject(*copy, original);
+        if (original.XpmHeader[Night].Width != 0) {
+            EXPECT_EQ(copy->Pixels[Night], original.Pixels[Night]);
+        }
+    }
+}
+
+TEST(ClipboardRecord, PastedCopyIsIndependentOfTheOriginal) {
+    TGarminObject original = SamplePoint();
+    const std::vector<uint8_t> block = EncodeClipboardRecord(original);
+    std::optional<TGarminObject> copy = DecodeClipboardRecord(block);
+    ASSERT_TRUE(copy.has_value());
+    copy->Pixels[Day][0][0] = '3';
+    copy->Labels[0] = "changed";
+    copy->Colours[Day][1].SetColour(0);
+    EXPECT_EQ(original.Pixels[Day][0][0], '~');
+    EXPECT_EQ(original.Labels[0], "0x19,\xC0\xC7\xD1");
+    EXPECT_EQ(original.Colours[Day][1].Colour(), 0x0000FFu);
+    // A second paste of the same block is unaffected too.
+    EXPECT_EQ(DecodeClipboardRecord(block)->Pixels[Day][0][0], '~');
+}
+
+TEST(ClipboardRecord, NightBitmapOfOtherSizeComesBackInItsOwnSize) {
+    TGarminObject point = DayAndNightPoint();
+    point.XpmHeader[Night].Width = 8;
+    point.XpmHeader[Night].Height = 20;
+    point.Pixels[Night] = std::vector<std::string>(20, std::string(8, '5'));
+    const std::optional<TGarminObject> copy = DecodeClipboardRecord(EncodeClipboardRecord(point));
+    ASSERT_TRUE(copy.has_value());
+    ASSERT_EQ(copy->Pixels[Night].size(), 20u);
+    for (const std::string& row : copy->Pixels[Night])
+        EXPECT_EQ(row.size(), 8u);
+    EXPECT_EQ(copy->Pixels[Night][0], std::string(8, '5'));
+}
+
+TEST(ClipboardRecord, TrailingBytesOfTheBlockAreIgnored) {
+    std::vector<uint8_t> block = EncodeClipboardRecord(SamplePoint());
+    block.resize(block.size() + 13, 0xAB);
+    EXPECT_TRUE(DecodeClipboardRecord(block).has_value());
+}
+
+TEST(ClipboardRecord, DamagedBlocksAreRefused) {
+    const std::vector<uint8_t> good = EncodeClipboardRecord(SamplePoint());
+    const size_t labels = LabelBlockSize(SamplePoint().Labels);
+    struct Case {
+        const char* What;
+        std::vector<uint8_t> Block;
+    };
+    auto with = [&](size_t offset, uint8_t value) {
+        std::vector<uint8_t> block = good;
+        block[offset] = value;
+        return block;
+    };
+    std::vector<Case> cases = {
+        {"empty", {}},
+        {"shorter than the head", std::vector<uint8_t>(good.begin(), good.begin() + 19)},
+        {"head without label block", std::vector<uint8_t>(good.begin(), good.begin() + 20)},
+        {"kind 3", with(0, 3)},
+        {"kind 255", with(0, 255)},
+        {"one pixel short", std::vector<uint8_t>(good.begin(), good.end() - 1)},
+        {"label count too large", with(23, 0x7F)},
+        {"label length too large", with(27, 0x7F)},
+        {"day colour count too large", with(14, 200)},
+        {"night colour count announced but absent", with(18, 4)},
+        {"day size too large", with(12, 255)},
+        {"cut inside the colour entries",
+         std::vector<uint8_t>(good.begin(), good.begin() + long(20 + labels + 30))},
+    };
+    for (const Case& c : cases)
+        EXPECT_FALSE(DecodeClipboardRecord(c.Block).has_value()) << c.What;
+}
+
+} // namespace
+} // namespace velmora
