@@ -1,0 +1,795 @@
+#include "app/TForm1.h"
+
+#include "commands/catalogues.h"
+#include "model/text_format.h"
+#include "typbin/binary_import.h"
+#include "view/display.h"
+#include "view/matrix.h"
+#include "view/properties.h"
+#include "view/render.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSettings>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTextCursor>
+
+#include <span>
+
+namespace velmora {
+
+namespace {
+
+const QString FormCaption = QStringLiteral("Редактор TYP-файла");
+const QString LoadingText = QStringLiteral("Идёт загрузка файла, подождите");
+const QString UnsavedChangesQuestion = QStringLiteral("Были внесены изменения!\rФайл надо записать?");
+const QString CannotOpenMessage =
+    QStringLiteral("Нельзя открыть файл.\rВозможно он занят другим приложением");
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+std::string ToLocalPath(const QString& fileName) {
+    return QFile::encodeName(fileName).toStdString();
+}
+
+// The wait cursor and the loading text in the first status panel for as long as a load runs.
+class LoadingIndicator {
+  public:
+    explicit LoadingIndicator(QLabel* panel) : Panel(panel) {
+        Panel->setText(LoadingText);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        // The text must be on screen before the reading blocks the window.
+        Panel->repaint();
+    }
+    ~LoadingIndicator() {
+        QApplication::restoreOverrideCursor();
+        Panel->clear();
+    }
+    LoadingIndicator(const LoadingIndicator&) = delete;
+    LoadingIndicator& operator=(const LoadingIndicator&) = delete;
+
+  private:
+    QLabel* Panel;
+};
+
+QStringList SplitLines(const QString& text) {
+    return text.split(u'\n');
+}
+
+// The labels of a compiled file decide its encoding as the whole text of a text file does.
+std::string AllLabelBytes(const TypDocument& doc) {
+    std::string bytes;
+    for (int kind : {KindPoint, KindLine, KindPolygon})
+        for (const auto& object : doc.List(kind))
+            for (const std::string& label : object->Labels)
+                (bytes += label) += '\n';
+    return bytes;
+}
+
+} // namespace
+
+TForm1::TForm1(Prompts& prompts, const QString& settingsFolder, QWidget* parent)
+    : QMainWindow(parent), Dialogs(prompts) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(FormCaption);
+    resize(941, 792);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect available = screen->availableGeometry();
+        move(available.center() - QPoint(941 / 2, 792 / 2));
+    }
+    CreateActions();
+    CreateMenu();
+    CreateToolBar();
+    CreateStatusBar();
+    CreateClientArea();
+    ConnectControls();
+    IniFile =
+        std::make_unique<QSettings>(QDir(settingsFolder.isEmpty() ? QDir::currentPath() : settingsFolder)
+                                        .filePath(QStringLiteral("Velmora.ini")),
+                                    QSettings::IniFormat);
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::ConnectControls() {
+    const std::array<std::pair<QAction*, void (TForm1::*)()>, 23> commands{{
+        {ToolButton1, &TForm1::ToolButton1Click},
+        {N2, &TForm1::ToolButton1Click},
+        {ToolButton13, &TForm1::ToolButton13Click},
+        {typ2, &TForm1::ToolButton13Click},
+        {ToolButton2, &TForm1::ToolButton2Click},
+        {N3, &TForm1::ToolButton2Click},
+        {N5, &TForm1::N5Click},
+        {ToolButton5, &TForm1::ToolButton5Click},
+        {N10, &TForm1::N10Click},
+        {N11, &TForm1::N11Click},
+        {N12, &TForm1::N12Click},
+        {ToolButton10, &TForm1::ToolButton10Click},
+        {N14, &TForm1::ToolButton10Click},
+        {ToolButton11, &TForm1::ToolButton11Click},
+        {N15, &TForm1::ToolButton11Click},
+        {ToolButton4, &TForm1::ToolButton4Click},
+        {N16, &TForm1::ToolButton4Click},
+        {ToolButton6, &TForm1::ToolButton6Click},
+        {N18, &TForm1::ToolButton6Click},
+        {ToolButton7, &TForm1::ToolButton7Click},
+        {BitMap1, &TForm1::ToolButton7Click},
+        {ToolButton9, &TForm1::ToolButton9Click},
+        {TYP1, &TForm1::ToolButton9Click},
+    }};
+    for (const auto& [action, handler] : commands)
+        connect(action, &QAction::triggered, this, [this, handler = handler] { (this->*handler)(); });
+    connect(N8, &QAction::triggered, this, &TForm1::N8Click);
+    connect(N9, &QAction::triggered, this, &TForm1::N9Click);
+
+    connect(RadioGroup1, &QButtonGroup::idClicked, this, &TForm1::RadioGroup1Click);
+    connect(ComboBox1, &QComboBox::activated, this, &TForm1::ComboBox1Change);
+    connect(RadioGroup2, &QButtonGroup::idClicked, this, &TForm1::RadioGroup2Clicked);
+    connect(ComboBox2, &QComboBox::currentIndexChanged, this, &TForm1::ComboBox2Change);
+    ComboBox2->SetDrawItem(
+        [this](QPainter& painter, const QRect& rect, int index) { ComboBox2DrawItem(painter, rect, index); });
+    connect(SpinEdit1, &QSpinBox::valueChanged, this, &TForm1::SpinEdit1Change);
+    connect(SpinEdit2, &QSpinBox::valueChanged, this, &TForm1::SpinEdit2Change);
+    connect(ComboBox5, &QComboBox::currentIndexChanged, this, &TForm1::ComboBox5Change);
+    connect(SpinEdit6, &QSpinBox::valueChanged, this, &TForm1::SpinEdit6Change);
+    connect(CheckBox1, &QCheckBox::clicked, this, &TForm1::CheckBox1Click);
+    connect(SpinEdit4, &QSpinBox::valueChanged, this, &TForm1::SpinEdit4Change);
+    connect(ScrollBar1, &QScrollBar::valueChanged, this, &TForm1::ScrollBar1Change);
+    connect(ScrollBox1, &ViewPanel::Resized, this, &TForm1::ScrollBox1Resize);
+    connect(Memo1, &QPlainTextEdit::textChanged, this, &TForm1::Memo1Change);
+    connect(LabelEditor, &QPlainTextEdit::textChanged, this, &TForm1::LabelEditorChange);
+    connect(Image1, &ImageControl::MouseUp, this, &TForm1::Image1MouseUp);
+    connect(ComboBox4, &QComboBox::activated, this, &TForm1::ComboBox4Change);
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
+
+    // Double clicks, the colour list's keys and the type fields' key filter have no signals.
+    for (QObject* watched :
+         {static_cast<QObject*>(ComboBox1->lineEdit()), static_cast<QObject*>(ComboBox3->lineEdit()),
+          static_cast<QObject*>(ComboBox4->lineEdit()), static_cast<QObject*>(ComboBox2),
+          static_cast<QObject*>(Edit3), static_cast<QObject*>(Edit1)})
+        watched->installEventFilter(this);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        if (watched == ComboBox1->lineEdit())
+            ComboBox1DblClick();
+        else if (watched == ComboBox3->lineEdit())
+            ComboBox3DblClick();
+        else if (watched == ComboBox4->lineEdit())
+            ComboBox4DblClick();
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (watched == ComboBox2) {
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) return false;
+        ComboBox2KeyDown(key->key(), key->modifiers());
+        return true;
+    }
+    if ((watched == Edit3 || watched == Edit1) && !key->text().isEmpty())
+        return !Edit3KeyPress(key->text().front());
+    return false;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Start-up and shutdown
+
+void TForm1::FormCreate() {
+    ComboBox2->setCurrentIndex(-1);
+    TracingPicture = QImage();
+    {
+        QSignalBlocker block(ComboBox3);
+        ComboBox3->setCurrentIndex(DefaultLanguageRow);
+    }
+    // Velmora.ini is opened by the constructor; nothing is read from it here. The clipboard
+    // format "Garmin" needs no registration: it is a MIME type of the clipboard's data.
+    {
+        QSignalBlocker block(ComboBox5);
+        ComboBox5->setCurrentIndex(0);
+    }
+    Document.Modified = false;
+    TextEncoding = DefaultTextEncoding;
+    ToolButton9->setEnabled(false);
+    TYP1->setEnabled(false);
+    ShowHeaderLines();
+    RadioGroup1Click();
+}
+
+bool TForm1::FormClose() {
+    if (!Document.Modified) return true;
+    switch (Dialogs.Ask(UnsavedChangesQuestion, QuestionButtons::YesNoCancel, MessageKind::Warning)) {
+    case Answer::No:
+        return true;
+    case Answer::Yes:
+        // A cancelled or failed save keeps the window open, so the changes are not lost.
+        return SaveDocument();
+    default:
+        return false;
+    }
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (FormClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TForm1::N5Click() {
+    close();
+}
+
+void TForm1::N8Click() {
+    Dialogs.ShowAbout();
+}
+
+void TForm1::N9Click() {
+    Dialogs.ShowHelp();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Open, save, import
+
+bool TForm1::MayDiscardDocument() {
+    return FormClose();
+}
+
+void TForm1::ToolButton1Click() {
+    if (!MayDiscardDocument()) return;
+    Document.WorkFolder = ToLocalPath(QDir::currentPath());
+    std::optional<QString> fileName = Dialogs.OpenFileName(
+        {QStringLiteral("Открыть"), QStringLiteral("Garmin текст (*.txt)"), OpenDialog1FileName});
+    if (!fileName) return;
+    LoadTextFile(*fileName);
+}
+
+void TForm1::LoadTextFile(const QString& fileName) {
+    QString failure;
+    {
+        LoadingIndicator loading(StatusPanels[0]);
+        std::string bytes;
+        try {
+            bytes = ReadWholeFile(ToLocalPath(fileName));
+        } catch (const TypError&) {
+            failure = CannotOpenMessage;
+        }
+        if (failure.isEmpty()) {
+            OpenDialog1FileName = fileName;
+            SaveDialog1FileName = fileName;
+            Document.WorkFolder = ToLocalPath(QDir::currentPath());
+            Document.Modified = false;
+            setWindowTitle(QFileInfo(fileName).absoluteFilePath());
+            ComboBox1->show();
+            Edit3->hide();
+            RadioGroup1Box->setEnabled(true);
+            ClearPicture();
+            Document.CurrentObject = nullptr;
+            bool complete = true;
+            try {
+                LoadTextTypDocument(bytes, Document);
+            } catch (const TypError& error) {
+                // The objects completed before the error stay and are shown.
+                failure = FromUtf8(error.what());
+                complete = false;
+            }
+            TextEncoding = ChooseTextEncoding(bytes, Document.HeaderLines);
+            ShowHeaderLines();
+            if (complete) {
+                ToolButton9->setEnabled(true);
+                TYP1->setEnabled(true);
+            }
+            Document.Modified = false;
+            RadioGroup1Click();
+        }
+    }
+    if (!failure.isEmpty()) Dialogs.Message(failure, MessageKind::Error);
+}
+
+void TForm1::ToolButton2Click() {
+    SaveDocument();
+}
+
+bool TForm1::SaveDocument() {
+    SaveFileQuestion question{QStringLiteral("Сохранить"), QStringLiteral("TYP-file (*.txt)"),
+                              QStringLiteral("txt"), true, SaveDialog1FileName};
+    std::optional<QString> fileName = Dialogs.SaveFileName(question);
+    if (!fileName) return false;
+    QFileInfo saved(*fileName);
+    try {
+        WriteFileAtomically(ToLocalPath(saved.absoluteFilePath()),
+                            WriteTextTyp(Document, CurrentDateTimeText()));
+    } catch (const TypError& error) {
+        Dialogs.Message(FromUtf8(error.what()), MessageKind::Error);
+        return false;
+    }
+    QString folder = saved.absolutePath();
+    Document.WorkFolder = ToLocalPath(QDir::toNativeSeparators(folder));
+    QDir::setCurrent(folder);
+    OpenDialog1FileName = saved.absoluteFilePath();
+    SaveDialog1FileName = saved.absoluteFilePath();
+    setWindowTitle(QDir::toNativeSeparators(saved.absoluteFilePath()));
+    ToolButton9->setEnabled(true);
+    TYP1->setEnabled(true);
+    Document.Modified = false;
+    return true;
+}
+
+void TForm1::ToolButton13Click() {
+    if (!MayDiscardDocument()) return;
+    std::optional<QString> fileName = Dialogs.OpenFileName(
+        {QStringLiteral("Открыть typ"), QStringLiteral("Garmin Typ (*.typ)"), OpenDialog3FileName});
+    if (!fileName) return;
+    ImportCompiledFile(*fileName);
+}
+
+void TForm1::ImportCompiledFile(const QString& fileName) {
+    QString failure;
+    std::vector<std::string> warnings;
+    {
+        LoadingIndicator loading(StatusPanels[0]);
+        OpenDialog3FileName = fileName;
+        try {
+            std::string bytes = ReadWholeFile(ToLocalPath(fileName));
+            BinaryImportResult imported = ImportBinaryTyp(
+                std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
+            warnings = std::move(imported.Warnings);
+
+            // The import builds a new document; the old one is replaced only now that it succeeded.
+            ClearPicture();
+            bool modified = Document.Modified;
+            std::string workFolder = std::move(Document.WorkFolder);
+            Document = std::move(imported.Document);
+            Document.CurrentObject = nullptr;
+            Document.Modified = modified;
+            Document.WorkFolder = std::move(workFolder);
+            TextEncoding = ChooseTextEncoding(AllLabelBytes(Document), Document.HeaderLines);
+            ToolButton9->setEnabled(false);
+            TYP1->setEnabled(false);
+            setWindowTitle(QFileInfo(fileName).absoluteFilePath());
+            ShowHeaderLines();
+            RadioGroup1Click();
+        } catch (const TypError& error) {
+            failure = FromUtf8(error.what());
+        } catch (const std::bad_alloc&) {
+            failure = CannotOpenMessage;
+        }
+    }
+    if (!failure.isEmpty()) {
+        Dialogs.Message(failure, MessageKind::Error);
+        return;
+    }
+    if (warnings.empty()) return;
+    QStringList lines;
+    for (const std::string& warning : warnings)
+        lines << FromUtf8(warning);
+    Dialogs.Message(lines.join(u'\r'), MessageKind::Warning);
+}
+
+void TForm1::OpenFile(const QString& fileName) {
+    std::string bytes;
+    try {
+        bytes = ReadWholeFile(ToLocalPath(fileName));
+    } catch (const TypError&) {
+        Dialogs.Message(CannotOpenMessage, MessageKind::Error);
+        return;
+    }
+    if (IsCompiledTypFile(ToLocalPath(fileName), bytes))
+        ImportCompiledFile(fileName);
+    else
+        LoadTextFile(fileName);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The command group of creation mode
+
+void TForm1::BtnVisible(bool enable) {
+    auto action = [this](GroupCommand command) -> QAction* {
+        switch (command) {
+        case GroupCommand::OpenTextButton:
+            return ToolButton1;
+        case GroupCommand::SaveButton:
+            return ToolButton2;
+        case GroupCommand::DeleteButton:
+            return ToolButton4;
+        case GroupCommand::AddPictureButton:
+            return ToolButton6;
+        case GroupCommand::SaveBmpButton:
+            return ToolButton7;
+        case GroupCommand::CopyButton:
+            return ToolButton10;
+        case GroupCommand::PasteButton:
+            return ToolButton11;
+        case GroupCommand::OpenItem:
+            return N2;
+        case GroupCommand::SaveItem:
+            return N3;
+        case GroupCommand::DeleteItem:
+            return N16;
+        case GroupCommand::AddBmpItem:
+            return N18;
+        case GroupCommand::BitMapItem:
+            return BitMap1;
+        case GroupCommand::CopyItem:
+            return N14;
+        case GroupCommand::PasteItem:
+            return N15;
+        case GroupCommand::TypFileItem:
+            return TYP1;
+        }
+        return nullptr;
+    };
+    for (GroupCommand command : BtnVisibleGroup)
+        if (QAction* item = action(command)) item->setEnabled(enable);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Choosing the kind, the object and the view
+
+int TForm1::ChosenKind() const {
+    return std::max(0, RadioGroup1->checkedId());
+}
+
+int TForm1::ShownView() const {
+    return RadioGroup2->checkedId() == Night ? Night : Day;
+}
+
+void TForm1::SetChosenKindSilently(int kind) {
+    QSignalBlocker block(RadioGroup1);
+    RadioGroup1->button(kind)->setChecked(true);
+}
+
+void TForm1::SetShownViewSilently(int view) {
+    QSignalBlocker block(RadioGroup2);
+    RadioGroup2->button(view)->setChecked(true);
+}
+
+void TForm1::RadioGroup2Clicked() {
+    if (RadioGroup2Handler) (this->*RadioGroup2Handler)();
+}
+
+void TForm1::RadioGroup1Click() {
+    ComboBox4->hide();
+    ComboBox1->show();
+    {
+        QSignalBlocker block(ComboBox1);
+        ComboBox1->clear();
+        ComboBox1->clearEditText();
+    }
+    ClearPicture();
+    Document.CurrentObject = nullptr;
+    ShowLabels();
+
+    int kind = ChosenKind();
+    const std::array<QComboBox*, 3> catalogues{ComboBox6, ComboBox7, ComboBox8};
+    {
+        QSignalBlocker block(ComboBox4);
+        ComboBox4->clear();
+        QComboBox* catalogue = catalogues[size_t(kind)];
+        for (int row = 0; row < catalogue->count(); ++row)
+            ComboBox4->addItem(catalogue->itemText(row));
+    }
+
+    KindDisplayState state = KindSelectionState(kind);
+    auto apply = [](QWidget* control, const std::optional<bool>& enabled) {
+        if (enabled) control->setEnabled(*enabled);
+    };
+    apply(SpinEdit1, state.SpinEdit1Enabled);
+    apply(SpinEdit2, state.SpinEdit2Enabled);
+    apply(SpinEdit3, state.SpinEdit3Enabled);
+    apply(SpinEdit4, state.SpinEdit4Enabled);
+    apply(SpinEdit5, state.SpinEdit5Enabled);
+    apply(RadioGroup2Box, state.RadioGroup2Enabled);
+    if (state.SpinEdit45Minimum) {
+        QSignalBlocker block4(SpinEdit4), block5(SpinEdit5);
+        SpinEdit4->setMinimum(*state.SpinEdit45Minimum);
+        SpinEdit5->setMinimum(*state.SpinEdit45Minimum);
+    }
+
+    const ObjectList& list = Document.List(kind);
+    {
+        QSignalBlocker block(ComboBox1);
+        for (const auto& object : list)
+            ComboBox1->addItem(ListEntryText(*object));
+    }
+    if (list.empty()) {
+        // Nothing is shown, so the colour list of an earlier object must not stay offered.
+        FillColourList({}, -1);
+        ComboBox2Change();
+        return;
+    }
+    {
+        QSignalBlocker block(ComboBox1);
+        ComboBox1->setCurrentIndex(0);
+    }
+    ComboBox1Change();
+}
+
+void TForm1::ComboBox1Change() {
+    ShowLabels();
+    ClearPicture();
+    Document.CurrentObject = nullptr;
+
+    const ObjectList& list = Document.List(ChosenKind());
+    int index = ComboBox1->currentIndex();
+    if (index < 0 || size_t(index) >= list.size()) {
+        FillColourList({}, -1);
+        ShowLabels();
+        ComboBox2Change();
+        return;
+    }
+    TGarminObject& object = *list[size_t(index)];
+    Document.CurrentObject = &object;
+    ApplyObjectDisplay(object);
+
+    ReleaseShownMatrix();
+    if (object.Quadrat) {
+        int view = ShownView();
+        if (IsSwatchForm(*object.Quadrat)) RenderObject(object, view);
+        QPoint position = ResizeGrid(object, ScrollBar1->value(), view, ScrollBox1->size());
+        ShowMatrix();
+        PlacePicture(position);
+    }
+    ShowLabels();
+    ComboBox2Change();
+}
+
+void TForm1::ApplyObjectDisplay(TGarminObject& object) {
+    ObjectDisplayState state = ObjectDisplay(object, ShownView());
+    QSignalBlocker blocks[] = {
+        QSignalBlocker(RadioGroup2), QSignalBlocker(ScrollBar1), QSignalBlocker(SpinEdit1),
+        QSignalBlocker(SpinEdit2),   QSignalBlocker(SpinEdit3),  QSignalBlocker(SpinEdit4),
+        QSignalBlocker(SpinEdit5),   QSignalBlocker(SpinEdit6),  QSignalBlocker(ComboBox5)};
+    if (state.ForceViewToDay) RadioGroup2->button(Day)->setChecked(true);
+    RadioGroup2Box->setEnabled(state.RadioGroup2Enabled);
+    ScrollBar1->setValue(state.ZoomPosition);
+    auto show = [](QSpinBox* spin, const SpinDisplay& display) {
+        spin->setRange(display.Minimum, display.Maximum);
+        spin->setValue(display.Value);
+    };
+    if (state.SpinEdit1) show(SpinEdit1, *state.SpinEdit1);
+    if (state.SpinEdit2) show(SpinEdit2, *state.SpinEdit2);
+    if (state.SpinEdit1Enabled) SpinEdit1->setEnabled(*state.SpinEdit1Enabled);
+    if (state.SpinEdit2Enabled) SpinEdit2->setEnabled(*state.SpinEdit2Enabled);
+    show(SpinEdit3, state.SpinEdit3);
+    show(SpinEdit4, state.SpinEdit4);
+    show(SpinEdit5, state.SpinEdit5);
+    show(SpinEdit6, state.SpinEdit6);
+    SpinEdit6->setEnabled(state.SpinEdit6Enabled);
+    if (state.ComboBox5Index) ComboBox5->setCurrentIndex(*state.ComboBox5Index);
+    ComboBox5->setEnabled(state.ComboBox5Enabled);
+    for (QLabel* label : SwatchLabels)
+        label->setVisible(state.SwatchLabelsVisible);
+    FillColourList(state.Colours.Items, state.Colours.Selected);
+}
+
+void TForm1::RadioGroup2Click() {
+    TGarminObject* object = Document.CurrentObject;
+    if (!object) return;
+    if (object->Kind != KindPoint) {
+        ComboBox1Change();
+        return;
+    }
+    ColorBox(ShownView());
+    if (object->Quadrat) {
+        RenderObject(*object, ShownView());
+        ShowMatrix();
+    }
+    ComboBox2Change();
+}
+
+// ---------------------------------------------------------------------------------------------
+// The colour list and the property writes
+
+void TForm1::FillColourList(const std::vector<QString>& items, int selected) {
+    QSignalBlocker block(ComboBox2);
+    ComboBox2->clear();
+    for (const QString& item : items)
+        ComboBox2->addItem(item);
+    ComboBox2->setCurrentIndex(selected);
+}
+
+void TForm1::ColorBox(int view) {
+    if (!Document.CurrentObject) return;
+    ColourList list = velmora::ColorBox(*Document.CurrentObject, view);
+    FillColourList(list.Items, list.Selected);
+}
+
+void TForm1::ComboBox2DrawItem(QPainter& painter, const QRect& rect, int index) {
+    if (!Document.CurrentObject) return;
+    if (std::optional<uint32_t> colour = ColourListEntryColour(*Document.CurrentObject, ShownView(), index))
+        painter.fillRect(rect, QColor(*colour & 0xFF, *colour >> 8 & 0xFF, *colour >> 16 & 0xFF));
+    painter.setPen(ComboBox2->palette().color(QPalette::Text));
+    painter.setFont(ComboBox2->font());
+    painter.drawText(rect.adjusted(5, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, ComboBox2->itemText(index));
+}
+
+void TForm1::ComboBox2Change() {
+    int index = ComboBox2->currentIndex();
+    if (!Document.CurrentObject || index < 0) {
+        Edit2->clear();
+        return;
+    }
+    Edit2->setText(ColourReadout(*Document.CurrentObject, ShownView(), index, ComboBox2->itemText(index)));
+}
+
+void TForm1::SpinEdit1Change() {
+    if (SetLineWidth(Document.CurrentObject, SpinEdit1->value())) Document.Modified = true;
+}
+
+void TForm1::SpinEdit2Change() {
+    if (SetBorderWidth(Document.CurrentObject, SpinEdit2->value())) Document.Modified = true;
+}
+
+void TForm1::ComboBox5Change() {
+    if (SetUseOrientation(Document.CurrentObject, ComboBox5->currentIndex())) Document.Modified = true;
+}
+
+void TForm1::SpinEdit6Change() {
+    if (SetCharsPerPixel(Document.CurrentObject, SpinEdit6->value())) Document.Modified = true;
+}
+
+void TForm1::CheckBox1Click() {
+    bool withBitmap = !CheckBox1->isChecked();
+    SpinEdit4->setEnabled(withBitmap);
+    SpinEdit5->setEnabled(withBitmap);
+    ComboBox5->setEnabled(withBitmap);
+}
+
+void TForm1::SpinEdit4Change() {
+    // Only the set-up of a new line offers an orientation for a width; a shown object's width is
+    // display only.
+    bool settingUp = !BitBtn1->isHidden();
+    if (settingUp && ChosenKind() == KindLine && !CheckBox1->isChecked()) ComboBox5->setEnabled(true);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The view panel
+
+void TForm1::ScrollBar1Change() {
+    TGarminObject* object = Document.CurrentObject;
+    if (!object || !object->Quadrat) return;
+    QPoint position = ResizeGrid(*object, ScrollBar1->value(), ShownView(), ScrollBox1->size());
+    ShowMatrix();
+    PlacePicture(position);
+}
+
+void TForm1::ScrollBox1Resize() {
+    TGarminObject* object = Document.CurrentObject;
+    if (!object || !object->Quadrat) return;
+    PlacePicture(ImagePosition(ScrollBox1->size(), MatrixSize(*object->Quadrat)));
+}
+
+void TForm1::PlacePicture(QPoint topLeft) {
+    Image1->move(topLeft);
+    PlaceSwatchLabels();
+}
+
+void TForm1::PlaceSwatchLabels() {
+    TGarminObject* object = Document.CurrentObject;
+    if (!object || !object->Quadrat || !IsSwatchForm(*object->Quadrat)) return;
+    std::array<QPoint, SwatchLabelCount> positions =
+        SwatchLabelPositions(ScrollBox1->size(), MatrixSize(*object->Quadrat));
+    for (size_t i = 0; i < SwatchLabels.size(); ++i)
+        SwatchLabels[i]->move(positions[i]);
+}
+
+void TForm1::ShowMatrix() {
+    TGarminObject* object = Document.CurrentObject;
+    if (object && object->Quadrat && !object->Quadrat->Image.isNull())
+        Image1->SetPicture(object->Quadrat->Image);
+    else
+        Image1->Clear();
+}
+
+void TForm1::ClearPicture() {
+    for (QLabel* label : SwatchLabels)
+        label->hide();
+    Image1->Clear();
+}
+
+void TForm1::ReleaseShownMatrix() {
+    // Only the object on screen keeps its magnified picture; the others hold their values only.
+    for (int kind : {KindPoint, KindLine, KindPolygon})
+        for (const auto& object : Document.List(kind))
+            if (object.get() != Document.CurrentObject && object->Quadrat && !object->Quadrat->Image.isNull())
+                ReleaseMatrixImage(*object->Quadrat);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Header memo and label editor
+
+QString TForm1::DecodeText(const std::string& bytes) const {
+    return velmora::DecodeText(bytes, TextEncoding);
+}
+
+std::string TForm1::EncodeTypedText(const QString& text) {
+    EncodedText encoded = EncodeText(text, TextEncoding);
+    if (encoded.Replaced) TellAboutReplacedCharacters();
+    return std::move(encoded.Bytes);
+}
+
+void TForm1::TellAboutReplacedCharacters() {
+    Dialogs.Message(ReplacedCharactersMessage(TextEncoding), MessageKind::Warning);
+}
+
+namespace {
+
+QString JoinDecoded(const std::vector<std::string>& lines, const TForm1& form) {
+    QStringList texts;
+    texts.reserve(qsizetype(lines.size()));
+    for (const std::string& line : lines)
+        texts << form.DecodeText(line);
+    return texts.join(u'\n');
+}
+
+// Puts text into an editor without running its change reaction, keeping the cursor where it was.
+void ReplaceEditorText(QPlainTextEdit* editor, const QString& text) {
+    QSignalBlocker block(editor);
+    int position = editor->textCursor().position();
+    editor->setPlainText(text);
+    QTextCursor cursor = editor->textCursor();
+    cursor.setPosition(std::min(position, int(text.size())));
+    editor->setTextCursor(cursor);
+}
+
+} // namespace
+
+void TForm1::ShowHeaderLines() {
+    QSignalBlocker block(Memo1);
+    Memo1->setPlainText(JoinDecoded(Document.HeaderLines, *this));
+}
+
+void TForm1::ShowLabels() {
+    QSignalBlocker block(LabelEditor);
+    TGarminObject* object = Document.CurrentObject;
+    LabelEditor->setEnabled(object != nullptr);
+    LabelEditor->setPlainText(object ? JoinDecoded(object->Labels, *this) : QString());
+}
+
+void TForm1::Memo1Change() {
+    EncodedLines encoded =
+        EncodeEditedLines(Document.HeaderLines, SplitLines(Memo1->toPlainText()), TextEncoding);
+    Document.HeaderLines = std::move(encoded.Lines);
+    Document.Modified = true;
+    if (!encoded.Replaced) return;
+    ReplaceEditorText(Memo1, JoinDecoded(Document.HeaderLines, *this));
+    TellAboutReplacedCharacters();
+}
+
+void TForm1::LabelEditorChange() {
+    TGarminObject* object = Document.CurrentObject;
+    if (!object) return;
+    QString text = LabelEditor->toPlainText();
+    EncodedLines encoded =
+        EncodeEditedLines(object->Labels, text.isEmpty() ? QStringList() : SplitLines(text), TextEncoding);
+    object->Labels = std::move(encoded.Lines);
+    Document.Modified = true;
+    if (!encoded.Replaced) return;
+    ReplaceEditorText(LabelEditor, JoinDecoded(object->Labels, *this));
+    TellAboutReplacedCharacters();
+}
+
+} // namespace velmora

@@ -1,0 +1,271 @@
+// The main window "Редактор TYP-файла": the menu and toolbar, the view panel with the magnified
+// object, the property column and the header memo. It owns the document; every modal interaction
+// goes through Prompts.
+#pragma once
+
+#include "app/Prompts.h"
+#include "app/controls.h"
+#include "app/text_encoding.h"
+#include "model/maintyp.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QMainWindow>
+#include <QString>
+
+#include <array>
+#include <memory>
+
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollArea;
+class QScrollBar;
+class QSettings;
+class QSpinBox;
+class QSplitter;
+class QStatusBar;
+class QToolBar;
+
+namespace velmora {
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+  public:
+    // settingsFolder: where Velmora.ini lives; empty means the current directory at start.
+    explicit TForm1(Prompts& prompts, const QString& settingsFolder = QString(), QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Opens a file named on the command line: a compiled file by its name or signature, otherwise
+    // a text file; no file dialog is shown.
+    void OpenFile(const QString& fileName);
+
+    TypDocument Document;
+    Prompts& Dialogs;
+
+    // ---- menu ("Файл", "Создать", "Сохранить", "Помощь") ----
+    QMenu* N1 = nullptr;        // "Файл"
+    QAction* N2 = nullptr;      // "Открыть"
+    QAction* typ2 = nullptr;    // "Открыть typ"
+    QAction* N3 = nullptr;      // "Сохранить"
+    QAction* N5 = nullptr;      // "Выход"
+    QMenu* N6 = nullptr;        // "Создать"
+    QAction* N10 = nullptr;     // "Точки"
+    QAction* N11 = nullptr;     // "Линии"
+    QAction* N12 = nullptr;     // "Полигоны"
+    QAction* N14 = nullptr;     // "Копировать"
+    QAction* N15 = nullptr;     // "Вставить"
+    QAction* N16 = nullptr;     // "Удалить"
+    QAction* N18 = nullptr;     // "Добавить bmp"
+    QMenu* N7 = nullptr;        // "Сохранить"
+    QAction* BitMap1 = nullptr; // "BitMap"
+    QAction* TYP1 = nullptr;    // "TYP-файл"
+    QMenu* N19 = nullptr;       // "Помощь"
+    QAction* N8 = nullptr;      // "О программе"
+    QAction* N9 = nullptr;      // "Справка"
+
+    // ---- toolbar, left to right; ToolButton3 and ToolButton8 are the separators ----
+    QToolBar* ToolBar1 = nullptr;
+    QAction* ToolButton1 = nullptr;  // "Открыть файл  txt"
+    QAction* ToolButton13 = nullptr; // "Открыть файл  typ"
+    QAction* ToolButton2 = nullptr;  // "Сохранить файл"
+    QAction* ToolButton3 = nullptr;
+    QAction* ToolButton5 = nullptr;  // "Добавить объект"
+    QAction* ToolButton6 = nullptr;  // "Добавить рисунок"
+    QAction* ToolButton10 = nullptr; // "Копировать в буфер"
+    QAction* ToolButton11 = nullptr; // "Вставить из буфера"
+    QAction* ToolButton4 = nullptr;  // "Удалить объект"
+    QAction* ToolButton8 = nullptr;
+    QAction* ToolButton7 = nullptr; // "Сохранить bmp"
+    QAction* ToolButton9 = nullptr; // "Создать TYP"
+
+    // ---- status bar: two panels, 300 and 50 pixels ----
+    QStatusBar* StatusBar1 = nullptr;
+    std::array<QLabel*, 2> StatusPanels{};
+
+    // ---- client area, from the right: header panel, splitter, property column, view panel ----
+    QSplitter* Splitter1 = nullptr;
+    QWidget* Panel1 = nullptr; // the header panel
+    QPlainTextEdit* Memo1 = nullptr;
+
+    ViewPanel* ScrollBox1 = nullptr;
+    ImageControl* Image1 = nullptr;
+    std::array<QLabel*, 6> SwatchLabels{}; // Label1 .. Label6
+    QLabel*& Label1 = SwatchLabels[0];
+    QLabel*& Label2 = SwatchLabels[1];
+    QLabel*& Label3 = SwatchLabels[2];
+    QLabel*& Label4 = SwatchLabels[3];
+    QLabel*& Label5 = SwatchLabels[4];
+    QLabel*& Label6 = SwatchLabels[5];
+
+    QScrollArea* ScrollBox2 = nullptr; // the property column
+    QWidget* PropertyColumn = nullptr; // the scrolled contents of ScrollBox2
+
+    QGroupBox* RadioGroup1Box = nullptr; // "Тип объекта": "Точки", "Линии", "Полигоны"
+    QButtonGroup* RadioGroup1 = nullptr;
+    QComboBox* ComboBox1 = nullptr;      // the objects of the chosen kind
+    QLineEdit* Edit3 = nullptr;          // type field of creation mode
+    QLineEdit* Edit1 = nullptr;          // subtype field of creation mode
+    QGroupBox* RadioGroup2Box = nullptr; // "Отобразить": "День", "Ночь"
+    QButtonGroup* RadioGroup2 = nullptr;
+    QSpinBox* SpinEdit1 = nullptr;          // "Ширина линии"
+    QSpinBox* SpinEdit2 = nullptr;          // "Шир.  бордюра"
+    QComboBox* ComboBox5 = nullptr;         // "Ориентация": "N", "Y"
+    QSpinBox* SpinEdit3 = nullptr;          // "Цветов"
+    OwnerDrawComboBox* ComboBox2 = nullptr; // "Символ": the colour list
+    QLineEdit* Edit2 = nullptr;             // "Цвет"
+    QSpinBox* SpinEdit4 = nullptr;          // "Размер по X"
+    QSpinBox* SpinEdit5 = nullptr;          // "Размер по Y"
+    QSpinBox* SpinEdit6 = nullptr;          // "Повторяемость"
+    QCheckBox* CheckBox1 = nullptr;         // "Без матрицы"
+    QScrollBar* ScrollBar1 = nullptr;       // "Размер": the zoom, 1 to 20
+    QPlainTextEdit* LabelEditor = nullptr;  // the labels of the current object
+    QComboBox* ComboBox3 = nullptr;         // the language list
+    QGroupBox* RadioGroup3Box = nullptr;    // "Палитра": "Стандартная", "GPSMAP 60C"
+    QButtonGroup* RadioGroup3 = nullptr;
+    QPushButton* BitBtn1 = nullptr; // "Добавить"
+    QPushButton* BitBtn2 = nullptr; // "&Отменить"
+    QComboBox* ComboBox4 = nullptr; // the type picker (yellow, right to left)
+    QComboBox* ComboBox6 = nullptr; // hidden: the point catalogue
+    QComboBox* ComboBox7 = nullptr; // hidden: the line catalogue
+    QComboBox* ComboBox8 = nullptr; // hidden: the polygon catalogue
+
+    // The settings file Velmora.ini; only the compiler dialog reads and writes it.
+    std::unique_ptr<QSettings> IniFile;
+    // The picture last laid under the grid by "Добавить рисунок".
+    QImage TracingPicture;
+    // The proposed names of the file dialogs: open text (also the compiler's input), save text,
+    // open compiled.
+    QString OpenDialog1FileName;
+    QString SaveDialog1FileName;
+    QString OpenDialog3FileName;
+
+    // The text encoding of the labels and header lines of the document (ICU name).
+    QByteArray TextEncoding = DefaultTextEncoding;
+
+    // ---- start-up and shutdown ----
+    void FormCreate();
+    // Asks about unsaved changes; true when the window may close.
+    bool FormClose();
+    void N5Click();
+    void N8Click();
+    void N9Click();
+
+    // ---- file commands ----
+    void ToolButton1Click();  // open a text TYP file
+    void ToolButton2Click();  // save the text TYP file
+    void ToolButton13Click(); // open a compiled TYP file
+    // The save command's outcome; the shutdown question and the open commands depend on it.
+    bool SaveDocument();
+
+    // ---- the command group that creation mode switches off ----
+    void BtnVisible(bool enable);
+
+    // ---- view and property column ----
+    void RadioGroup1Click();
+    void ComboBox1Change();
+    void RadioGroup2Click();
+    void ColorBox(int view);
+    void ComboBox2DrawItem(QPainter& painter, const QRect& rect, int index);
+    void ComboBox2Change();
+    void SpinEdit1Change();
+    void SpinEdit2Change();
+    void ComboBox5Change();
+    void SpinEdit6Change();
+    void CheckBox1Click();
+    void SpinEdit4Change();
+    void ScrollBar1Change();
+    void ScrollBox1Resize();
+    void Memo1Change();
+    void LabelEditorChange();
+
+    // ---- editing (pixels, colours, creation, catalogue, deletion, clipboard, BMP, compiler) ----
+    void Image1MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void EditPixelColour(int row, int col, Qt::KeyboardModifiers shift, int view, int kind);
+    void ComboBox2KeyDown(int key, Qt::KeyboardModifiers shift);
+    void ToolButton5Click();
+    void N10Click();
+    void N11Click();
+    void N12Click();
+    void RadioGroup2Click2();
+    // The key filter of Edit3 and Edit1: true when the typed character is to be kept.
+    bool Edit3KeyPress(QChar key);
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void ComboBox1DblClick();
+    void ComboBox4Change();
+    void ComboBox4DblClick();
+    void ComboBox3DblClick();
+    void ToolButton4Click();
+    void ToolButton10Click();
+    void ToolButton11Click();
+    void ToolButton6Click();
+    void ToolButton7Click();
+    void ToolButton9Click();
+
+    // ---- helpers for the handlers ----
+    int ChosenKind() const; // RadioGroup1: 0 point, 1 line, 2 polygon
+    int ShownView() const;  // RadioGroup2: 0 Day, 1 Night
+    // Sets RadioGroup1 / RadioGroup2 without running their reactions.
+    void SetChosenKindSilently(int kind);
+    void SetShownViewSilently(int view);
+    // The reaction RadioGroup2 runs when the user picks an item; creation mode swaps it for
+    // RadioGroup2Click2 or detaches it (nullptr).
+    void (TForm1::*RadioGroup2Handler)() = &TForm1::RadioGroup2Click;
+    // Copies the current object's matrix into Image1.
+    void ShowMatrix();
+    // Empties Image1 and hides the swatch captions.
+    void ClearPicture();
+    // Puts the current object's labels into the label editor (empty and disabled without one).
+    void ShowLabels();
+    // Puts HeaderLines into Memo1.
+    void ShowHeaderLines();
+    // Where the picture of the current object stands in the view panel, and the swatch captions.
+    void PlacePicture(QPoint topLeft);
+    void PlaceSwatchLabels();
+    // Label and header text between the document's bytes and the screen.
+    QString DecodeText(const std::string& bytes) const;
+    // Encodes what the user typed; tells the user when characters became "?".
+    std::string EncodeTypedText(const QString& text);
+    void TellAboutReplacedCharacters();
+    // The colour of the main window's standard colour dialog, for presets of the colour dialogs.
+    ColourValue StandardDialogColour = 0;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void CreateActions();
+    void CreateMenu();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void CreateClientArea();
+    void CreatePropertyColumn();
+    void ConnectControls();
+    // Before replacing the document: the shutdown question while Modified; false to stop.
+    bool MayDiscardDocument();
+    // Reads a text file into the document as the open command does after its dialog.
+    void LoadTextFile(const QString& fileName);
+    // Imports a compiled file as the import command does after its dialog.
+    void ImportCompiledFile(const QString& fileName);
+    void ReleaseShownMatrix();
+    void ApplyObjectDisplay(TGarminObject& object);
+    void FillColourList(const std::vector<QString>& items, int selected);
+    void RadioGroup2Clicked();
+
+    // ===================================================================================
+    // Members of the editing handlers (TForm1_editing.cpp and the files beside it) go
+    // below this line; the window code above does not use them.
+    // ===================================================================================
+};
+
+} // namespace velmora

@@ -1,0 +1,366 @@
+// The controls of the main window and their placement.
+#include "app/TForm1.h"
+
+#include "app/toolbar_icons.h"
+#include "commands/catalogues.h"
+#include "view/matrix.h"
+#include "view/render.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace velmora {
+
+namespace {
+
+// Geometry of the client area, from the right edge inwards.
+constexpr int HeaderPanelWidth = 112;
+constexpr int SplitterWidth = 3;
+constexpr int PropertyColumnWidth = 166;
+constexpr int PropertyContentWidth = 148;
+constexpr int PropertyContentHeight = 650;
+// The property column's rows: a caption on the left, its control on the right.
+constexpr int CaptionLeft = 6;
+constexpr int FieldLeft = 92;
+constexpr int FieldWidth = 50;
+constexpr int RowHeight = 23;
+
+QAction* NewAction(QObject* owner, const QString& caption, const char* name) {
+    auto* action = new QAction(caption, owner);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+QSpinBox* NewSpinEdit(QWidget* parent, int minimum, int maximum, const char* name) {
+    auto* spin = new QSpinBox(parent);
+    spin->setObjectName(QString::fromLatin1(name));
+    spin->setRange(minimum, maximum);
+    return spin;
+}
+
+QLabel* NewCaption(QWidget* parent, const QString& text, int top) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(CaptionLeft, top + 2, FieldLeft - CaptionLeft - 2, 18);
+    return label;
+}
+
+// A radio group: a framed box with one radio button per item, the buttons' ids their indexes.
+QButtonGroup* NewRadioGroup(QWidget* parent, const QString& caption, const QStringList& items, QRect geometry,
+                            bool sideBySide, QGroupBox*& box) {
+    box = new QGroupBox(caption, parent);
+    box->setGeometry(geometry);
+    auto* group = new QButtonGroup(box);
+    QBoxLayout* layout = sideBySide ? static_cast<QBoxLayout*>(new QHBoxLayout(box))
+                                    : static_cast<QBoxLayout*>(new QVBoxLayout(box));
+    layout->setContentsMargins(6, 2, 2, 2);
+    layout->setSpacing(0);
+    for (int i = 0; i < items.size(); ++i) {
+        auto* button = new QRadioButton(items[i], box);
+        group->addButton(button, i);
+        layout->addWidget(button);
+    }
+    return group;
+}
+
+} // namespace
+
+void TForm1::CreateActions() {
+    ToolButton1 = NewAction(this, QStringLiteral("Открыть файл  txt"), "ToolButton1");
+    ToolButton13 = NewAction(this, QStringLiteral("Открыть файл  typ"), "ToolButton13");
+    ToolButton2 = NewAction(this, QStringLiteral("Сохранить файл"), "ToolButton2");
+    ToolButton5 = NewAction(this, QStringLiteral("Добавить объект"), "ToolButton5");
+    ToolButton6 = NewAction(this, QStringLiteral("Добавить рисунок"), "ToolButton6");
+    ToolButton10 = NewAction(this, QStringLiteral("Копировать в буфер"), "ToolButton10");
+    ToolButton11 = NewAction(this, QStringLiteral("Вставить из буфера"), "ToolButton11");
+    ToolButton4 = NewAction(this, QStringLiteral("Удалить объект"), "ToolButton4");
+    ToolButton7 = NewAction(this, QStringLiteral("Сохранить bmp"), "ToolButton7");
+    ToolButton9 = NewAction(this, QStringLiteral("Создать TYP"), "ToolButton9");
+    const std::array<std::pair<QAction*, ToolbarIcon>, 10> icons{{
+        {ToolButton1, ToolbarIcon::OpenText},
+        {ToolButton13, ToolbarIcon::OpenCompiled},
+        {ToolButton2, ToolbarIcon::Save},
+        {ToolButton5, ToolbarIcon::AddObject},
+        {ToolButton6, ToolbarIcon::AddPicture},
+        {ToolButton10, ToolbarIcon::Copy},
+        {ToolButton11, ToolbarIcon::Paste},
+        {ToolButton4, ToolbarIcon::Delete},
+        {ToolButton7, ToolbarIcon::SaveBmp},
+        {ToolButton9, ToolbarIcon::Compile},
+    }};
+    for (const auto& [action, icon] : icons) {
+        action->setIcon(ToolbarIconImage(icon));
+        // The toolbar shows the caption as the button's hint.
+        action->setToolTip(action->text());
+    }
+
+    N2 = NewAction(this, QStringLiteral("Открыть"), "N2");
+    typ2 = NewAction(this, QStringLiteral("Открыть typ"), "typ2");
+    N3 = NewAction(this, QStringLiteral("Сохранить"), "N3");
+    N5 = NewAction(this, QStringLiteral("Выход"), "N5");
+    N10 = NewAction(this, QStringLiteral("Точки"), "N10");
+    N11 = NewAction(this, QStringLiteral("Линии"), "N11");
+    N12 = NewAction(this, QStringLiteral("Полигоны"), "N12");
+    N14 = NewAction(this, QStringLiteral("Копировать"), "N14");
+    N15 = NewAction(this, QStringLiteral("Вставить"), "N15");
+    N16 = NewAction(this, QStringLiteral("Удалить"), "N16");
+    N18 = NewAction(this, QStringLiteral("Добавить bmp"), "N18");
+    BitMap1 = NewAction(this, QStringLiteral("BitMap"), "BitMap1");
+    TYP1 = NewAction(this, QStringLiteral("TYP-файл"), "TYP1");
+    N8 = NewAction(this, QStringLiteral("О программе"), "N8");
+    N9 = NewAction(this, QStringLiteral("Справка"), "N9");
+}
+
+void TForm1::CreateMenu() {
+    N1 = menuBar()->addMenu(QStringLiteral("Файл"));
+    N1->addActions({N2, typ2, N3});
+    N1->addSeparator();
+    N1->addAction(N5);
+    N6 = menuBar()->addMenu(QStringLiteral("Создать"));
+    N6->addActions({N10, N11, N12});
+    N6->addSeparator();
+    N6->addActions({N14, N15, N16});
+    N6->addSeparator();
+    N6->addAction(N18);
+    N7 = menuBar()->addMenu(QStringLiteral("Сохранить"));
+    N7->addActions({BitMap1, TYP1});
+    N19 = menuBar()->addMenu(QStringLiteral("Помощь"));
+    N19->addActions({N8, N9});
+}
+
+void TForm1::CreateToolBar() {
+    ToolBar1 = addToolBar(QStringLiteral("ToolBar1"));
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setMovable(false);
+    ToolBar1->setIconSize(QSize(24, 24));
+    ToolBar1->addActions({ToolButton1, ToolButton13, ToolButton2});
+    ToolButton3 = ToolBar1->addSeparator();
+    ToolBar1->addActions({ToolButton5, ToolButton6, ToolButton10, ToolButton11, ToolButton4});
+    ToolButton8 = ToolBar1->addSeparator();
+    ToolBar1->addActions({ToolButton7, ToolButton9});
+}
+
+void TForm1::CreateStatusBar() {
+    StatusBar1 = statusBar();
+    StatusBar1->setSizeGripEnabled(false);
+    const std::array<int, 2> widths{300, 50};
+    for (size_t i = 0; i < StatusPanels.size(); ++i) {
+        StatusPanels[i] = new QLabel(StatusBar1);
+        StatusPanels[i]->setFixedWidth(widths[i]);
+        StatusBar1->addWidget(StatusPanels[i]);
+    }
+}
+
+void TForm1::CreateClientArea() {
+    ScrollBox1 = new ViewPanel;
+    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
+    ScrollBox1->setFrameShape(QFrame::StyledPanel);
+    ScrollBox1->setMinimumSize(100, 100);
+    Image1 = new ImageControl(ScrollBox1);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    for (size_t i = 0; i < SwatchLabels.size(); ++i) {
+        SwatchLabels[i] = new QLabel(SwatchLabelCaptions()[i], ScrollBox1);
+        SwatchLabels[i]->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+        SwatchLabels[i]->move(SwatchLabelFormPositions()[i]);
+        SwatchLabels[i]->adjustSize();
+        SwatchLabels[i]->hide();
+    }
+
+    ScrollBox2 = new QScrollArea;
+    ScrollBox2->setObjectName(QStringLiteral("ScrollBox2"));
+    ScrollBox2->setFixedWidth(PropertyColumnWidth);
+    ScrollBox2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    PropertyColumn = new QWidget;
+    PropertyColumn->setFixedSize(PropertyContentWidth, PropertyContentHeight);
+    PropertyColumn->setAutoFillBackground(true);
+    ScrollBox2->setWidget(PropertyColumn);
+    CreatePropertyColumn();
+
+    auto* left = new QWidget;
+    auto* leftLayout = new QHBoxLayout(left);
+    leftLayout->setContentsMargins(0, 0, 0, 0);
+    leftLayout->setSpacing(0);
+    leftLayout->addWidget(ScrollBox1, 1);
+    leftLayout->addWidget(ScrollBox2);
+
+    Panel1 = new QWidget;
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    auto* headerLayout = new QVBoxLayout(Panel1);
+    headerLayout->setContentsMargins(0, 0, 0, 0);
+    Memo1 = new QPlainTextEdit(Panel1);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    headerLayout->addWidget(Memo1);
+
+    Splitter1 = new QSplitter(Qt::Horizontal);
+    Splitter1->setObjectName(QStringLiteral("Splitter1"));
+    Splitter1->setHandleWidth(SplitterWidth);
+    Splitter1->setChildrenCollapsible(false);
+    Splitter1->addWidget(left);
+    Splitter1->addWidget(Panel1);
+    Splitter1->setStretchFactor(0, 1);
+    Splitter1->setStretchFactor(1, 0);
+    Splitter1->setSizes({941 - HeaderPanelWidth - SplitterWidth, HeaderPanelWidth});
+    setCentralWidget(Splitter1);
+
+    // The type picker stands across the top of the view panel when it is called up.
+    ComboBox4 = new QComboBox(Splitter1);
+    ComboBox4->setObjectName(QStringLiteral("ComboBox4"));
+    ComboBox4->setEditable(true);
+    ComboBox4->lineEdit()->setReadOnly(true);
+    ComboBox4->setLayoutDirection(Qt::RightToLeft);
+    ComboBox4->setStyleSheet(QStringLiteral("QComboBox, QComboBox QLineEdit { background: #FFFF00; }"));
+    ComboBox4->hide();
+}
+
+void TForm1::CreatePropertyColumn() {
+    QWidget* column = PropertyColumn;
+    RadioGroup1 =
+        NewRadioGroup(column, QStringLiteral("Тип объекта"),
+                      {QStringLiteral("Точки"), QStringLiteral("Линии"), QStringLiteral("Полигоны")},
+                      QRect(4, 2, 140, 76), false, RadioGroup1Box);
+    RadioGroup1Box->setObjectName(QStringLiteral("RadioGroup1"));
+    RadioGroup1->button(KindPoint)->setChecked(true);
+
+    ComboBox1 = new QComboBox(column);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1->setGeometry(6, 82, 136, 22);
+    ComboBox1->setEditable(true);
+    ComboBox1->lineEdit()->setReadOnly(true);
+    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    Edit3 = new QLineEdit(column);
+    Edit3->setObjectName(QStringLiteral("Edit3"));
+    Edit3->setGeometry(6, 82, 60, 22);
+    Edit3->hide();
+    Edit1 = new QLineEdit(column);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setGeometry(76, 82, 60, 22);
+    Edit1->hide();
+
+    RadioGroup2 =
+        NewRadioGroup(column, QStringLiteral("Отобразить"), {QStringLiteral("День"), QStringLiteral("Ночь")},
+                      QRect(4, 108, 140, 40), true, RadioGroup2Box);
+    RadioGroup2Box->setObjectName(QStringLiteral("RadioGroup2"));
+    RadioGroup2->button(Day)->setChecked(true);
+
+    int top = 152;
+    NewCaption(column, QStringLiteral("Ширина линии"), top);
+    SpinEdit1 = NewSpinEdit(column, 1, 15, "SpinEdit1");
+    SpinEdit1->setGeometry(FieldLeft, top, FieldWidth, 22);
+    top += RowHeight;
+    NewCaption(column, QStringLiteral("Шир.  бордюра"), top);
+    SpinEdit2 = NewSpinEdit(column, 0, 15, "SpinEdit2");
+    SpinEdit2->setGeometry(FieldLeft, top, FieldWidth, 22);
+    top += RowHeight;
+    NewCaption(column, QStringLiteral("Ориентация"), top);
+    ComboBox5 = new QComboBox(column);
+    ComboBox5->setObjectName(QStringLiteral("ComboBox5"));
+    ComboBox5->addItems({QStringLiteral("N"), QStringLiteral("Y")});
+    ComboBox5->setGeometry(FieldLeft, top, FieldWidth, 22);
+    top += RowHeight;
+    NewCaption(column, QStringLiteral("Цветов"), top);
+    SpinEdit3 = NewSpinEdit(column, 1, 2, "SpinEdit3");
+    SpinEdit3->setGeometry(FieldLeft, top, FieldWidth, 22);
+    top += RowHeight;
+    NewCaption(column, QStringLiteral("Символ"), top);
+    ComboBox2 = new OwnerDrawComboBox(column);
+    ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
+    ComboBox2->setGeometry(FieldLeft - 20, top, FieldWidth + 20, 22);
+    QFont bold = ComboBox2->font();
+    bold.setBold(true);
+    ComboBox2->setFont(bold);
+    ComboBox2->setItemDelegate(new OwnerDrawDelegate(ComboBox2, 13));
+    top += RowHeight;
+    NewCaption(column, QStringLiteral("Цвет"), top);
+    Edit2 = new QLineEdit(column);
+    Edit2->setObjectName(QStringLiteral("Edit2"));
+    Edit2->setReadOnly(true);
+    Edit2->setGeometry(FieldLeft - 20, top, FieldWidth + 20, 22);
+    top += RowHeight;
+    NewCaption(column, QStringLiteral("Размер по X"), top);
+    SpinEdit4 = NewSpinEdit(column, 0, 32, "SpinEdit4");
+    SpinEdit4->setGeometry(FieldLeft, top, FieldWidth, 22);
+    top += RowHeight;
+    NewCaption(column, QStringLiteral("Размер по Y"), top);
+    SpinEdit5 = NewSpinEdit(column, 0, 32, "SpinEdit5");
+    SpinEdit5->setGeometry(FieldLeft, top, FieldWidth, 22);
+    top += RowHeight;
+    NewCaption(column, QStringLiteral("Повторяемость"), top);
+    SpinEdit6 = NewSpinEdit(column, 1, 2, "SpinEdit6");
+    SpinEdit6->setGeometry(FieldLeft, top, FieldWidth, 22);
+    top += RowHeight;
+    CheckBox1 = new QCheckBox(QStringLiteral("Без матрицы"), column);
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    CheckBox1->setGeometry(CaptionLeft, top, 130, 20);
+    CheckBox1->hide();
+    top += RowHeight;
+    NewCaption(column, QStringLiteral("Размер"), top);
+    ScrollBar1 = new QScrollBar(Qt::Horizontal, column);
+    ScrollBar1->setObjectName(QStringLiteral("ScrollBar1"));
+    ScrollBar1->setRange(MinCellSize, MaxCellSize);
+    ScrollBar1->setValue(DefaultCellSize);
+    ScrollBar1->setPageStep(1);
+    ScrollBar1->setGeometry(FieldLeft - 40, top + 2, FieldWidth + 40, 18);
+
+    LabelEditor = new QPlainTextEdit(column);
+    LabelEditor->setObjectName(QStringLiteral("LabelEditor"));
+    LabelEditor->setLineWrapMode(QPlainTextEdit::NoWrap);
+    LabelEditor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    LabelEditor->setGeometry(6, 408, 136, 75);
+    LabelEditor->setEnabled(false);
+
+    ComboBox3 = new QComboBox(column);
+    ComboBox3->setObjectName(QStringLiteral("ComboBox3"));
+    ComboBox3->setEditable(true);
+    ComboBox3->lineEdit()->setReadOnly(true);
+    ComboBox3->setInsertPolicy(QComboBox::NoInsert);
+    ComboBox3->setGeometry(6, 488, 136, 22);
+
+    RadioGroup3 = NewRadioGroup(column, QStringLiteral("Палитра"),
+                                {QStringLiteral("Стандартная"), QStringLiteral("GPSMAP 60C")},
+                                QRect(4, 514, 140, 58), false, RadioGroup3Box);
+    RadioGroup3Box->setObjectName(QStringLiteral("RadioGroup3"));
+    RadioGroup3->button(1)->setChecked(true);
+
+    BitBtn1 = new QPushButton(QStringLiteral("Добавить"), column);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setGeometry(6, 580, 136, 26);
+    BitBtn1->hide();
+    BitBtn2 = new QPushButton(QStringLiteral("&Отменить"), column);
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn2->setGeometry(6, 612, 136, 26);
+    BitBtn2->hide();
+
+    // The catalogues are kept in hidden lists; the type picker copies the one of the chosen kind.
+    const std::array<QComboBox**, 3> catalogues{&ComboBox6, &ComboBox7, &ComboBox8};
+    for (int kind = 0; kind < 3; ++kind) {
+        QComboBox*& list = *catalogues[size_t(kind)];
+        list = new QComboBox(column);
+        list->setObjectName(QStringLiteral("ComboBox%1").arg(6 + kind));
+        for (const std::string& row : TypeCatalogue(kind))
+            list->addItem(QString::fromStdString(row));
+        list->hide();
+    }
+    for (std::string_view row : LanguageList())
+        ComboBox3->addItem(QString::fromUtf8(row.data(), qsizetype(row.size())));
+}
+
+} // namespace velmora

@@ -1,0 +1,85 @@
+#include "app/controls.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
+
+namespace velmora {
+
+ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(0, 0);
+}
+
+void ImageControl::SetPicture(const QImage& picture) {
+    Shown = picture;
+    resize(Shown.size());
+    update();
+}
+
+void ImageControl::Clear() {
+    Shown = QImage();
+    resize(0, 0);
+    update();
+}
+
+void ImageControl::paintEvent(QPaintEvent*) {
+    if (Shown.isNull()) return;
+    QPainter painter(this);
+    painter.drawImage(0, 0, Shown);
+}
+
+void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
+    QPoint at = event->position().toPoint();
+    emit MouseUp(event->button(), event->modifiers(), at.x(), at.y());
+}
+
+ViewPanel::ViewPanel(QWidget* parent) : QFrame(parent) {}
+
+void ViewPanel::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    emit Resized();
+}
+
+OwnerDrawComboBox::OwnerDrawComboBox(QWidget* parent) : QComboBox(parent) {}
+
+void OwnerDrawComboBox::SetDrawItem(DrawFunction draw) {
+    Draw = std::move(draw);
+}
+
+void OwnerDrawComboBox::DrawItem(QPainter& painter, const QRect& rect, int index) const {
+    if (Draw) Draw(painter, rect, index);
+}
+
+void OwnerDrawComboBox::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    option.currentText.clear();
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    if (currentIndex() < 0) return;
+    QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    DrawItem(painter, field, currentIndex());
+}
+
+OwnerDrawDelegate::OwnerDrawDelegate(OwnerDrawComboBox* owner, int itemHeight)
+    : QStyledItemDelegate(owner), Owner(owner), ItemHeight(itemHeight) {}
+
+void OwnerDrawDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const {
+    painter->save();
+    Owner->DrawItem(*painter, option.rect, index.row());
+    if (option.state & QStyle::State_Selected) {
+        // The entry's own colour stays visible; a frame marks the highlighted entry.
+        painter->setPen(option.palette.color(QPalette::Highlight));
+        painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+    }
+    painter->restore();
+}
+
+QSize OwnerDrawDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    return QSize(QStyledItemDelegate::sizeHint(option, index).width(), ItemHeight);
+}
+
+} // namespace velmora

@@ -1,0 +1,79 @@
+// Small widgets of the main window that the toolkit lacks: the picture control of the view panel,
+// the view panel that reports its resizing, and the owner-drawn colour list.
+#pragma once
+
+#include <QComboBox>
+#include <QFrame>
+#include <QImage>
+#include <QStyledItemDelegate>
+#include <QWidget>
+
+#include <functional>
+
+namespace velmora {
+
+// Shows a copy of a picture at its own size and reports mouse releases in picture coordinates.
+class ImageControl : public QWidget {
+    Q_OBJECT
+  public:
+    explicit ImageControl(QWidget* parent = nullptr);
+
+    // Takes a copy (shared until either side changes) and takes the picture's size.
+    void SetPicture(const QImage& picture);
+    void Clear();
+    const QImage& Picture() const { return Shown; }
+
+  signals:
+    void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    QImage Shown;
+};
+
+// The view panel: the picture is placed in it by position, also partly outside.
+class ViewPanel : public QFrame {
+    Q_OBJECT
+  public:
+    explicit ViewPanel(QWidget* parent = nullptr);
+
+  signals:
+    void Resized();
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+};
+
+// A drop-down list whose entries, and the closed box, are drawn by the owner.
+class OwnerDrawComboBox : public QComboBox {
+    Q_OBJECT
+  public:
+    using DrawFunction = std::function<void(QPainter& painter, const QRect& rect, int index)>;
+    explicit OwnerDrawComboBox(QWidget* parent = nullptr);
+    void SetDrawItem(DrawFunction draw);
+    void DrawItem(QPainter& painter, const QRect& rect, int index) const;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    DrawFunction Draw;
+};
+
+// The item delegate that hands the drawing of list entries to an OwnerDrawComboBox.
+class OwnerDrawDelegate : public QStyledItemDelegate {
+  public:
+    OwnerDrawDelegate(OwnerDrawComboBox* owner, int itemHeight);
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+  private:
+    OwnerDrawComboBox* Owner;
+    int ItemHeight;
+};
+
+} // namespace velmora

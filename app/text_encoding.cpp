@@ -1,0 +1,159 @@
+#include "app/text_encoding.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <array>
+#include <cctype>
+#include <map>
+#include <utility>
+
+namespace velmora {
+
+namespace {
+
+// The length of the well-formed UTF-8 sequence at bytes[i], or 0 when there is none.
+size_t Utf8SequenceLength(std::string_view bytes, size_t i) {
+    auto at = [&](size_t k) { return uint8_t(bytes[k]); };
+    uint8_t lead = at(i);
+    size_t length = lead >= 0xF0 && lead <= 0xF4   ? 4
+                    : lead >= 0xE0                 ? 3
+                    : lead >= 0xC2 && lead <= 0xDF ? 2
+                                                   : 0;
+    if (length == 0 || i + length > bytes.size()) return 0;
+    for (size_t k = 1; k < length; ++k)
+        if ((at(i + k) & 0xC0) != 0x80) return 0;
+    uint8_t second = at(i + 1);
+    if (lead == 0xE0 && second < 0xA0) return 0; // overlong
+    if (lead == 0xED && second > 0x9F) return 0; // surrogate
+    if (lead == 0xF0 && second < 0x90) return 0; // overlong
+    if (lead == 0xF4 && second > 0x8F) return 0; // above U+10FFFF
+    return length;
+}
+
+bool StartsWithKey(const std::string& line, std::string_view key) {
+    if (line.size() < key.size()) return false;
+    for (size_t i = 0; i < key.size(); ++i)
+        if (std::tolower(uint8_t(line[i])) != key[i]) return false;
+    return true;
+}
+
+struct CodePageName {
+    int Number;
+    const char* Encoding;
+};
+
+// The code pages of the "Codepage=" line that the program can decode.
+constexpr std::array<CodePageName, 19> CodePageNames{{
+    {437, "IBM437"},        {850, "IBM850"},        {852, "IBM852"},        {866, "IBM866"},
+    {874, "windows-874"},   {932, "Shift_JIS"},     {936, "GBK"},           {949, "windows-949"},
+    {950, "Big5"},          {1250, "windows-1250"}, {1251, "windows-1251"}, {1252, "windows-1252"},
+    {1253, "windows-1253"}, {1254, "windows-1254"}, {1255, "windows-1255"}, {1256, "windows-1256"},
+    {1257, "windows-1257"}, {1258, "windows-1258"}, {65001, "UTF-8"},
+}};
+
+QByteArray EncodingOfCodePage(int number) {
+    for (const CodePageName& name : CodePageNames)
+        if (name.Number == number) return QByteArray(name.Encoding);
+    return DefaultTextEncoding;
+}
+
+// The decimal number at the start of value after optional blanks, or -1.
+int LeadingNumber(std::string_view value) {
+    size_t i = 0;
+    while (i < value.size() && uint8_t(value[i]) <= 32)
+        ++i;
+    int number = -1;
+    for (; i < value.size() && std::isdigit(uint8_t(value[i])) && number < 100000; ++i)
+        number = (number < 0 ? 0 : number * 10) + (value[i] - '0');
+    return number;
+}
+
+} // namespace
+
+bool StartsWithUtf8Bom(std::string_view bytes) {
+    return bytes.substr(0, 3) == "\xEF\xBB\xBF";
+}
+
+bool IsUtf8Text(std::string_view bytes) {
+    bool anyHighByte = false;
+    for (size_t i = 0; i < bytes.size();) {
+        if (uint8_t(bytes[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        size_t length = Utf8SequenceLength(bytes, i);
+        if (length == 0) return false;
+        anyHighByte = true;
+        i += length;
+    }
+    return anyHighByte;
+}
+
+QByteArray CodePageEncoding(const std::vector<std::string>& headerLines) {
+    static constexpr std::string_view Key = "codepage=";
+    for (const std::string& line : headerLines)
+        if (StartsWithKey(line, Key))
+            return EncodingOfCodePage(LeadingNumber(std::string_view(line).substr(Key.size())));
+    return DefaultTextEncoding;
+}
+
+QByteArray ChooseTextEncoding(std::string_view textBytes, const std::vector<std::string>& headerLines) {
+    if (StartsWithUtf8Bom(textBytes) || IsUtf8Text(textBytes)) return Utf8Encoding;
+    return CodePageEncoding(headerLines);
+}
+
+QString ReplacedCharactersMessage(const QByteArray& encoding) {
+    return QStringLiteral("Символы, которых нет в кодировке %1, заменены на «?».")
+        .arg(QString::fromLatin1(encoding));
+}
+
+QString DecodeText(std::string_view bytes, const QByteArray& encoding) {
+    QStringDecoder decoder(encoding.constData());
+    if (!decoder.isValid()) decoder = QStringDecoder(DefaultTextEncoding.constData());
+    return decoder(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+}
+
+EncodedText EncodeText(const QString& text, const QByteArray& encoding) {
+    QStringEncoder encoder(encoding.constData());
+    if (!encoder.isValid()) encoder = QStringEncoder(DefaultTextEncoding.constData());
+    QByteArray whole = encoder(text);
+    if (!encoder.hasError()) return {whole.toStdString(), false};
+
+    // Encode character by character so that exactly the characters without a code become "?".
+    EncodedText result;
+    result.Replaced = true;
+    for (qsizetype i = 0; i < text.size();) {
+        qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        QStringEncoder single(encoding.constData());
+        if (!single.isValid()) single = QStringEncoder(DefaultTextEncoding.constData());
+        QByteArray one = single(QStringView(text).mid(i, length));
+        result.Bytes += single.hasError() ? std::string("?") : one.toStdString();
+        i += length;
+    }
+    return result;
+}
+
+EncodedLines EncodeEditedLines(const std::vector<std::string>& oldLines, const QStringList& newLines,
+                               const QByteArray& encoding) {
+    std::multimap<QString, const std::string*> unused;
+    for (const std::string& line : oldLines)
+        unused.emplace(DecodeText(line, encoding), &line);
+
+    EncodedLines result;
+    result.Lines.reserve(size_t(newLines.size()));
+    for (const QString& text : newLines) {
+        auto old = unused.lower_bound(text);
+        if (old != unused.end() && old->first == text) {
+            result.Lines.push_back(*old->second);
+            unused.erase(old);
+            continue;
+        }
+        EncodedText encoded = EncodeText(text, encoding);
+        result.Lines.push_back(std::move(encoded.Bytes));
+        result.Replaced = result.Replaced || encoded.Replaced;
+    }
+    return result;
+}
+
+} // namespace velmora
