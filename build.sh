@@ -37,6 +37,12 @@ run)
     install_missing "${BUILD_PACKAGES[@]}"
     build default
     if [ -x build/app/velmora ]; then
+        if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+            # No desktop session: run the editor on a virtual X display so that it still starts.
+            install_missing xvfb xauth
+            echo "No display found: starting the editor on a virtual X display (xvfb-run)."
+            exec xvfb-run -a -s "-screen 0 1280x1024x24" build/app/velmora "$@"
+        fi
         exec build/app/velmora "$@"
     fi
     out=${TMPDIR:-/tmp}/velmora-sample.txt
