@@ -1,0 +1,62 @@
+#include "model/text_format.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace velmora {
+namespace {
+
+std::string FileContent(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+TEST(FileIo, ReadsAFileByteForByte) {
+    const std::string text = ReadWholeFile(VELMORA_TEST_DATA_DIR "/mixed_line_ends.txt");
+    EXPECT_EQ(text, std::string("[_line]\r\nType=0x01\rstring1=0x04,\x1a"
+                                "A\n[end]\r\n"));
+}
+
+TEST(FileIo, ReadingAMissingFileNamesIt) {
+    try {
+        ReadWholeFile("/nonexistent-folder/missing.txt");
+        FAIL() << "no error";
+    } catch (const FileError& error) {
+        EXPECT_NE(std::string(error.what()).find("\"/nonexistent-folder/missing.txt\""), std::string::npos)
+            << error.what();
+    }
+}
+
+TEST(FileIo, WritingReplacesTheWholeFile) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const std::string path = folder.filePath("out.txt").toStdString();
+    WriteFileAtomically(path, std::string("a long first content\r\n"));
+    WriteFileAtomically(path, std::string("x\0y", 3));
+    EXPECT_EQ(FileContent(path), std::string("x\0y", 3));
+}
+
+TEST(FileIo, FailedWriteNamesTheFileAndLeavesWhatStoodThere) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    // A folder in the place of the file: it cannot be replaced by a file.
+    const std::string path = folder.filePath("taken").toStdString();
+    std::filesystem::create_directory(path);
+    std::ofstream(path + "/inside.txt") << "kept";
+    try {
+        WriteFileAtomically(path, "new");
+        FAIL() << "no error";
+    } catch (const FileError& error) {
+        EXPECT_NE(std::string(error.what()).find("\"" + path + "\""), std::string::npos) << error.what();
+    }
+    EXPECT_EQ(FileContent(path + "/inside.txt"), "kept");
+    EXPECT_THROW(WriteFileAtomically(folder.filePath("no/such/folder.txt").toStdString(), "x"), FileError);
+}
+
+} // namespace
+} // namespace velmora

@@ -1,0 +1,67 @@
+// Helpers shared by the text reader and writer tests.
+#pragma once
+
+#include "model/text_format.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmora::test {
+
+inline constexpr std::string_view FixedDate = "01.02.2003 04:05:06";
+
+// Reads text the way the converter does: into an emptied document.
+inline TypDocument Load(std::string_view text) {
+    TypDocument doc;
+    LoadTextTypDocument(text, doc);
+    return doc;
+}
+
+// The written text after the head lines and the header lines: the object sections.
+inline std::string ObjectSections(const TypDocument& doc) {
+    TypDocument head;
+    head.HeaderLines = doc.HeaderLines;
+    head.TypFormatMark = doc.TypFormatMark;
+    const std::string prefix = WriteTextTyp(head, FixedDate);
+    const std::string all = WriteTextTyp(doc, FixedDate);
+    return all.substr(prefix.size());
+}
+
+// Reads text and writes its objects back.
+inline std::string Rewrite(std::string_view text) {
+    return ObjectSections(Load(text));
+}
+
+inline TGarminObject& AddObject(TypDocument& doc, uint8_t kind) {
+    auto object = std::make_unique<TGarminObject>();
+    object->Kind = kind;
+    doc.List(kind).push_back(std::move(object));
+    return *doc.List(kind).back();
+}
+
+inline TColourEntry Colour(char code, int32_t red, int32_t green, int32_t blue) {
+    TColourEntry entry;
+    entry.Code = code;
+    entry.Red = red;
+    entry.Green = green;
+    entry.Blue = blue;
+    return entry;
+}
+
+inline TColourEntry Transparent(char code) {
+    TColourEntry entry = Colour(code, 255, 255, 255);
+    entry.TransparentMark = TransparentMarkNone;
+    return entry;
+}
+
+// Gives a variant its header, table and rows at once.
+inline void SetBitmap(TGarminObject& object, int variant, TXpmHeader header,
+                      std::vector<TColourEntry> colours, std::vector<std::string> rows) {
+    object.XpmHeader[variant] = header;
+    object.Colours[variant] = std::move(colours);
+    object.Pixels[variant] = std::move(rows);
+}
+
+} // namespace velmora::test
