@@ -1,0 +1,137 @@
+// Runs the built velmora-typ as a user would and checks exit status, output and files.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <string>
+
+namespace {
+
+struct CliRun {
+    int ExitCode = -1;
+    std::string Out;
+    std::string Err;
+};
+
+CliRun RunCli(const QStringList& args) {
+    QProcess process;
+    process.start(QStringLiteral(VELMORA_TYP_CLI), args);
+    CliRun run;
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) return run;
+    run.ExitCode = process.exitCode();
+    run.Out = process.readAllStandardOutput().toStdString();
+    run.Err = process.readAllStandardError().toStdString();
+    return run;
+}
+
+class Converter : public ::testing::Test {
+  protected:
+    QString Path(const char* name) const { return Folder.filePath(QString::fromLatin1(name)); }
+
+    QString WriteInput(const char* name, const QByteArray& bytes) const {
+        QFile file(Path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    }
+
+    static QByteArray Content(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir Folder;
+};
+
+TEST_F(Converter, ConvertsATextFileAndPrintsNothing) {
+    const QString input = WriteInput("in.txt", "[_point]\nType=0x2f\nString=0x04,Bank\n[end]\n");
+    const QString output = Path("out.txt");
+    const CliRun run = RunCli({"convert", input, output});
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_EQ(run.Out, "");
+    EXPECT_EQ(run.Err, "");
+    const QByteArray text = Content(output);
+    EXPECT_TRUE(text.startsWith(";\xDD\xF2\xEE\xF2 "));
+    // An empty document: no header lines of its own.
+    EXPECT_TRUE(
+        text.contains("\r\n\r\n\r\n[_point]\r\nType=0x2F\r\nSubType=0x00\r\nstring1=0x04,Bank\r\n[end]\r\n"));
+}
+
+TEST_F(Converter, ConvertsTheProjectSample) {
+    const QString output = Path("sample.txt");
+    const CliRun run = RunCli({"convert", QStringLiteral(VELMORA_SAMPLE_FILE), output});
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_TRUE(Content(output).contains("[_point]"));
+}
+
+TEST_F(Converter, ConversionErrorWritesNoOutputAndExitsWithOne) {
+    const QString input = WriteInput("bad.txt", "[_point]\nType=0x2f\n[end]\n[_line]\nLineWidth=3a\n[end]\n");
+    const QString output = Path("out.txt");
+    const CliRun run = RunCli({"convert", input, output});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_NE(run.Err.find("'3a' is not a valid integer value"), std::string::npos) << run.Err;
+    EXPECT_FALSE(QFile::exists(output));
+}
+
+TEST_F(Converter, ConversionErrorLeavesAnExistingOutputAsItWas) {
+    const QString input = WriteInput("bad.txt", "[_polygon]\nXPM=\"1 1 x 1\"\n[end]\n");
+    const QString output = WriteInput("out.txt", "old content");
+    EXPECT_EQ(RunCli({"convert", input, output}).ExitCode, 1);
+    EXPECT_EQ(Content(output), "old content");
+}
+
+TEST_F(Converter, FileThatCannotBeReadOrWrittenIsNamed) {
+    const QString missing = Path("missing.txt");
+    CliRun run = RunCli({"convert", missing, Path("out.txt")});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_NE(run.Err.find(missing.toStdString()), std::string::npos) << run.Err;
+    EXPECT_FALSE(QFile::exists(Path("out.txt")));
+
+    const QString input = WriteInput("in.txt", "[_point]\n[end]\n");
+    const QString unwritable = Path("no-such-folder/out.txt");
+    run = RunCli({"convert", input, unwritable});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_NE(run.Err.find(unwritable.toStdString()), std::string::npos) << run.Err;
+}
+
+TEST_F(Converter, TakesAFileNamedTypForACompiledOne) {
+    // Text content under a compiled file's name is not read as text.
+    const QString input = WriteInput("style.TyP", "[_point]\nType=0x2f\n[end]\n");
+    const CliRun run = RunCli({"convert", input, Path("out.txt")});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_NE(run.Err.find("Not a Garmin TYP file"), std::string::npos) << run.Err;
+    EXPECT_FALSE(QFile::exists(Path("out.txt")));
+}
+
+TEST_F(Converter, ConvertsACompiledFileOfTheCorpus) {
+    const QString input = QStringLiteral(VELMORA_CORPUS_DIR "/contours.typ");
+    if (!QFile::exists(input)) GTEST_SKIP() << "corpus folder ../shared/corpus is absent";
+    const CliRun run = RunCli({"convert", input, Path("out.txt")});
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_TRUE(Content(Path("out.txt")).contains("[_line]"));
+}
+
+TEST(CommandLine, WrongUsageShowsTheUsageAndExitsWithTwo) {
+    const QStringList cases[] = {
+        {}, {"frobnicate"}, {"convert"}, {"convert", "a"}, {"convert", "a", "b", "c"}};
+    for (const QStringList& args : cases) {
+        const CliRun run = RunCli(args);
+        EXPECT_EQ(run.ExitCode, 2) << args.join(' ').toStdString();
+        EXPECT_NE(run.Err.find("Usage:"), std::string::npos);
+        EXPECT_EQ(run.Out, "");
+    }
+}
+
+TEST(CommandLine, HelpAndVersionGoToStandardOutput) {
+    const CliRun help = RunCli({"--help"});
+    EXPECT_EQ(help.ExitCode, 0);
+    EXPECT_NE(help.Out.find("velmora-typ convert INPUT OUTPUT"), std::string::npos) << help.Out;
+    EXPECT_EQ(help.Err, "");
+    const CliRun version = RunCli({"--version"});
+    EXPECT_EQ(version.ExitCode, 0);
+    EXPECT_EQ(version.Out, "velmora-typ Version 15.2010\n");
+}
+
+} // namespace
