@@ -1,10 +1,20 @@
 #include "view/matrix.h"
 
-#include <QPainter>
-
 #include <algorithm>
+#include <cstring>
 
 namespace velmora {
+
+namespace {
+
+constexpr int BytesPerPixel = 3; // QImage::Format_RGB888
+
+void FillWhite(QImage& image) {
+    for (int y = 0; y < image.height(); ++y)
+        std::memset(image.scanLine(y), 0xFF, size_t(image.width()) * BytesPerPixel);
+}
+
+} // namespace
 
 bool IsSwatchForm(const TQuadrat& matrix) {
     return matrix.ColCount == 0;
@@ -31,8 +41,10 @@ bool EnsureMatrixImage(TQuadrat& matrix) {
     }
     matrix.Image = QImage(size, QImage::Format_RGB888);
     // The frame around each colour square is never painted; it stays white like an empty grid.
-    matrix.Image.fill(QColor::fromRgb(White));
-    DrawEmptyGrid(matrix);
+    if (IsSwatchForm(matrix))
+        FillWhite(matrix.Image);
+    else
+        DrawEmptyGrid(matrix);
     return true;
 }
 
@@ -40,21 +52,24 @@ void ReleaseMatrixImage(TQuadrat& matrix) {
     matrix.Image = QImage();
 }
 
+// Written straight into the 24-bit rows: a QPainter on this format costs more than the whole object.
 void DrawEmptyGrid(TQuadrat& matrix) {
     if (IsSwatchForm(matrix) || matrix.Image.isNull() || matrix.RowCount <= 0) return;
     QImage& image = matrix.Image;
-    image.fill(QColor::fromRgb(White));
+    if (image.format() != QImage::Format_RGB888) return;
+    FillWhite(image);
     const int width = image.width();
     const int height = image.height();
-    QPainter painter(&image);
-    painter.setPen(QColor::fromRgb(Black));
     for (int b = 0; b < matrix.RowCount; ++b) {
         const int y = int(int64_t(b) * height / matrix.RowCount);
-        painter.drawLine(0, y, width - 1, y);
+        std::memset(image.scanLine(y), 0, size_t(width) * BytesPerPixel);
     }
-    for (int c = 0; c < matrix.ColCount; ++c) {
-        const int x = int(int64_t(c) * width / matrix.ColCount);
-        painter.drawLine(x, 0, x, height - 1);
+    for (int y = 0; y < height; ++y) {
+        uchar* line = image.scanLine(y);
+        for (int c = 0; c < matrix.ColCount; ++c) {
+            const int x = int(int64_t(c) * width / matrix.ColCount);
+            std::memset(line + size_t(x) * BytesPerPixel, 0, BytesPerPixel);
+        }
     }
 }
 

@@ -5,6 +5,8 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstring>
+#include <unordered_map>
 
 namespace velmora {
 
@@ -27,41 +29,59 @@ QFont SwatchFont() {
     return font;
 }
 
-// Draws into one matrix picture; all writes are clipped to the cell being drawn.
+// Draws cells into one matrix picture. A cell's interior depends only on its colour and on the
+// letters written over it, so each distinct interior is drawn once as a tile and copied row by row
+// into the picture: a 32 x 32 bitmap at zoom 20 needs a handful of text drawings, not a thousand.
 class CellPainter {
   public:
-    explicit CellPainter(TQuadrat& matrix) : CellSize(ShownCellSize(matrix)), Painter(&matrix.Image) {
-        Painter.setFont(MatrixLetterFont());
-    }
+    explicit CellPainter(TQuadrat& matrix)
+        : Image(matrix.Image), CellSize(ShownCellSize(matrix)), Font(MatrixLetterFont()) {}
 
     bool WithLetters() const { return CellSize >= LetterCellSize; }
 
-    void Fill(int row, int col, uint32_t colour) {
-        Painter.fillRect(CellInterior(row, col, CellSize), ToColor(colour));
-    }
+    void Fill(int row, int col, uint32_t colour) { Blit(row, col, Tile(colour, 0, false)); }
 
-    // Writes text at the cell's letter anchor, in the inverse of the colour the cell was filled with.
-    void Letter(int row, int col, const QString& text, uint32_t filledColour) {
-        if (text.isEmpty()) return;
-        const QRect interior = CellInterior(row, col, CellSize);
-        Painter.setClipRect(interior);
-        Painter.setPen(ToColor(InverseColour(filledColour)));
-        Painter.drawText(interior, Qt::AlignLeft | Qt::AlignTop, text);
-        Painter.setClipping(false);
-    }
-
-    // Fills the cell with the entry's colour and writes its code (and "_" over a space-coded pixel)
-    // unless it is transparent.
+    // Fills the cell with the entry's colour and, above cell size 16, writes its code (and "_" over
+    // a space-coded pixel when markSpace is set) unless the entry is transparent.
     void Entry(int row, int col, const TColourEntry& entry, char pixel, bool markSpace) {
-        Fill(row, col, entry.Colour());
-        if (!WithLetters() || entry.IsTransparent()) return;
-        Letter(row, col, CodeLetter(entry.Code), entry.Colour());
-        if (markSpace && pixel == ' ') Letter(row, col, QStringLiteral("_"), entry.Colour());
+        const bool letters = WithLetters() && !entry.IsTransparent();
+        const char code = letters ? entry.Code : 0;
+        Blit(row, col, Tile(entry.Colour(), code, letters && markSpace && pixel == ' '));
     }
 
   private:
+    const QImage& Tile(uint32_t colour, char code, bool underscore) {
+        const uint64_t key = uint64_t(colour) | uint64_t(uint8_t(code)) << 24 | uint64_t(underscore) << 32;
+        auto found = Tiles.find(key);
+        if (found != Tiles.end()) return found->second;
+        const int edge = std::max(CellSize - 2, 0);
+        QImage tile(edge, edge, QImage::Format_RGB888);
+        tile.fill(ToColor(colour));
+        if (edge > 0 && (code != 0 || underscore)) {
+            QPainter painter(&tile);
+            painter.setFont(Font);
+            painter.setPen(ToColor(InverseColour(colour)));
+            painter.drawText(tile.rect(), Qt::AlignLeft | Qt::AlignTop, CodeLetter(code));
+            if (underscore) painter.drawText(tile.rect(), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("_"));
+        }
+        return Tiles.emplace(key, std::move(tile)).first->second;
+    }
+
+    void Blit(int row, int col, const QImage& tile) {
+        const QRect target = CellInterior(row, col, CellSize).intersected(Image.rect());
+        if (Image.format() != QImage::Format_RGB888 || target.isEmpty() || target.width() > tile.width() ||
+            target.height() > tile.height())
+            return;
+        constexpr int BytesPerPixel = 3;
+        for (int y = 0; y < target.height(); ++y)
+            std::memcpy(Image.scanLine(target.top() + y) + target.left() * BytesPerPixel,
+                        tile.constScanLine(y), size_t(target.width()) * BytesPerPixel);
+    }
+
+    QImage& Image;
     int CellSize;
-    QPainter Painter;
+    QFont Font;
+    std::unordered_map<uint64_t, QImage> Tiles;
 };
 
 char PixelAt(const TGarminObject& object, int view, int row, int col) {
