@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace velmora {
 namespace {
 
@@ -249,6 +251,42 @@ TEST(ObjectDisplay, ObjectWithoutMatrixIsShownWithoutPicture) {
     EXPECT_EQ(state.ZoomPosition, 20);
     EXPECT_TRUE(state.Colours.Items.empty());
     EXPECT_EQ(state.SpinEdit3, (SpinDisplay{0, 0, 0}));
+}
+
+TEST(ObjectDisplay, DisagreeingHeadersAndTablesAreReadSafely) {
+    std::mt19937 random(54321);
+    const auto pick = [&random](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    for (int round = 0; round < 400; ++round) {
+        TGarminObject object;
+        object.Kind = uint8_t(pick(0, 2));
+        object.LineWidth = uint8_t(pick(0, 255));
+        object.BorderWidth = uint8_t(pick(0, 255));
+        object.UseOrientation = pick(-3, 3);
+        for (int variant : {Day, Night}) {
+            object.XpmHeader[size_t(variant)] = {uint8_t(pick(0, 40)), uint8_t(pick(0, 40)),
+                                                 uint8_t(pick(0, 6)), uint8_t(pick(0, 3))};
+            for (int k = pick(0, 6); k > 0; --k)
+                object.Colours[size_t(variant)].push_back(pick(0, 1) ? Opaque(char(pick(0, 255)), 0x123456)
+                                                                     : Transparent(char(pick(0, 255))));
+        }
+        const TGarminObject before = object;
+        for (int view : {Day, Night, 2}) {
+            const ObjectDisplayState state = ObjectDisplay(object, view);
+            for (const SpinDisplay& spin :
+                 {state.SpinEdit3, state.SpinEdit4, state.SpinEdit5, state.SpinEdit6}) {
+                EXPECT_LE(spin.Minimum, spin.Value);
+                EXPECT_LE(spin.Value, spin.Maximum);
+            }
+            EXPECT_LT(state.Colours.Selected, int(state.Colours.Items.size()));
+            for (int i = -1; i <= 7; ++i) {
+                ColourListEntryColour(object, view, i);
+                ColourReadout(object, view, i, u"x");
+            }
+        }
+        EXPECT_TRUE(SameData(object, before));
+    }
 }
 
 TEST(ShowingAnObject, NeverChangesIt) {

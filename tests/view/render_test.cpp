@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 
 namespace velmora {
 namespace {
@@ -328,6 +329,49 @@ TEST(SwatchLabels, StandBesideTheSquaresOfTheCentredPicture) {
     EXPECT_EQ(SwatchLabelCaptions()[0], QStringLiteral("День"));
     EXPECT_EQ(SwatchLabelCaptions()[5], QStringLiteral("Бордюр"));
     EXPECT_EQ(SwatchLabelFormPositions()[1], QPoint(108, 133));
+}
+
+// Headers, tables, rows and matrices that disagree with one another, as a damaged file or a careless
+// caller could leave them: every engine must stay inside the object's data and its picture.
+TEST(Render, DisagreeingHeadersTablesRowsAndMatricesAreDrawnSafely) {
+    std::mt19937 random(12345);
+    const auto pick = [&random](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    for (int round = 0; round < 400; ++round) {
+        TGarminObject object;
+        object.Kind = uint8_t(pick(0, 2));
+        for (int variant : {Day, Night}) {
+            TXpmHeader& header = object.XpmHeader[size_t(variant)];
+            header = {uint8_t(pick(0, 6)), uint8_t(pick(0, 6)), uint8_t(pick(0, 6)), uint8_t(pick(0, 3))};
+            for (int k = pick(0, 6); k > 0; --k)
+                object.Colours[size_t(variant)].push_back(pick(0, 1)
+                                                              ? Opaque(char(pick(0, 3) + 'a'), 0x123456)
+                                                              : Transparent(char(pick(0, 3) + 'a')));
+            for (int r = pick(0, 6); r > 0; --r) {
+                std::string row;
+                for (int c = pick(0, 6); c > 0; --c)
+                    row += char(pick(0, 4) + 'a');
+                object.Pixels[size_t(variant)].push_back(row);
+            }
+        }
+        if (pick(0, 5) > 0) {
+            object.Quadrat = TQuadrat::Create(pick(0, 6), pick(0, 6), pick(0, 6));
+            object.Quadrat->CellSize = pick(-2, 25);
+        }
+        const TGarminObject before = object;
+        for (int view : {Day, Night, 2}) {
+            RenderObject(object, view);
+            PaintCell(object, pick(-1, 7), pick(-1, 7), pick(-1, 7), view);
+            ResizeGrid(object, pick(-1, 22), view, QSize(50, 50));
+            CellAtImagePoint(object, view, QPoint(pick(-30, 200), pick(-30, 200)));
+            SwatchAtImagePoint(object, QPoint(pick(-30, 200), pick(-30, 700)));
+        }
+        if (object.Quadrat && !object.Quadrat->Image.isNull()) {
+            EXPECT_EQ(object.Quadrat->Image.size(), MatrixSize(*object.Quadrat));
+        }
+        EXPECT_TRUE(SameData(object, before));
+    }
 }
 
 TEST(RenderCorpus, EveryObjectOfTheRealFilesDrawsInBothViewsAtEveryZoomLimit) {
