@@ -234,6 +234,8 @@ void RecordDecoder::DecodeLineRecord(TGarminObject& object) {
     ApplyTableSpec(rows > 0 ? LineTablesWithBitmap[colourType] : LineTablesWithoutBitmap[colourType], Reader,
                    object);
     object.XpmHeader[Day].CharsPerPixel = 1;
+    // Compilers set the orientation flag of solid lines too.
+    if (rows == 0 || hasBitmap) object.UseOrientation = flags & LineWithoutOrientation ? 0 : 1;
     if (rows == 0) {
         constexpr uint8_t DayAndNightNoBorder = 7, OneColourNoBorder = 6;
         const uint8_t lineWidth = Reader.U8();
@@ -243,7 +245,6 @@ void RecordDecoder::DecodeLineRecord(TGarminObject& object) {
             object.BorderWidth = uint8_t(std::max(0, (totalWidth - lineWidth) / 2));
         }
     } else if (hasBitmap) {
-        object.UseOrientation = flags & LineWithoutOrientation ? 0 : 1;
         DecodeMonochrome(object, rows);
     }
     EqualiseTables(object);

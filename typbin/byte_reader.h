@@ -34,7 +34,7 @@ class ByteReader {
         const uint32_t inside = Pos < Bytes.size() ? uint32_t(Bytes.size() - Pos) : 0;
         const uint32_t copied = count < inside ? count : inside;
         if (copied > 0) std::memcpy(target, Bytes.data() + Pos, copied);
-        std::memset(target + copied, 0, count - copied);
+        if (count > copied) std::memset(target + copied, 0, count - copied);
         Pos += count;
     }
 

@@ -199,7 +199,7 @@ TEST(CompiledLine, ColourTablesByColourTypeWithoutBitmap) {
         EXPECT_EQ(line.LineWidth, c.LineWidth);
         EXPECT_EQ(line.BorderWidth, c.BorderWidth);
         EXPECT_EQ(line.XpmHeader[Day].Width, 0);
-        EXPECT_EQ(line.UseOrientation, 0);
+        EXPECT_EQ(line.UseOrientation, 1);
         EXPECT_TRUE(line.Quadrat.has_value());
     }
 }
@@ -255,10 +255,12 @@ TEST(CompiledLine, FirstByteHoldsColourTypeAndRowCount) {
     EXPECT_EQ(line.Pixels[Day][8], std::string(32, '-'));
 }
 
-TEST(CompiledLine, OrientationIsSetWhenFlagBitOneIsClear) {
+TEST(CompiledLine, OrientationIsSetWhenFlagBitOneIsClearWithOrWithoutBitmap) {
     for (uint8_t flags : {0x00, 0x02, 0x04, 0x06}) {
         const TGarminObject& line = ImportOne(KindLine, Cat({{0x0E, flags}, Bgr(1), {0, 0, 0, 0}}));
         EXPECT_EQ(line.UseOrientation, flags & 2 ? 0 : 1) << int(flags);
+        const TGarminObject& solid = ImportOne(KindLine, Cat({{0x06, flags}, Bgr(1), {3}}));
+        EXPECT_EQ(solid.UseOrientation, flags & 2 ? 0 : 1) << int(flags);
     }
 }
 
