@@ -6,7 +6,7 @@
 // goes through the property writes of view/properties.h.
 //
 // Texts are QString. A code character (a byte) is shown as the character of that byte in
-// ISO 8859-1, so every byte keeps a character of its own.
+// ISO 8859-1, so every byte keeps a character of its own; the NUL code shows as nothing.
 #pragma once
 
 #include "model/maintyp.h"
