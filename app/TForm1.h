@@ -266,6 +266,16 @@ class TForm1 : public QMainWindow {
     // Members of the editing handlers (TForm1_editing.cpp and the files beside it) go
     // below this line; the window code above does not use them.
     // ===================================================================================
+    // Enter in a control of creation mode commits, as the window's default button would.
+    QObject* CommitOnEnter = nullptr;
+    bool GarminPaletteChosen() const; // RadioGroup3 on "GPSMAP 60C"
+    // The colour dialog that "Палитра" chooses, preset with preset; the picked colour on OK.
+    std::optional<ColourValue> PickColour(ColourValue preset);
+    void PaintPointPixel(TGarminObject& object, int row, int col, int view);
+    void PaintLinePixel(TGarminObject& object, int row, int col);
+    void RecolourSwatch(TGarminObject& object, int entry);
+    void ApplyCreationPreset(int kind);
+    void LeaveCreationMode();
 };
 
 } // namespace velmora

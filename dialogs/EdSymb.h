@@ -61,12 +61,11 @@ class TOKBottomDlg1 : public QDialog {
     QPushButton* YesBtn = nullptr;    // "Добавить"
     QPushButton* CancelBtn = nullptr; // "Cancel"
     QColorDialog* ColorDialog1 = nullptr;
+    // The palette dialog that "GPSMAP 60C" runs; not owned.
+    TGarmin60Dlg* PaletteDialog = nullptr;
 
   protected:
     void showEvent(QShowEvent* event) override;
-
-  private:
-    TGarmin60Dlg* PaletteDialog;
 };
 
 } // namespace velmora

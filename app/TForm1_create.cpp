@@ -1,0 +1,319 @@
+// Creation mode and the commit of a new object, the type catalogue of the current object and the
+// label lines started from the language list.
+#include "app/TForm1.h"
+
+#include "commands/catalogues.h"
+#include "commands/new_object.h"
+#include "commands/object_edits.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTextCursor>
+
+namespace velmora {
+
+namespace {
+
+const QString NightItem = QStringLiteral("Ночь");
+const QString DayAndNightItem = QStringLiteral("День и ночь");
+// The bevel of the main panel that places the type picker.
+constexpr int PanelBevelWidth = 1;
+
+// Enter or Return in a field of creation mode presses the commit button.
+class CommitOnEnterFilter : public QObject {
+  public:
+    CommitOnEnterFilter(QPushButton* commit, QObject* parent) : QObject(parent), Commit(commit) {}
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || Commit->isHidden()) return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+        Commit->click();
+        return true;
+    }
+
+  private:
+    QPushButton* Commit;
+};
+
+void ApplySpin(QSpinBox* spin, const SpinPreset& preset) {
+    QSignalBlocker block(spin);
+    spin->setRange(preset.Minimum, preset.Maximum);
+    spin->setSingleStep(1);
+    spin->setValue(preset.Value);
+    spin->setEnabled(preset.Enabled);
+}
+
+uint8_t SpinByte(const QSpinBox* spin) {
+    return uint8_t(std::clamp(spin->value(), 0, 255));
+}
+
+} // namespace
+
+void TForm1::ToolButton5Click() {
+    Document.CurrentObject = nullptr;
+    BtnVisible(false);
+    BitBtn1->show();
+    BitBtn2->show();
+    ToolButton4->setEnabled(false);
+
+    ComboBox4->hide();
+    RadioGroup2Handler = nullptr;
+    RadioGroup2->button(Night)->setText(DayAndNightItem);
+
+    ClearPicture();
+    QPalette yellow = PropertyColumn->palette();
+    yellow.setColor(QPalette::Window, QColor(255, 255, 0));
+    PropertyColumn->setPalette(yellow);
+    ShowLabels();
+
+    RadioGroup2Box->setEnabled(true);
+    RadioGroup1Box->setEnabled(false);
+
+    ComboBox1->hide();
+    Edit3->setGeometry(ComboBox1->x(), ComboBox1->y(), 60, ComboBox1->height());
+    Edit1->setGeometry(ComboBox1->x() + 70, ComboBox1->y(), 60, ComboBox1->height());
+    Edit3->show();
+
+    FillColourList({}, -1);
+    Edit2->clear();
+    ApplyCreationPreset(ChosenKind());
+
+    if (!CommitOnEnter) {
+        CommitOnEnter = new CommitOnEnterFilter(BitBtn1, this);
+        for (QWidget* field : {static_cast<QWidget*>(Edit3), static_cast<QWidget*>(Edit1),
+                               static_cast<QWidget*>(SpinEdit1), static_cast<QWidget*>(SpinEdit2),
+                               static_cast<QWidget*>(SpinEdit3), static_cast<QWidget*>(SpinEdit4),
+                               static_cast<QWidget*>(SpinEdit5), static_cast<QWidget*>(SpinEdit6),
+                               static_cast<QWidget*>(CheckBox1), static_cast<QWidget*>(ComboBox5)})
+            field->installEventFilter(CommitOnEnter);
+    }
+    Edit3->setFocus();
+}
+
+void TForm1::ApplyCreationPreset(int kind) {
+    const CreationPreset preset = CreationPresetFor(kind, ShownView() == Night);
+    Edit3->setText(preset.TypeText);
+    Edit3->setMaxLength(preset.TypeMaxLength);
+    Edit1->setText(preset.SubTypeText);
+    Edit1->setMaxLength(preset.SubTypeMaxLength);
+    Edit1->setVisible(preset.SubTypeVisible);
+
+    StatusPanels[0]->setText(preset.StatusText);
+    CheckBox1->setVisible(preset.NoBitmapVisible);
+    switch (preset.Orientation) {
+    case OrientationPreset::DisableAndSetN: {
+        QSignalBlocker block(ComboBox5);
+        ComboBox5->setCurrentIndex(0);
+        ComboBox5->setEnabled(false);
+        break;
+    }
+    case OrientationPreset::EnableUnlessNoBitmap:
+        ComboBox5->setEnabled(!CheckBox1->isChecked());
+        break;
+    case OrientationPreset::Unchanged:
+        break;
+    }
+    ApplySpin(SpinEdit4, preset.Width);
+    ApplySpin(SpinEdit5, preset.Height);
+    ApplySpin(SpinEdit3, preset.ColourCount);
+    {
+        QSignalBlocker block(SpinEdit6);
+        SpinEdit6->setValue(preset.CharsPerPixel);
+    }
+    if (preset.CharsPerPixelEnabled) SpinEdit6->setEnabled(true);
+    // A "Без матрицы" left ticked from an earlier set-up keeps its meaning.
+    if (preset.NoBitmapVisible && CheckBox1->isChecked()) CheckBox1Click();
+    RadioGroup2Handler = preset.ViewChooserFollowsColours ? &TForm1::RadioGroup2Click2 : nullptr;
+}
+
+void TForm1::N10Click() {
+    SetChosenKindSilently(KindPoint);
+    RadioGroup1Click();
+    ToolButton5Click();
+}
+
+void TForm1::N11Click() {
+    SetChosenKindSilently(KindLine);
+    RadioGroup1Click();
+    ToolButton5Click();
+}
+
+void TForm1::N12Click() {
+    SetChosenKindSilently(KindPolygon);
+    RadioGroup1Click();
+    ToolButton5Click();
+}
+
+void TForm1::RadioGroup2Click2() {
+    ApplySpin(SpinEdit3, CreationColourCount(ShownView() == Night));
+}
+
+bool TForm1::Edit3KeyPress(QChar key) {
+    // Return commits and Delete erases: neither types a character.
+    if (key == u'\r' || key == u'\n' || key == QChar(0x7F)) return true;
+    return IsTypeFieldKey(char32_t(key.unicode()));
+}
+
+void TForm1::LeaveCreationMode() {
+    RadioGroup2->button(Night)->setText(NightItem);
+    PropertyColumn->setPalette(QPalette());
+    RadioGroup2Handler = &TForm1::RadioGroup2Click;
+    CheckBox1->hide();
+    StatusPanels[0]->clear();
+}
+
+void TForm1::BitBtn1Click() {
+    if (BitBtn1->isHidden()) return;
+    LeaveCreationMode();
+
+    const int kind = ChosenKind();
+    NewObjectSettings settings;
+    settings.Kind = uint8_t(kind);
+    settings.TypeText = Edit3->text().toStdString();
+    settings.SubTypeText = Edit1->text().toStdString();
+    settings.Width = SpinByte(SpinEdit4);
+    settings.Height = SpinByte(SpinEdit5);
+    settings.ColourCount = SpinByte(SpinEdit3);
+    settings.CharsPerPixel = SpinByte(SpinEdit6);
+    settings.DayAndNight = ShownView() == Night;
+    settings.NoBitmap = kind != KindPoint && CheckBox1->isChecked();
+    settings.LineWidth = SpinByte(SpinEdit1);
+    settings.BorderWidth = SpinByte(SpinEdit2);
+
+    {
+        QSignalBlocker block4(SpinEdit4), block5(SpinEdit5);
+        SpinEdit4->setMinimum(0);
+        SpinEdit5->setMinimum(0);
+    }
+    FillColourList({}, -1);
+
+    auto object = std::make_unique<TGarminObject>(BuildNewObject(settings));
+    if (kind == KindPoint) {
+        const bool hasNight = object->XpmHeader[Night].Width != 0;
+        RadioGroup2Box->setEnabled(hasNight);
+        if (!hasNight) SetShownViewSilently(Day);
+    } else if (settings.NoBitmap) {
+        SetShownViewSilently(Day);
+    }
+    Document.List(kind).push_back(std::move(object));
+    const TGarminObject& added = *Document.List(kind).back();
+
+    BitBtn1->hide();
+    BitBtn2->hide();
+    Edit3->hide();
+    Edit1->hide();
+    RadioGroup1Box->setEnabled(true);
+    ComboBox1->show();
+    {
+        QSignalBlocker block(ComboBox1);
+        ComboBox1->addItem(ListLabel(added));
+        ComboBox1->setCurrentIndex(ComboBox1->count() - 1);
+    }
+    SpinEdit3->setEnabled(false);
+    SpinEdit4->setEnabled(false);
+    SpinEdit5->setEnabled(false);
+    RadioGroup2Click();
+    ToolButton9->setEnabled(true);
+    TYP1->setEnabled(true);
+    BtnVisible(true);
+    ToolButton4->setEnabled(true);
+    ComboBox1Change();
+
+    // The view chooser returns to "День"; the picture must follow it.
+    const bool wasNight = ShownView() == Night;
+    SetShownViewSilently(Day);
+    if (wasNight) RadioGroup2Click();
+    ComboBox2->setCurrentIndex(0);
+    Document.Modified = true;
+}
+
+void TForm1::BitBtn2Click() {
+    if (BitBtn2->isHidden()) return;
+    RadioGroup2->button(Night)->setText(NightItem);
+    PropertyColumn->setPalette(QPalette());
+    ToolButton4->setEnabled(true);
+    BtnVisible(true);
+    RadioGroup1Box->setEnabled(true);
+    BitBtn1->hide();
+    BitBtn2->hide();
+    Edit3->hide();
+    Edit1->hide();
+    {
+        QSignalBlocker block4(SpinEdit4), block5(SpinEdit5);
+        SpinEdit4->setEnabled(false);
+        SpinEdit5->setEnabled(false);
+        SpinEdit4->setMinimum(0);
+        SpinEdit5->setMinimum(0);
+    }
+    ComboBox1->show();
+    RadioGroup2Handler = &TForm1::RadioGroup2Click;
+    CheckBox1->hide();
+    StatusPanels[0]->clear();
+    ComboBox1Change();
+}
+
+void TForm1::ComboBox1DblClick() {
+    if (!Document.CurrentObject) return;
+    ComboBox1->hide();
+    const int width = Splitter1->width() - ScrollBox2->width() - Panel1->width() - 8 * PanelBevelWidth;
+    ComboBox4->setGeometry(2 * PanelBevelWidth, 2 * PanelBevelWidth, std::max(width, 100),
+                           ComboBox4->sizeHint().height());
+    {
+        QSignalBlocker block(ComboBox4);
+        ComboBox4->setCurrentIndex(ComboBox4->count() > 0 ? 0 : -1);
+    }
+    ComboBox4->show();
+    ComboBox4->raise();
+    ComboBox4->setFocus();
+}
+
+void TForm1::ComboBox4Change() {
+    TGarminObject* object = Document.CurrentObject;
+    const int row = ComboBox4->currentIndex();
+    if (!object || row < 0) return;
+    const std::string text = ComboBox4->itemText(row).toStdString();
+    const int selected = ComboBox1->currentIndex();
+    if (std::optional<QString> listText = RetypeFromCatalogue(Document, *object, text);
+        listText && selected >= 0) {
+        QSignalBlocker block(ComboBox1);
+        ComboBox1->setItemText(selected, *listText);
+    }
+    ComboBox4->hide();
+    ComboBox1->show();
+    QSignalBlocker block(ComboBox1);
+    ComboBox1->setCurrentIndex(selected);
+}
+
+void TForm1::ComboBox4DblClick() {
+    ComboBox4->hide();
+    ComboBox1->show();
+}
+
+void TForm1::ComboBox3DblClick() {
+    TGarminObject* object = Document.CurrentObject;
+    const int row = ComboBox3->currentIndex();
+    if (!object || row < 0 || size_t(row) >= LanguageList().size()) return;
+    if (!AppendLabelLine(Document, *object, LanguageList()[size_t(row)])) return;
+    ShowLabels();
+    // The user goes on typing the label text after the comma.
+    QTextCursor cursor = LabelEditor->textCursor();
+    cursor.movePosition(QTextCursor::End);
+    LabelEditor->setTextCursor(cursor);
+    LabelEditor->setFocus();
+}
+
+} // namespace velmora

@@ -1,0 +1,151 @@
+// Commands on whole objects: deleting, copying to and pasting from the clipboard, the BMP template
+// under the grid and the BMP of the shown picture, and handing the text file to the compiler.
+#include "app/TForm1.h"
+
+#include "commands/clipboard_record.h"
+#include "commands/object_edits.h"
+#include "view/matrix.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QMimeData>
+#include <QPainter>
+#include <QSaveFile>
+
+namespace velmora {
+
+namespace {
+
+// The clipboard format of one object. Qt names clipboard formats by MIME type; the program's
+// format keeps its name "Garmin".
+const QString ClipboardFormat =
+    QString::fromLatin1(ClipboardFormatName.data(), qsizetype(ClipboardFormatName.size()));
+// No object comes near this size; a larger block is not read at all.
+constexpr qsizetype MaxClipboardBlock = 64 * 1024 * 1024;
+
+const QString UnsavedChangesQuestion = QStringLiteral("Были внесены изменения!\rФайл надо записать?");
+
+// The grid lines over a laid template: the top and left edges of every cell, and the lines just
+// outside the right and bottom edge.
+void DrawTemplateGrid(QImage& image, int rows, int cols) {
+    QPainter painter(&image);
+    painter.setPen(Qt::black);
+    const int width = image.width();
+    const int height = image.height();
+    for (int i = 0; i <= rows; ++i) {
+        const int y = i * height / rows;
+        painter.drawLine(0, y, width - 1, y);
+    }
+    for (int i = 0; i <= cols; ++i) {
+        const int x = i * width / cols;
+        painter.drawLine(x, 0, x, height - 1);
+    }
+}
+
+} // namespace
+
+void TForm1::ToolButton4Click() {
+    const int index = ComboBox1->currentIndex();
+    const int kind = ChosenKind();
+    if (ComboBox1->count() > 0 && index >= 0 && DeleteObject(Document, kind, index) &&
+        Document.List(kind).empty())
+        ComboBox2->update();
+    ShowLabels();
+    RadioGroup2Box->setEnabled(true);
+    ClearPicture();
+    RadioGroup1Click();
+}
+
+void TForm1::ToolButton10Click() {
+    const TGarminObject* object = Document.CurrentObject;
+    if (!object) return;
+    const std::vector<uint8_t> block = EncodeClipboardRecord(*object);
+    auto* data = new QMimeData;
+    data->setData(ClipboardFormat,
+                  QByteArray(reinterpret_cast<const char*>(block.data()), qsizetype(block.size())));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void TForm1::ToolButton11Click() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data || !data->hasFormat(ClipboardFormat)) return;
+    const QByteArray block = data->data(ClipboardFormat);
+    if (block.size() > MaxClipboardBlock) return;
+    std::optional<TGarminObject> pasted = DecodeClipboardRecord(
+        std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(block.constData()), size_t(block.size())));
+    if (!pasted) return;
+    const int kind = pasted->Kind;
+    Document.List(kind).push_back(std::make_unique<TGarminObject>(std::move(*pasted)));
+    Document.Modified = true;
+    // The pasted object stands at the end of its own kind's list, whatever kind is shown.
+    RadioGroup1Click();
+}
+
+void TForm1::ToolButton6Click() {
+    TGarminObject* object = Document.CurrentObject;
+    if (!object || !object->Quadrat || object->Quadrat->ColCount == 0 || object->Quadrat->RowCount == 0)
+        return;
+    std::optional<QString> fileName =
+        Dialogs.OpenFileName({QStringLiteral("Открыть"), QStringLiteral("Рисунок (*.bmp)"), QString()});
+    if (fileName) {
+        QImageReader reader(*fileName, "BMP");
+        QImage picture = reader.read();
+        if (picture.isNull()) {
+            Dialogs.Message(
+                QStringLiteral("Не удалось прочитать рисунок %1:\r%2").arg(*fileName, reader.errorString()),
+                MessageKind::Error);
+            return;
+        }
+        TracingPicture = std::move(picture);
+    }
+    TQuadrat& matrix = *object->Quadrat;
+    EnsureMatrixImage(matrix);
+    if (TracingPicture.isNull()) {
+        // Nothing has been loaded yet: the grid stands on white.
+        matrix.Image.fill(Qt::white);
+    } else {
+        QPainter painter(&matrix.Image);
+        painter.drawImage(matrix.Image.rect(), TracingPicture);
+    }
+    DrawTemplateGrid(matrix.Image, matrix.RowCount, matrix.ColCount);
+    ShowMatrix();
+}
+
+void TForm1::ToolButton7Click() {
+    if (!Document.CurrentObject || Image1->Picture().isNull()) return;
+    std::optional<QString> fileName =
+        Dialogs.SaveFileName({QStringLiteral("Сохранить"), QStringLiteral("Файл bmp (*.bmp)"),
+                              QStringLiteral("bmp"), true, QString()});
+    if (!fileName) return;
+    const QImage picture = Image1->Picture().convertToFormat(QImage::Format_RGB888);
+    QSaveFile file(*fileName);
+    QString failure;
+    if (!file.open(QIODevice::WriteOnly)) {
+        failure = file.errorString();
+    } else {
+        QImageWriter writer(&file, "BMP");
+        if (!writer.write(picture))
+            failure = writer.errorString();
+        else if (!file.commit())
+            failure = file.errorString();
+    }
+    if (!failure.isEmpty())
+        Dialogs.Message(QStringLiteral("Не удалось записать файл %1:\r%2").arg(*fileName, failure),
+                        MessageKind::Error);
+}
+
+void TForm1::ToolButton9Click() {
+    if (Document.Modified &&
+        Dialogs.Ask(UnsavedChangesQuestion, QuestionButtons::YesNo, MessageKind::Warning) == Answer::Yes)
+        return;
+    Dialogs.CompileTyp({IniFile.get(), OpenDialog1FileName,
+                        QFile::decodeName(QByteArray::fromStdString(Document.WorkFolder))});
+}
+
+} // namespace velmora
