@@ -24,9 +24,10 @@ constexpr uint32_t ExtendedPolygonBase = 0x10000;
 constexpr std::array<const char*, 3> KindNames = {"point", "line", "polygon"};
 
 // A document stays within this many pixels and label characters per byte of its file (plus a
-// floor for small files): real files decode to about eight pixels a byte.
+// floor that holds one full-size point by day and by night): real files decode to about eight
+// pixels a byte.
 constexpr uint64_t DecodedCellsPerFileByte = 64;
-constexpr uint64_t DecodedCellsFloor = 1 << 20;
+constexpr uint64_t DecodedCellsFloor = 1 << 18;
 
 struct Section {
     uint32_t Offset = 0;
@@ -194,7 +195,9 @@ void ImportKind(ByteReader& reader, const TypHeader& header, int kind, BinaryImp
     }
     TypDocument& doc = result.Document;
     RecordDecoder decoder{reader, budget, {}};
-    for (const IndexEntry& entry : ReadIndex(reader, index)) {
+    const std::vector<IndexEntry> entries = ReadIndex(reader, index);
+    doc.List(kind).reserve(entries.size());
+    for (const IndexEntry& entry : entries) {
         auto object = std::make_unique<TGarminObject>();
         object->Kind = uint8_t(kind);
         SetTypeCodes(*object, entry, doc.TypFormatMark);

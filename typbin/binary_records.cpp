@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
+#include <span>
+#include <string>
 
 namespace velmora {
 
@@ -127,13 +130,18 @@ char LabelCharacter(uint8_t byte) {
     return byte == LineFeed || byte == CarriageReturn || byte == EndOfInput ? ' ' : char(byte);
 }
 
-std::string LabelLine(uint8_t language, const std::string& text) {
+// "0x" + the language in upper-case hexadecimal + "," + the text, its line breaks made spaces.
+std::string LabelLine(uint8_t language, std::span<const uint8_t> text) {
     static constexpr char Hex[] = "0123456789ABCDEF";
-    std::string line = "0x";
+    std::string line;
+    line.reserve(text.size() + 5);
+    line += "0x";
     if (language >= 16) line += Hex[language >> 4];
     line += Hex[language & 15];
     line += ',';
-    line += text;
+    const size_t start = line.size();
+    line.resize(start + text.size());
+    std::transform(text.begin(), text.end(), line.begin() + ptrdiff_t(start), LabelCharacter);
     return line;
 }
 
@@ -267,25 +275,18 @@ void RecordDecoder::DecodePolygonRecord(TGarminObject& object) {
 
 void RecordDecoder::DecodeLocalizationStrings(TGarminObject& object) {
     const uint32_t length = LabelBlockLength(Reader);
-    const uint64_t blockEnd = uint64_t(Reader.Position()) + length;
-    const uint64_t limit = std::min<uint64_t>(blockEnd, Reader.Size());
-    std::string text;
-    for (int count = 0; count < MaxLabels && Reader.Position() < limit;) {
-        const uint8_t language = Reader.U8();
-        text.clear();
-        bool closed = false;
-        while (Reader.Position() < limit) {
-            const uint8_t byte = Reader.U8();
-            if (byte == 0) {
-                closed = true;
-                break;
-            }
-            text += LabelCharacter(byte);
-        }
-        if (!closed) break; // a text still open at the end of the block is dropped
-        if (!Budget.Take(text.size() + 1)) break;
-        object.Labels.push_back(LabelLine(language, text));
-        ++count;
+    const std::span<const uint8_t> block = Reader.Window(uint64_t(Reader.Position()) + length);
+    Reader.Skip(length);
+    object.Labels.reserve(MaxLabels);
+    size_t at = 0;
+    for (int count = 0; count < MaxLabels && at < block.size(); ++count) {
+        const uint8_t language = block[at++];
+        const void* zero = std::memchr(block.data() + at, 0, block.size() - at);
+        if (!zero) break; // a text still open at the end of the block is dropped
+        const size_t textLength = size_t(static_cast<const uint8_t*>(zero) - (block.data() + at));
+        if (!Budget.Take(textLength + 1)) break;
+        object.Labels.push_back(LabelLine(language, block.subspan(at, textLength)));
+        at += textLength + 1;
     }
 }
 

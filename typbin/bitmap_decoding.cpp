@@ -1,6 +1,7 @@
 #include "typbin/bitmap_decoding.h"
 
 #include <algorithm>
+#include <array>
 
 namespace velmora {
 
@@ -110,21 +111,53 @@ void ReadPackedColours(ByteReader& reader, int count, std::vector<TColourEntry>&
     if (count % 2 == 1) reader.Skip(1);
 }
 
+namespace {
+
+// The codes of the pixels that one byte holds at 1, 2, 4 and 8 bits a pixel, leftmost first, so
+// unpacking a byte is one look-up.
+template <int Bits> constexpr auto MakeByteCodes() {
+    constexpr int perByte = 8 / Bits;
+    std::array<std::array<char, perByte>, 256> codes{};
+    for (size_t b = 0; b < codes.size(); ++b)
+        for (int k = 0; k < perByte; ++k) {
+            const size_t value = b >> (k * Bits) & ((1u << Bits) - 1);
+            codes[b][size_t(k)] = CodeAlphabet[std::min(value, CodeAlphabet.size() - 1)];
+        }
+    return codes;
+}
+constexpr auto CodesAt1 = MakeByteCodes<1>();
+constexpr auto CodesAt2 = MakeByteCodes<2>();
+constexpr auto CodesAt4 = MakeByteCodes<4>();
+constexpr auto CodesAt8 = MakeByteCodes<8>();
+
+template <int Bits>
+void UnpackRows(std::span<const uint8_t> buffer, int width, int height,
+                const std::array<std::array<char, 8 / Bits>, 256>& codes, std::vector<std::string>& pixels) {
+    constexpr size_t perByte = 8 / Bits;
+    const size_t stride = RowStride(width, Bits);
+    for (size_t r = 0; r < size_t(height); ++r) {
+        char* row = pixels[r].data();
+        for (size_t c = 0, at = r * stride; c < size_t(width); c += perByte, ++at) {
+            const auto& byteCodes = codes[at < buffer.size() ? buffer[at] : 0];
+            std::copy_n(byteCodes.begin(), std::min(perByte, size_t(width) - c), row + c);
+        }
+    }
+}
+
+} // namespace
+
 void DecodeBitmap(std::span<const uint8_t> buffer, int width, int height, int bits,
                   std::vector<std::string>& pixels) {
-    const uint32_t stride = RowStride(width, bits);
-    const uint32_t mask = (1u << bits) - 1;
-    const uint32_t perByte = 8 / uint32_t(bits);
     pixels.assign(size_t(height), std::string(size_t(width), CodeAlphabet[0]));
-    for (int r = 0; r < height; ++r) {
-        const size_t rowStart = size_t(r) * stride;
-        char* row = pixels[size_t(r)].data();
-        for (int c = 0; c < width; ++c) {
-            const size_t at = rowStart + size_t(c) / perByte;
-            const uint8_t b = at < buffer.size() ? buffer[at] : 0;
-            const uint32_t shift = (uint32_t(c) % perByte) * uint32_t(bits);
-            row[c] = CodeOf(b >> shift & mask);
-        }
+    switch (bits) {
+    case 1:
+        return UnpackRows<1>(buffer, width, height, CodesAt1, pixels);
+    case 2:
+        return UnpackRows<2>(buffer, width, height, CodesAt2, pixels);
+    case 4:
+        return UnpackRows<4>(buffer, width, height, CodesAt4, pixels);
+    default:
+        return UnpackRows<8>(buffer, width, height, CodesAt8, pixels);
     }
 }
 

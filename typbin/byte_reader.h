@@ -1,6 +1,7 @@
 // A bounded reader over the bytes of a compiled file.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <span>
@@ -22,6 +23,12 @@ class ByteReader {
     bool AtEnd() const { return Pos >= Bytes.size(); }
     // How many bytes lie between the position and the end of the buffer.
     uint32_t Remaining() const { return AtEnd() ? 0 : uint32_t(Bytes.size() - Pos); }
+
+    // The bytes from the position up to end, as far as they lie inside the buffer.
+    std::span<const uint8_t> Window(uint64_t end) const {
+        if (AtEnd() || end <= Pos) return {};
+        return Bytes.subspan(Pos, size_t(std::min<uint64_t>(end, Bytes.size()) - Pos));
+    }
 
     uint8_t PeekAt(uint32_t position) const { return position < Bytes.size() ? Bytes[position] : 0; }
     uint8_t U8() { return PeekAt(Pos++); }

@@ -237,3 +237,61 @@ TEST(CompiledImport, DocumentStartsWithoutTheDefaultHeaderOrObjects) {
 
 } // namespace
 } // namespace velmora::test
+
+namespace velmora::test {
+namespace {
+
+TEST(CompiledBounds, DamagedIndexCannotMultiplyTheDocumentBeyondTheFile) {
+    // A thousand index entries share one point record that announces 255 x 255 pixels at 8 bits, bytes
+    // the file does not hold.
+    TypBuilder builder;
+    builder.EntrySize[KindPoint] = 3;
+    builder.Add(KindPoint, 0x2F, 0, {0x01, 255, 255, 16, 0x00});
+    builder.Index[KindPoint].resize(1000, builder.Index[KindPoint][0]);
+    const BinaryImportResult result = Import(builder);
+    ASSERT_EQ(result.Document.PointList.size(), 1000u);
+    size_t cells = 0;
+    for (const auto& point : result.Document.PointList)
+        for (const std::string& row : point->Pixels[Day])
+            cells += row.size();
+    EXPECT_GT(cells, 0u);
+    EXPECT_LT(cells, 64 * builder.Build().size() + (1u << 20));
+    ASSERT_EQ(result.Warnings.size(), 1u);
+    const auto& last = *result.Document.PointList.back();
+    EXPECT_EQ(last.XpmHeader[Day].Width, 0);
+    EXPECT_TRUE(last.Pixels[Day].empty());
+}
+
+TEST(CompiledBounds, TruncatedFileReadsZerosPastItsEnd) {
+    // The polygon record is the last thing in the file and holds 16 of its 128 bitmap bytes.
+    TypBuilder builder;
+    builder.Add(KindPolygon, 0x01, 0, {});
+    Bytes file = builder.Build();
+    const uint32_t recordOffset = uint32_t(file.size()) - builder.HeaderLength;
+    Append(file, Cat({{0x08}, Bgr(0xFF0000), Bgr(0x0000FF), Bytes(16, 0xFF)}));
+    const size_t entry = file[51 + 10 * KindPolygon]; // the polygon index lies below 256 here
+    TypBuilder::Put16(file, entry + 2, uint16_t(recordOffset));
+    const TypDocument doc = Import(file).Document;
+    ASSERT_EQ(doc.PolygonList.size(), 1u);
+    const TGarminObject& polygon = *doc.PolygonList[0];
+    EXPECT_EQ(TableText(polygon), "X=FF0000 -=0000FF");
+    ASSERT_EQ(polygon.Pixels[Day].size(), 32u);
+    EXPECT_EQ(polygon.Pixels[Day][3], std::string(32, 'X'));
+    EXPECT_EQ(polygon.Pixels[Day][4], std::string(32, '-'));
+    EXPECT_EQ(polygon.Pixels[Day][31], std::string(32, '-'));
+}
+
+TEST(CompiledBounds, OffsetsWrapModuloTwoToThe32) {
+    // A data offset near 2^32 plus a record offset lands back inside the file.
+    TypBuilder builder;
+    builder.Add(KindPolygon, 0x01, 0, Cat({{0x06}, Bgr(0x123456)}));
+    Bytes file = builder.Build();
+    TypBuilder::Put32(file, 23 + 8 * KindPolygon, 0xFFFFFFFF - 0x100 + 1 + 91);
+    file[file[51 + 10 * KindPolygon] + 2] = 0x00, file[file[51 + 10 * KindPolygon] + 3] = 0x01;
+    const TypDocument doc = Import(file).Document;
+    ASSERT_EQ(doc.PolygonList.size(), 1u);
+    EXPECT_EQ(TableText(*doc.PolygonList[0]), "X=123456");
+}
+
+} // namespace
+} // namespace velmora::test
