@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <unordered_map>
 
 namespace velmora {
 
@@ -164,26 +165,25 @@ void DecodeBitmap(std::span<const uint8_t> buffer, int width, int height, int bi
 void DecodeTrueColourBitmap(std::span<const uint8_t> buffer, int width, int height,
                             std::vector<TColourEntry>& table, std::vector<std::string>& pixels) {
     const uint32_t stride = RowStride(width, TrueColourBits);
-    std::vector<uint32_t> seen; // the colours in table order, blue-green-red as stored
+    std::unordered_map<uint32_t, uint32_t> indexOf; // stored blue-green-red value to table index
     table.clear();
     pixels.assign(size_t(height), std::string(size_t(width), CodeAlphabet[0]));
+    auto byteAt = [&](size_t i) { return i < buffer.size() ? buffer[i] : uint8_t(0); };
     for (int r = 0; r < height; ++r) {
         for (int c = 0; c < width; ++c) {
             const size_t at = size_t(r) * stride + size_t(c) * 3;
-            auto byteAt = [&](size_t i) { return i < buffer.size() ? buffer[i] : uint8_t(0); };
             const uint8_t blue = byteAt(at), green = byteAt(at + 1), red = byteAt(at + 2);
             const uint32_t colour = uint32_t(blue) | uint32_t(green) << 8 | uint32_t(red) << 16;
-            auto found = std::find(seen.begin(), seen.end(), colour);
-            size_t index = size_t(found - seen.begin());
-            if (found == seen.end()) {
-                if (seen.size() < CodeAlphabet.size()) {
-                    seen.push_back(colour);
-                    table.push_back(OpaqueEntry(uint32_t(index), red, green, blue));
-                } else {
-                    index = CodeAlphabet.size() - 1;
-                }
+            auto found = indexOf.find(colour);
+            uint32_t index = uint32_t(CodeAlphabet.size() - 1);
+            if (found != indexOf.end()) {
+                index = found->second;
+            } else if (table.size() < CodeAlphabet.size()) {
+                index = uint32_t(table.size());
+                indexOf.emplace(colour, index);
+                table.push_back(OpaqueEntry(index, red, green, blue));
             }
-            pixels[size_t(r)][size_t(c)] = CodeOf(uint32_t(index));
+            pixels[size_t(r)][size_t(c)] = CodeOf(index);
         }
     }
 }
