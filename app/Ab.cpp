@@ -1,5 +1,6 @@
 #include "app/Ab.h"
 
+#include "app/toolbar_icons.h"
 #include "model/maintyp.h"
 
 #include <QGridLayout>
@@ -7,14 +8,25 @@
 #include <QLabel>
 #include <QPushButton>
 
+// The resources live in a static library, whose initialiser the linker would otherwise drop.
+static int InitVelmoraResources() {
+    Q_INIT_RESOURCE(velmora);
+    return 0;
+}
+
 namespace velmora {
 
+void EnsureResources() {
+    [[maybe_unused]] static const int done = InitVelmoraResources();
+}
+
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+    EnsureResources();
     setWindowTitle(QStringLiteral("About"));
     setObjectName(QStringLiteral("AboutBox"));
 
     ProgramIcon = new QLabel(this);
-    ProgramIcon->setPixmap(QIcon(QStringLiteral(":/icons/velmora.svg")).pixmap(64, 64));
+    ProgramIcon->setPixmap(ProgramIconImage().pixmap(64, 64));
     ProductName = new QLabel(QStringLiteral("Velmora"), this);
     QFont bold = ProductName->font();
     bold.setBold(true);

@@ -8,6 +8,9 @@ class QPushButton;
 
 namespace velmora {
 
+// Makes the icon and help page of the program available as ":/icons/..." and ":/help/...".
+void EnsureResources();
+
 class TAboutBox : public QDialog {
     Q_OBJECT
   public:

@@ -1,5 +1,7 @@
 #include "app/TForm1.h"
 
+#include "app/Ab.h"
+
 #include "commands/catalogues.h"
 #include "model/text_format.h"
 #include "typbin/binary_import.h"
@@ -90,6 +92,7 @@ std::string AllLabelBytes(const TypDocument& doc) {
 
 TForm1::TForm1(Prompts& prompts, const QString& settingsFolder, QWidget* parent)
     : QMainWindow(parent), Dialogs(prompts) {
+    EnsureResources();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(FormCaption);
     resize(941, 792);

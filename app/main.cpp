@@ -2,6 +2,7 @@
 // the dialogs; a file named on the command line is opened at start.
 #include "app/RealPrompts.h"
 #include "app/TForm1.h"
+#include "app/toolbar_icons.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -10,7 +11,7 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/velmora.svg")));
+    QApplication::setWindowIcon(velmora::ProgramIconImage());
 
     velmora::RealPrompts prompts;
     velmora::TForm1 form(prompts);

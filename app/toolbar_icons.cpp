@@ -146,7 +146,39 @@ void Paint(QPainter& p, ToolbarIcon icon) {
     }
 }
 
+// A 4 x 4 pixel grid in the style's colours, as velmora.svg draws it.
+void PaintProgramIcon(QPainter& p, int edge) {
+    static constexpr std::array<QRgb, 16> cells{0xffffff, 0xd02020, 0xd02020, 0xffffff, 0xd02020, 0xffd000,
+                                                0xffd000, 0xd02020, 0xffffff, 0xd02020, 0xd02020, 0xffffff,
+                                                0x2a70c8, 0x2a70c8, 0x2a70c8, 0x2a70c8};
+    const qreal unit = edge / 64.0;
+    p.scale(unit, unit);
+    p.setPen(QPen(QColor(0x3a, 0x3a, 0x3a), 2));
+    p.setBrush(QColor(0xf4, 0xf1, 0xe6));
+    p.drawRoundedRect(QRectF(2, 2, 60, 60), 8, 8);
+    p.setPen(QPen(Qt::black, 1));
+    for (int i = 0; i < 16; ++i) {
+        p.setBrush(QColor::fromRgb(cells[size_t(i)]));
+        p.drawRect(QRectF(10 + (i % 4) * 11, 10 + (i / 4) * 11, 11, 11));
+    }
+}
+
 } // namespace
+
+QIcon ProgramIconImage() {
+    QIcon icon;
+    for (int edge : {16, 32, 64}) {
+        QPixmap pixmap(edge, edge);
+        pixmap.fill(Qt::transparent);
+        {
+            QPainter painter(&pixmap);
+            painter.setRenderHint(QPainter::Antialiasing);
+            PaintProgramIcon(painter, edge);
+        }
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
 
 QIcon ToolbarIconImage(ToolbarIcon icon) {
     QPixmap pixmap(Edge, Edge);

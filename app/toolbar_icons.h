@@ -20,4 +20,7 @@ enum class ToolbarIcon {
 
 QIcon ToolbarIconImage(ToolbarIcon icon);
 
+// The program's own icon (the installed desktop entry uses velmora.svg, the same picture).
+QIcon ProgramIconImage();
+
 } // namespace velmora

@@ -33,7 +33,7 @@ class ScriptedPrompts : public Prompts {
         Help
     };
     struct Asked {
-        Kind What;
+        Kind What = Kind::Message;
         QString Text; // caption and filter of a file dialog, or the text of a message or question
         std::optional<MessageKind> Icon;
         std::optional<QuestionButtons> Buttons;
@@ -55,24 +55,20 @@ class ScriptedPrompts : public Prompts {
 
     // ---- the script ----
     void AnswerOpenFile(std::optional<QString> fileName) {
-        Script.push_back({Kind::OpenFile, std::move(fileName)});
+        Push(Kind::OpenFile).FileName = std::move(fileName);
     }
     void AnswerSaveFile(std::optional<QString> fileName) {
-        Script.push_back({Kind::SaveFile, std::move(fileName)});
+        Push(Kind::SaveFile).FileName = std::move(fileName);
     }
-    void AnswerQuestion(Answer answer) { Script.push_back({Kind::Question, {}, answer}); }
+    void AnswerQuestion(Answer answer) { Push(Kind::Question).Result = answer; }
     void AnswerStandardColour(std::optional<ColourValue> colour) {
-        Script.push_back({Kind::StandardColour, {}, Answer::Cancel, colour});
+        Push(Kind::StandardColour).Colour = colour;
     }
-    void AnswerPaletteColour(std::optional<ColourValue> colour) {
-        Script.push_back({Kind::PaletteColour, {}, Answer::Cancel, colour});
-    }
-    void AnswerEditColour(ColourEditResult result) {
-        Script.push_back({Kind::EditColour, {}, result.Result, {}, std::move(result)});
-    }
-    void AnswerCompiler(Answer answer) { Script.push_back({Kind::Compiler, {}, answer}); }
-    void ExpectAbout() { Script.push_back({Kind::About}); }
-    void ExpectHelp() { Script.push_back({Kind::Help}); }
+    void AnswerPaletteColour(std::optional<ColourValue> colour) { Push(Kind::PaletteColour).Colour = colour; }
+    void AnswerEditColour(ColourEditResult result) { Push(Kind::EditColour).Edit = std::move(result); }
+    void AnswerCompiler(Answer answer) { Push(Kind::Compiler).Result = answer; }
+    void ExpectAbout() { Push(Kind::About); }
+    void ExpectHelp() { Push(Kind::Help); }
 
     // ---- what was asked ----
     std::vector<Asked> Log;
@@ -90,13 +86,13 @@ class ScriptedPrompts : public Prompts {
     std::optional<QString> OpenFileName(const OpenFileQuestion& question) override {
         Asked& asked = Record(Kind::OpenFile, question.Caption + u'|' + question.Filter);
         asked.Open = question;
-        std::optional<Reply> reply = Take(Kind::OpenFile);
+        const Reply* reply = Take(Kind::OpenFile);
         return reply ? reply->FileName : std::nullopt;
     }
     std::optional<QString> SaveFileName(const SaveFileQuestion& question) override {
         Asked& asked = Record(Kind::SaveFile, question.Caption + u'|' + question.Filter);
         asked.Save = question;
-        std::optional<Reply> reply = Take(Kind::SaveFile);
+        const Reply* reply = Take(Kind::SaveFile);
         return reply ? reply->FileName : std::nullopt;
     }
     void Message(const QString& text, MessageKind kind) override { Record(Kind::Message, text).Icon = kind; }
@@ -104,28 +100,28 @@ class ScriptedPrompts : public Prompts {
         Asked& asked = Record(Kind::Question, text);
         asked.Icon = kind;
         asked.Buttons = buttons;
-        std::optional<Reply> reply = Take(Kind::Question);
+        const Reply* reply = Take(Kind::Question);
         if (!reply) return buttons == QuestionButtons::YesNoCancel ? Answer::Cancel : Answer::No;
         return reply->Result;
     }
     std::optional<ColourValue> StandardColour(ColourValue preset) override {
         Record(Kind::StandardColour, {}).Preset = preset;
-        std::optional<Reply> reply = Take(Kind::StandardColour);
+        const Reply* reply = Take(Kind::StandardColour);
         return reply ? reply->Colour : std::nullopt;
     }
     std::optional<ColourValue> GarminPaletteColour(std::optional<ColourValue> preset) override {
         Record(Kind::PaletteColour, {}).PalettePreset = preset;
-        std::optional<Reply> reply = Take(Kind::PaletteColour);
+        const Reply* reply = Take(Kind::PaletteColour);
         return reply ? reply->Colour : std::nullopt;
     }
     ColourEditResult EditColour(const ColourEditRequest& request) override {
         Record(Kind::EditColour, {}).Edit = request;
-        std::optional<Reply> reply = Take(Kind::EditColour);
+        const Reply* reply = Take(Kind::EditColour);
         return reply ? reply->Edit : ColourEditResult{};
     }
     Answer CompileTyp(const CompilerRequest& request) override {
         Record(Kind::Compiler, {}).Compile = request;
-        std::optional<Reply> reply = Take(Kind::Compiler);
+        const Reply* reply = Take(Kind::Compiler);
         return reply ? reply->Result : Answer::Cancel;
     }
     void ShowAbout() override {
@@ -146,29 +142,37 @@ class ScriptedPrompts : public Prompts {
 
   private:
     struct Reply {
-        Kind What;
+        Kind What = Kind::Message;
         std::optional<QString> FileName;
         Answer Result = Answer::Cancel;
         std::optional<ColourValue> Colour;
         ColourEditResult Edit;
     };
 
+    Reply& Push(Kind kind) {
+        Script.emplace_back();
+        Script.back().What = kind;
+        return Script.back();
+    }
+
     Asked& Record(Kind kind, QString text) {
-        Log.push_back(Asked{kind, std::move(text), {}, {}, {}, {}, 0, {}, {}, {}});
+        Log.emplace_back();
+        Log.back().What = kind;
+        Log.back().Text = std::move(text);
         return Log.back();
     }
 
-    std::optional<Reply> Take(Kind kind) {
+    const Reply* Take(Kind kind) {
         if (Script.empty() || Script.front().What != kind) {
             ADD_FAILURE() << "unscripted " << KindName(kind) << ": " << Log.back().Text.toStdString()
                           << (Script.empty()
                                   ? std::string(" (script empty)")
                                   : std::string(" (script expects ") + KindName(Script.front().What) + ")");
-            return std::nullopt;
+            return nullptr;
         }
-        Reply reply = std::move(Script.front());
+        LastTaken = std::move(Script.front());
         Script.pop_front();
-        return reply;
+        return &LastTaken;
     }
 
     std::vector<QString> TextsOf(Kind kind) const {
@@ -179,6 +183,7 @@ class ScriptedPrompts : public Prompts {
     }
 
     std::deque<Reply> Script;
+    Reply LastTaken;
 };
 
 } // namespace velmora

@@ -1,0 +1,354 @@
+#include "model/text_format.h"
+#include "tests/app/window_fixture.h"
+#include "typbin/binary_import.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace velmora {
+namespace {
+
+using FileCommandsTest = WindowTest;
+
+const QString CannotOpen = QStringLiteral("Нельзя открыть файл.\rВозможно он занят другим приложением");
+const QString UnsavedQuestion = QStringLiteral("Были внесены изменения!\rФайл надо записать?");
+
+// While it lives, no file may grow beyond a few hundred bytes: a save of a whole document fails
+// half-way, as on a full disk.
+class FileSizeLimit {
+  public:
+    FileSizeLimit() {
+        getrlimit(RLIMIT_FSIZE, &Old);
+        OldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = Old;
+        limit.rlim_cur = 300;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &Old);
+        std::signal(SIGXFSZ, OldHandler);
+    }
+
+  private:
+    rlimit Old{};
+    void (*OldHandler)(int) = nullptr;
+};
+
+void TypeIntoHeader(TForm1& form, const QString& text) {
+    form.Memo1->moveCursor(QTextCursor::End);
+    form.Memo1->insertPlainText(text);
+}
+
+TEST_F(FileCommandsTest, OpenShowsTheFirstPointAndEnablesTheCompileCommand) {
+    const QString path = TestDataFile("window.txt");
+    OpenText(path);
+    ASSERT_EQ(Prompts.CountOf(ScriptedPrompts::Kind::OpenFile), 1u);
+    EXPECT_EQ(Prompts.Log[0].Open.Filter, QStringLiteral("Garmin текст (*.txt)"));
+    EXPECT_TRUE(Prompts.Messages().empty());
+    EXPECT_EQ(Form->windowTitle(), QFileInfo(path).absoluteFilePath());
+    EXPECT_FALSE(Form->Document.Modified);
+    EXPECT_TRUE(Form->ToolButton9->isEnabled());
+    EXPECT_TRUE(Form->TYP1->isEnabled());
+    ASSERT_EQ(Form->ComboBox1->count(), 2);
+    EXPECT_EQ(Form->ComboBox1->itemText(0), QStringLiteral("2F/0B"));
+    EXPECT_EQ(Form->ComboBox1->itemText(1), QStringLiteral("10A"));
+    EXPECT_EQ(Form->Document.CurrentObject, Form->Document.PointList[0].get());
+    EXPECT_EQ(Form->Image1->size(), QSize(80, 40));
+    EXPECT_TRUE(Form->Memo1->toPlainText().contains(QStringLiteral("FID=42")));
+    EXPECT_TRUE(Form->StatusPanels[0]->text().isEmpty());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(FileCommandsTest, CancelledOpenChangesNothing) {
+    OpenText(TestDataFile("window.txt"));
+    TypeIntoHeader(*Form, QStringLiteral(";note"));
+    Prompts.AnswerQuestion(Answer::No);
+    Prompts.AnswerOpenFile(std::nullopt);
+    Form->ToolButton1Click();
+    EXPECT_EQ(ObjectCount(), 5);
+    EXPECT_TRUE(Form->Document.Modified);
+    EXPECT_EQ(Form->windowTitle(), QFileInfo(TestDataFile("window.txt")).absoluteFilePath());
+}
+
+TEST_F(FileCommandsTest, UnreadableFileIsReportedAndTheDocumentStays) {
+    OpenText(TestDataFile("window.txt"));
+    const QString title = Form->windowTitle();
+    OpenText(TempFile("missing.txt"));
+    EXPECT_EQ(Prompts.Messages(), std::vector<QString>{CannotOpen});
+    EXPECT_EQ(ObjectCount(), 5);
+    EXPECT_EQ(Form->windowTitle(), title);
+    EXPECT_FALSE(Form->Document.Modified);
+    EXPECT_EQ(Form->Document.CurrentObject, Form->Document.PointList[0].get());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(Form->StatusPanels[0]->text().isEmpty());
+}
+
+TEST_F(FileCommandsTest, ConversionErrorKeepsAndShowsTheObjectsReadBeforeIt) {
+    OpenText(TestDataFile("broken.txt"));
+    EXPECT_EQ(Prompts.Messages(), std::vector<QString>{QStringLiteral("'12a' is not a valid integer value")});
+    ASSERT_EQ(Form->Document.PointList.size(), 1u);
+    EXPECT_EQ(Form->ComboBox1->count(), 1);
+    EXPECT_EQ(Form->Document.CurrentObject, Form->Document.PointList[0].get());
+    EXPECT_FALSE(Form->Image1->Picture().isNull());
+    EXPECT_FALSE(Form->Document.Modified);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(FileCommandsTest, SaveWritesTheTextFileAndClearsModified) {
+    OpenText(TestDataFile("window.txt"));
+    TypeIntoHeader(*Form, QStringLiteral("\n;saved"));
+    ASSERT_TRUE(Form->Document.Modified);
+    const QString target = TempFile("out.txt");
+    Prompts.AnswerSaveFile(target);
+    Form->ToolButton2Click();
+
+    const ScriptedPrompts::Asked& asked = Prompts.Log.back();
+    EXPECT_EQ(asked.Save.Filter, QStringLiteral("TYP-file (*.txt)"));
+    EXPECT_EQ(asked.Save.DefaultSuffix, QStringLiteral("txt"));
+    EXPECT_TRUE(asked.Save.AskOverwrite);
+    EXPECT_EQ(asked.Save.ProposedName, TestDataFile("window.txt"));
+    EXPECT_FALSE(Form->Document.Modified);
+    EXPECT_EQ(Form->windowTitle(), target);
+    EXPECT_EQ(Form->Document.WorkFolder, Temp.path().toStdString());
+    EXPECT_EQ(QDir::currentPath(), Temp.path());
+    EXPECT_TRUE(Form->ToolButton9->isEnabled());
+
+    std::string saved = FileBytes(target);
+    EXPECT_EQ(saved.rfind(";", 0), 0u);
+    EXPECT_NE(saved.find("Version 15.2010\r\n"), std::string::npos);
+    EXPECT_NE(saved.find("\r\n;saved\r\n"), std::string::npos);
+    TypDocument reread;
+    LoadTextTypDocument(saved, reread);
+    EXPECT_EQ(reread.PointList.size(), 2u);
+    EXPECT_EQ(reread.LineList.size(), 2u);
+    EXPECT_EQ(reread.PolygonList.size(), 1u);
+
+    // The next open and save dialogs propose the saved file.
+    Prompts.AnswerOpenFile(std::nullopt);
+    Form->ToolButton1Click();
+    EXPECT_EQ(Prompts.Log.back().Open.ProposedName, target);
+}
+
+TEST_F(FileCommandsTest, CancelledSaveChangesNothing) {
+    OpenText(TestDataFile("window.txt"));
+    TypeIntoHeader(*Form, QStringLiteral(";x"));
+    Prompts.AnswerSaveFile(std::nullopt);
+    Form->ToolButton2Click();
+    EXPECT_TRUE(Form->Document.Modified);
+    EXPECT_EQ(Form->windowTitle(), QFileInfo(TestDataFile("window.txt")).absoluteFilePath());
+}
+
+TEST_F(FileCommandsTest, FailedSaveKeepsTheOldFileAndTheWindowState) {
+    const QString target = TempFile("old.txt");
+    {
+        QFile old(target);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old content");
+    }
+    OpenText(TestDataFile("window.txt"));
+    TypeIntoHeader(*Form, QStringLiteral(";x"));
+    const std::string workFolder = Form->Document.WorkFolder;
+    const QString title = Form->windowTitle();
+    {
+        FileSizeLimit limit;
+        Prompts.AnswerSaveFile(target);
+        Form->ToolButton2Click();
+    }
+    ASSERT_EQ(Prompts.Messages().size(), 1u);
+    EXPECT_TRUE(Prompts.Messages()[0].contains(QStringLiteral("old.txt")));
+    EXPECT_EQ(FileBytes(target), "old content");
+    EXPECT_TRUE(Form->Document.Modified);
+    EXPECT_EQ(Form->Document.WorkFolder, workFolder);
+    EXPECT_EQ(Form->windowTitle(), title);
+}
+
+// The shutdown question and what each answer leads to.
+struct CloseCase {
+    const char* Name;
+    std::optional<Answer> Question;    // none: nothing was changed, so nothing is asked
+    std::optional<const char*> SaveAs; // the save dialog's answer after Yes (nullptr: cancelled)
+    bool Closes;
+    bool Written;
+};
+
+class ShutdownQuestionTest : public WindowTest, public testing::WithParamInterface<CloseCase> {};
+
+TEST_P(ShutdownQuestionTest, ClosesOnlyWhenNoChangeIsLost) {
+    const CloseCase& c = GetParam();
+    OpenText(TestDataFile("window.txt"));
+    if (c.Question) {
+        TypeIntoHeader(*Form, QStringLiteral(";x"));
+        Prompts.AnswerQuestion(*c.Question);
+    }
+    QString target;
+    if (c.SaveAs) {
+        target = *c.SaveAs ? TempFile(*c.SaveAs) : QString();
+        Prompts.AnswerSaveFile(*c.SaveAs ? std::optional<QString>(target) : std::nullopt);
+    }
+    EXPECT_EQ(Form->close(), c.Closes);
+    if (c.Question) {
+        ASSERT_EQ(Prompts.Questions(), std::vector<QString>{UnsavedQuestion});
+        EXPECT_EQ(Prompts.Log[1].Buttons, QuestionButtons::YesNoCancel);
+        EXPECT_EQ(Prompts.Log[1].Icon, MessageKind::Warning);
+    } else {
+        EXPECT_TRUE(Prompts.Questions().empty());
+    }
+    if (!target.isEmpty()) {
+        EXPECT_EQ(QFile::exists(target), c.Written);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, ShutdownQuestionTest,
+    testing::Values(CloseCase{"Unchanged", std::nullopt, std::nullopt, true, false},
+                    CloseCase{"YesSaved", Answer::Yes, "saved.txt", true, true},
+                    CloseCase{"YesSaveCancelled", Answer::Yes, nullptr, false, false},
+                    CloseCase{"YesSaveFailed", Answer::Yes, "no-such-folder/saved.txt", false, false},
+                    CloseCase{"No", Answer::No, std::nullopt, true, false},
+                    CloseCase{"Cancel", Answer::Cancel, std::nullopt, false, false}),
+    [](const testing::TestParamInfo<CloseCase>& info) { return std::string(info.param.Name); });
+
+// Opening a text file and importing a compiled one ask the shutdown question first while there are
+// unsaved changes, before their file dialog.
+struct ReplaceCase {
+    const char* Name;
+    bool Import;
+    Answer Reply;
+    std::optional<bool> SaveSucceeds; // for Yes
+    bool Replaces;
+};
+
+class ReplaceWhileModifiedTest : public WindowTest, public testing::WithParamInterface<ReplaceCase> {};
+
+TEST_P(ReplaceWhileModifiedTest, AsksBeforeTheFileDialog) {
+    const ReplaceCase& c = GetParam();
+    const QString replacement = c.Import ? CorpusFile("contours.typ") : TestDataFile("points_only.txt");
+    if (c.Import) VELMORA_NEED_CORPUS("contours.typ");
+    OpenText(TestDataFile("window.txt"));
+    TypeIntoHeader(*Form, QStringLiteral(";x"));
+    Prompts.AnswerQuestion(c.Reply);
+    if (c.SaveSucceeds)
+        Prompts.AnswerSaveFile(*c.SaveSucceeds ? TempFile("first.txt")
+                                               : TempFile("no-such-folder/first.txt"));
+    if (c.Replaces) Prompts.AnswerOpenFile(replacement);
+    if (c.Import)
+        Form->ToolButton13Click();
+    else
+        Form->ToolButton1Click();
+
+    ASSERT_GE(Prompts.Log.size(), 2u);
+    EXPECT_EQ(Prompts.Log[1].What, ScriptedPrompts::Kind::Question);
+    EXPECT_EQ(Prompts.Log[1].Text, UnsavedQuestion);
+    EXPECT_EQ(Prompts.CountOf(ScriptedPrompts::Kind::OpenFile), c.Replaces ? 2u : 1u);
+    if (c.Replaces) {
+        EXPECT_NE(Form->Document.PointList.size() + Form->Document.LineList.size(), 4u);
+    } else {
+        EXPECT_EQ(ObjectCount(), 5);
+        EXPECT_TRUE(Form->Document.Modified);
+    }
+    if (c.SaveSucceeds && *c.SaveSucceeds) {
+        EXPECT_TRUE(QFile::exists(TempFile("first.txt")));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, ReplaceWhileModifiedTest,
+    testing::Values(ReplaceCase{"OpenNo", false, Answer::No, std::nullopt, true},
+                    ReplaceCase{"OpenCancel", false, Answer::Cancel, std::nullopt, false},
+                    ReplaceCase{"OpenYesSaved", false, Answer::Yes, true, true},
+                    ReplaceCase{"OpenYesSaveFailed", false, Answer::Yes, false, false},
+                    ReplaceCase{"ImportNo", true, Answer::No, std::nullopt, true},
+                    ReplaceCase{"ImportCancel", true, Answer::Cancel, std::nullopt, false},
+                    ReplaceCase{"ImportYesSaved", true, Answer::Yes, true, true},
+                    ReplaceCase{"ImportYesSaveFailed", true, Answer::Yes, false, false}),
+    [](const testing::TestParamInfo<ReplaceCase>& info) { return std::string(info.param.Name); });
+
+TEST_F(FileCommandsTest, RejectedCompiledFileLeavesDocumentAndWindowAsTheyWere) {
+    OpenText(TestDataFile("window.txt"));
+    TypeIntoHeader(*Form, QStringLiteral(";x"));
+    ChooseKind(KindLine);
+    ChooseObject(1);
+    const std::vector<std::string> header = Form->Document.HeaderLines;
+    const QString title = Form->windowTitle();
+    TGarminObject* shown = Form->Document.CurrentObject;
+
+    Prompts.AnswerQuestion(Answer::No);
+    ImportCompiled(TestDataFile("not_typ.typ"));
+
+    ASSERT_EQ(Prompts.Log[Prompts.Log.size() - 2].What, ScriptedPrompts::Kind::OpenFile);
+    EXPECT_EQ(Prompts.Log[Prompts.Log.size() - 2].Open.Filter, QStringLiteral("Garmin Typ (*.typ)"));
+    EXPECT_EQ(Prompts.Messages(), std::vector<QString>{QString::fromUtf8(
+                                      NotGarminTypMessage.data(), qsizetype(NotGarminTypMessage.size()))});
+    EXPECT_EQ(ObjectCount(), 5);
+    EXPECT_EQ(Form->Document.HeaderLines, header);
+    EXPECT_EQ(Form->windowTitle(), title);
+    EXPECT_TRUE(Form->ToolButton9->isEnabled());
+    EXPECT_TRUE(Form->TYP1->isEnabled());
+    EXPECT_TRUE(Form->Document.Modified);
+    EXPECT_EQ(Form->Document.CurrentObject, shown);
+    EXPECT_EQ(Form->ComboBox1->count(), 2);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(FileCommandsTest, ImportReplacesTheDocumentAndDisablesCompilingUntilSaved) {
+    VELMORA_NEED_CORPUS("opentopomap.typ");
+    OpenText(TestDataFile("window.txt"));
+    TypeIntoHeader(*Form, QStringLiteral(";x"));
+    Prompts.AnswerQuestion(Answer::No);
+    ImportCompiled(CorpusFile("opentopomap.typ"));
+
+    EXPECT_EQ(Form->windowTitle(), CorpusFile("opentopomap.typ"));
+    EXPECT_GT(Form->Document.PointList.size(), 0u);
+    EXPECT_GT(Form->Document.LineList.size(), 0u);
+    EXPECT_GT(Form->Document.PolygonList.size(), 0u);
+    EXPECT_FALSE(Form->ToolButton9->isEnabled());
+    EXPECT_FALSE(Form->TYP1->isEnabled());
+    EXPECT_TRUE(Form->Document.Modified) << "the import leaves Modified as it was";
+    EXPECT_EQ(Form->Document.CurrentObject, Form->Document.PointList[0].get());
+    EXPECT_TRUE(Form->Memo1->toPlainText().contains(QStringLiteral("[_drawOrder]")));
+
+    Prompts.AnswerSaveFile(TempFile("opentopomap.txt"));
+    Form->ToolButton2Click();
+    EXPECT_TRUE(Form->ToolButton9->isEnabled());
+    EXPECT_FALSE(Form->Document.Modified);
+}
+
+TEST_F(FileCommandsTest, ImportOfAnUnchangedDocumentKeepsModifiedFalse) {
+    VELMORA_NEED_CORPUS("freizeit.typ");
+    ImportCompiled(CorpusFile("freizeit.typ"));
+    EXPECT_TRUE(Prompts.Questions().empty());
+    EXPECT_FALSE(Form->Document.Modified);
+    EXPECT_GT(ObjectCount(), 0);
+    EXPECT_TRUE(Form->close());
+}
+
+TEST_F(FileCommandsTest, CommandLineFileIsImportedWhenCompiledAndReadWhenText) {
+    VELMORA_NEED_CORPUS("contours.typ");
+    Form->OpenFile(CorpusFile("contours.typ"));
+    EXPECT_FALSE(Form->ToolButton9->isEnabled());
+    EXPECT_EQ(Form->windowTitle(), CorpusFile("contours.typ"));
+    EXPECT_GT(Form->Document.LineList.size(), 0u);
+
+    Form->OpenFile(TestDataFile("window.txt"));
+    EXPECT_TRUE(Form->ToolButton9->isEnabled());
+    EXPECT_EQ(ObjectCount(), 5);
+    EXPECT_EQ(Prompts.CountOf(ScriptedPrompts::Kind::OpenFile), 0u);
+}
+
+TEST_F(FileCommandsTest, EveryCorpusTextFileOpensWithoutMessages) {
+    for (const char* name : {"freizeit.txt", "opentopomap.txt", "contours.txt", "mkgmap-test.txt"}) {
+        if (!CorpusHas(name)) GTEST_SKIP() << "corpus file " << name << " not found";
+        OpenText(CorpusFile(name));
+        EXPECT_TRUE(Prompts.Messages().empty()) << name;
+        EXPECT_GT(ObjectCount(), 0) << name;
+    }
+}
+
+} // namespace
+} // namespace velmora
