@@ -287,6 +287,7 @@ struct Agreement {
     int Compared = 0;
     int Agreeing = 0;
     int Transcoded = 0; // agreeing once UTF-8 labels of the source are taken in code page 1252
+    int SplitTypes = 0; // text objects whose type above 0xFF the compiler split into type and subtype
     std::vector<std::string> Unexplained;
 };
 
@@ -312,8 +313,10 @@ Agreement CompareFile(const fs::path& source, const fs::path& folder) {
 
     std::map<Key, std::vector<const TGarminObject*>> fromText, fromCompiled;
     for (int kind = 0; kind < 3; ++kind) {
-        for (const auto& object : text.List(kind))
+        for (const auto& object : text.List(kind)) {
             fromText[KeyOfText(*object)].push_back(object.get());
+            agreement.SplitTypes += object->TypeCode > 0xFF ? 1 : 0;
+        }
         for (const auto& object : imported.Document.List(kind))
             fromCompiled[KeyOfCompiled(*object, imported.Document.TypFormatMark)].push_back(object.get());
     }
@@ -370,6 +373,9 @@ TEST(CompiledPeer, ImportOfWhatMkgmapCompiledShowsWhatTheTextSays) {
         const Agreement agreement = CompareFile(source, folder);
         std::cout << "peer " << source.filename().string() << ": " << agreement.Compared
                   << " objects compared, " << agreement.Agreeing << " agree";
+        if (agreement.SplitTypes > 0)
+            std::cout << "; " << agreement.SplitTypes
+                      << " text objects matched by the compiler's split of a type above 0xFF";
         if (agreement.Transcoded > 0)
             std::cout << " (" << agreement.Transcoded
                       << " of them with UTF-8 labels written in code page 1252)";
