@@ -374,11 +374,10 @@ TEST(CompiledPeer, ImportOfWhatMkgmapCompiledShowsWhatTheTextSays) {
         std::cout << "peer " << source.filename().string() << ": " << agreement.Compared
                   << " objects compared, " << agreement.Agreeing << " agree";
         if (agreement.SplitTypes > 0)
-            std::cout << "; " << agreement.SplitTypes
-                      << " text objects matched by the compiler's split of a type above 0xFF";
+            std::cout << "; " << agreement.SplitTypes << " matched through the split of a type above 0xFF";
         if (agreement.Transcoded > 0)
-            std::cout << " (" << agreement.Transcoded
-                      << " of them with UTF-8 labels written in code page 1252)";
+            std::cout << "; " << agreement.Transcoded
+                      << " agree with the UTF-8 labels of the source in code page 1252";
         std::cout << "\n";
         unexplained.insert(unexplained.end(), agreement.Unexplained.begin(), agreement.Unexplained.end());
     }
