@@ -13,6 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } catch (const velmora::TypError&) {
         // A number that does not convert stops the reading; what was read before it still writes.
     }
+    // CurrentObject must never be left referring to an object that was dropped.
     if (doc.CurrentObject) {
         volatile uint8_t kind = doc.CurrentObject->Kind;
         (void)kind;
