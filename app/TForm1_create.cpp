@@ -163,8 +163,9 @@ void TForm1::RadioGroup2Click2() {
 }
 
 bool TForm1::Edit3KeyPress(QChar key) {
-    // Return commits and Delete erases: neither types a character.
-    if (key == u'\r' || key == u'\n' || key == QChar(0x7F)) return true;
+    // Control keys type no character: Return commits, Delete erases, and the editing shortcuts
+    // (select all, copy, paste, undo) keep working; pasted text is read as hexadecimal all the same.
+    if (key.unicode() < 0x20 || key.unicode() == 0x7F) return true;
     return IsTypeFieldKey(char32_t(key.unicode()));
 }
 

@@ -76,6 +76,11 @@ TEST_F(CreationTest, TypeFieldsTakeHexDigitsOnlyAndEnterCommits) {
     Form->Edit1->clear();
     QTest::keyClicks(Form->Edit1, "0xB");
     EXPECT_EQ(Form->Edit1->text(), "0B");
+    QTest::keyClick(Form->Edit1, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(Form->Edit1, "c");
+    EXPECT_EQ(Form->Edit1->text(), "c") << "select all still works";
+    QTest::keyClick(Form->Edit1, Qt::Key_Backspace);
+    QTest::keyClicks(Form->Edit1, "0b");
     QTest::keyClick(Form->Edit3, Qt::Key_Return);
     ASSERT_EQ(Form->Document.PointList.size(), 1u);
     EXPECT_EQ(Form->Document.PointList[0]->TypeCode, 0x1A2u);
