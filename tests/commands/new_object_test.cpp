@@ -19,9 +19,9 @@ void ExpectTable(const std::vector<TColourEntry>& table, std::vector<Colour> exp
         SCOPED_TRACE(k);
         EXPECT_EQ(table[k].Code, expected[k].Code);
         EXPECT_EQ(table[k].IsTransparent(), expected[k].Transparent);
-        EXPECT_EQ(table[k].Red, expected[k].Red);
-        EXPECT_EQ(table[k].Green, expected[k].Green);
-        EXPECT_EQ(table[k].Blue, expected[k].Blue);
+        EXPECT_EQ(int(table[k].Red), expected[k].Red);
+        EXPECT_EQ(int(table[k].Green), expected[k].Green);
+        EXPECT_EQ(int(table[k].Blue), expected[k].Blue);
     }
 }
 
