@@ -38,8 +38,8 @@ constexpr int PropertyContentWidth = 148;
 constexpr int PropertyContentHeight = 650;
 // The property column's rows: a caption on the left, its control on the right.
 constexpr int CaptionLeft = 6;
-constexpr int FieldLeft = 92;
-constexpr int FieldWidth = 50;
+constexpr int FieldLeft = 98;
+constexpr int FieldWidth = 46;
 constexpr int RowHeight = 23;
 
 QAction* NewAction(QObject* owner, const QString& caption, const char* name) {
@@ -189,6 +189,10 @@ void TForm1::CreateClientArea() {
     PropertyColumn = new QWidget;
     PropertyColumn->setFixedSize(PropertyContentWidth, PropertyContentHeight);
     PropertyColumn->setAutoFillBackground(true);
+    // The column is narrow: a compact font keeps every caption beside its field readable.
+    QFont compact = PropertyColumn->font();
+    compact.setPointSizeF(compact.pointSizeF() * 0.85);
+    PropertyColumn->setFont(compact);
     ScrollBox2->setWidget(PropertyColumn);
     CreatePropertyColumn();
 
