@@ -223,10 +223,15 @@ void TForm1::CreateClientArea() {
     Splitter1->setStretchFactor(0, 1);
     Splitter1->setStretchFactor(1, 0);
     Splitter1->setSizes({941 - HeaderPanelWidth - SplitterWidth, HeaderPanelWidth});
-    setCentralWidget(Splitter1);
+    auto* clientArea = new QWidget;
+    auto* clientLayout = new QVBoxLayout(clientArea);
+    clientLayout->setContentsMargins(0, 0, 0, 0);
+    clientLayout->addWidget(Splitter1);
+    setCentralWidget(clientArea);
 
-    // The type picker stands across the top of the view panel when it is called up.
-    ComboBox4 = new QComboBox(Splitter1);
+    // The type picker floats across the top of the client area when it is called up; it is a child
+    // of the client area outside its layout (a child of the splitter would become a pane of it).
+    ComboBox4 = new QComboBox(clientArea);
     ComboBox4->setObjectName(QStringLiteral("ComboBox4"));
     ComboBox4->setEditable(true);
     ComboBox4->lineEdit()->setReadOnly(true);
