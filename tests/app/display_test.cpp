@@ -284,6 +284,20 @@ TEST_F(DisplayTest, KindWithoutObjectsShowsNothing) {
     EXPECT_EQ(Form->ComboBox4->count(), 53);
 }
 
+TEST_F(DisplayTest, AnObjectWithoutAnyBitmapIsShownWithoutPicture) {
+    OpenText(TestDataFile("points_only.txt"));
+    ASSERT_EQ(Form->ComboBox1->count(), 2);
+    ChooseObject(1);
+    EXPECT_EQ(Form->Document.CurrentObject, Form->Document.PointList[1].get());
+    EXPECT_FALSE(Form->Document.PointList[1]->Quadrat.has_value());
+    EXPECT_TRUE(Form->Image1->Picture().isNull());
+    EXPECT_EQ(Form->LabelEditor->toPlainText(), QStringLiteral("0x04,No picture"));
+    Form->ScrollBar1->setValue(3);
+    Form->ScrollBox1->resize(300, 300);
+    EXPECT_TRUE(Form->Image1->Picture().isNull());
+    EXPECT_FALSE(Form->Document.Modified);
+}
+
 TEST_F(DisplayTest, TheLabelEditorFollowsTheSelection) {
     OpenText(TestDataFile("window.txt"));
     ChooseKind(KindLine);

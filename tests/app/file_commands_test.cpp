@@ -328,6 +328,25 @@ TEST_F(FileCommandsTest, ImportOfAnUnchangedDocumentKeepsModifiedFalse) {
     EXPECT_TRUE(Form->close());
 }
 
+TEST_F(FileCommandsTest, ImportWarningsAreShownAfterTheDocumentIsReplaced) {
+    VELMORA_NEED_CORPUS("contours.typ");
+    std::string bytes = FileBytes(CorpusFile("contours.typ"));
+    ASSERT_GT(bytes.size(), 57u);
+    bytes[55] = 7; // point index entries of 7 bytes, which the import does not read
+    const QString damaged = TempFile("damaged.typ");
+    {
+        QFile file(damaged);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), qint64(bytes.size()));
+    }
+    ImportCompiled(damaged);
+    ASSERT_EQ(Prompts.Messages().size(), 1u);
+    EXPECT_TRUE(Prompts.Messages()[0].contains(QStringLiteral("7 bytes")));
+    EXPECT_EQ(Prompts.Log.back().Icon, MessageKind::Warning);
+    EXPECT_GT(Form->Document.LineList.size(), 0u);
+    EXPECT_EQ(Form->windowTitle(), damaged);
+}
+
 TEST_F(FileCommandsTest, CommandLineFileIsImportedWhenCompiledAndReadWhenText) {
     VELMORA_NEED_CORPUS("contours.typ");
     Form->OpenFile(CorpusFile("contours.typ"));
