@@ -106,10 +106,7 @@ TForm1::TForm1(Prompts& prompts, const QString& settingsFolder, QWidget* parent)
     CreateStatusBar();
     CreateClientArea();
     ConnectControls();
-    IniFile =
-        std::make_unique<QSettings>(QDir(settingsFolder.isEmpty() ? QDir::currentPath() : settingsFolder)
-                                        .filePath(QStringLiteral("Velmora.ini")),
-                                    QSettings::IniFormat);
+    SettingsFolder = settingsFolder;
     FormCreate();
 }
 
@@ -207,8 +204,12 @@ void TForm1::FormCreate() {
         QSignalBlocker block(ComboBox3);
         ComboBox3->setCurrentIndex(DefaultLanguageRow);
     }
-    // Velmora.ini is opened by the constructor; nothing is read from it here. The clipboard
-    // format "Garmin" needs no registration: it is a MIME type of the clipboard's data.
+    // Nothing is read from the settings file here; only the compiler dialog uses it.
+    IniFile =
+        std::make_unique<QSettings>(QDir(SettingsFolder.isEmpty() ? QDir::currentPath() : SettingsFolder)
+                                        .filePath(QStringLiteral("Velmora.ini")),
+                                    QSettings::IniFormat);
+    // The clipboard format "Garmin" needs no registration: it is a MIME type of the clipboard's data.
     {
         QSignalBlocker block(ComboBox5);
         ComboBox5->setCurrentIndex(0);

@@ -140,6 +140,7 @@ class TForm1 : public QMainWindow {
 
     // The settings file Velmora.ini; only the compiler dialog reads and writes it.
     std::unique_ptr<QSettings> IniFile;
+    QString SettingsFolder; // where Velmora.ini lives; empty: the current directory at start
     // The picture last laid under the grid by "Добавить рисунок".
     QImage TracingPicture;
     // The proposed names of the file dialogs: open text (also the compiler's input), save text,
