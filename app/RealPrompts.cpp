@@ -102,6 +102,8 @@ void RealPrompts::ShowHelp() {
         HelpWindow->setWindowTitle(QStringLiteral("Velmora — справка"));
         HelpWindow->resize(640, 720);
         HelpWindow->setOpenExternalLinks(false);
+        // Closing the main window ends the program also while the help stays open.
+        HelpWindow->setAttribute(Qt::WA_QuitOnClose, false);
     }
     HelpWindow->setSource(QUrl(QStringLiteral("qrc:/help/velmora-help.html")));
     HelpWindow->show();
