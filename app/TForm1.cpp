@@ -745,7 +745,7 @@ QString JoinDecoded(const std::vector<std::string>& lines, const TForm1& form) {
     QStringList texts;
     texts.reserve(qsizetype(lines.size()));
     for (const std::string& line : lines)
-        texts << form.DecodeText(line);
+        texts << DecodeLine(line, form.TextEncoding);
     return texts.join(u'\n');
 }
 

@@ -1,5 +1,7 @@
 #include "app/text_encoding.h"
 
+#include "model/texts1251.h"
+
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -114,6 +116,11 @@ QString DecodeText(std::string_view bytes, const QByteArray& encoding) {
     return decoder(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
 }
 
+QString DecodeLine(std::string_view bytes, const QByteArray& encoding) {
+    if (bytes == cp1251::NtMark || bytes == cp1251::OldMark) return DecodeText(bytes, DefaultTextEncoding);
+    return DecodeText(bytes, encoding);
+}
+
 EncodedText EncodeText(const QString& text, const QByteArray& encoding) {
     QStringEncoder encoder(encoding.constData());
     if (!encoder.isValid()) encoder = QStringEncoder(DefaultTextEncoding.constData());
@@ -138,7 +145,7 @@ EncodedLines EncodeEditedLines(const std::vector<std::string>& oldLines, const Q
                                const QByteArray& encoding) {
     std::multimap<QString, const std::string*> unused;
     for (const std::string& line : oldLines)
-        unused.emplace(DecodeText(line, encoding), &line);
+        unused.emplace(DecodeLine(line, encoding), &line);
 
     EncodedLines result;
     result.Lines.reserve(size_t(newLines.size()));

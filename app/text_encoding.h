@@ -37,13 +37,17 @@ QString ReplacedCharactersMessage(const QByteArray& encoding);
 
 QString DecodeText(std::string_view bytes, const QByteArray& encoding);
 
+// One line of the document for display. The program's own marks of the header (";NT - тип",
+// ";OLD - тип") are code page 1251 in every document and are shown so.
+QString DecodeLine(std::string_view bytes, const QByteArray& encoding);
+
 struct EncodedText {
     std::string Bytes;
     bool Replaced = false; // some characters had no code in the encoding and became "?"
 };
 EncodedText EncodeText(const QString& text, const QByteArray& encoding);
 
-// The lines the user edited, as bytes: a line whose text equals the decoded text of one of the old
+// The lines the user edited, as bytes: a line whose text equals DecodeLine of one of the old
 // lines keeps that line's bytes exactly (each old line serves once), every other line is encoded.
 struct EncodedLines {
     std::vector<std::string> Lines;

@@ -76,5 +76,16 @@ TEST(TextEncodingTest, EachOldLineServesOnce) {
     EXPECT_EQ(lines.Lines, (std::vector<std::string>{"a\xFF", "a\xEF\xBF\xBD"}));
 }
 
+TEST(TextEncodingTest, TheProgramsOwnHeaderMarksReadAs1251InEveryDocument) {
+    const std::string nt = ";NT - \xF2\xE8\xEF";
+    EXPECT_EQ(DecodeLine(nt, "windows-1252"), QStringLiteral(";NT - тип"));
+    EXPECT_EQ(DecodeLine(";OLD - \xF2\xE8\xEF", "UTF-8"), QStringLiteral(";OLD - тип"));
+    EXPECT_EQ(DecodeLine("Caf\xE9", "windows-1252"), QStringLiteral("Café"));
+    EncodedLines lines = EncodeEditedLines(
+        {nt, "FID=1"}, {QStringLiteral(";NT - тип"), QStringLiteral("FID=2")}, "windows-1252");
+    EXPECT_EQ(lines.Lines, (std::vector<std::string>{nt, "FID=2"}));
+    EXPECT_FALSE(lines.Replaced);
+}
+
 } // namespace
 } // namespace velmora
