@@ -124,10 +124,10 @@ uint8_t ClampedCount(size_t count) {
     return uint8_t(std::min<size_t>(count, 255));
 }
 
-char LabelCharacter(uint8_t byte) {
-    // These would split the line of the text form, or end its input.
+// Bytes that would split the line of the text form, or end its input.
+bool SplitsLine(uint8_t byte) {
     constexpr uint8_t LineFeed = 10, CarriageReturn = 13, EndOfInput = 26;
-    return byte == LineFeed || byte == CarriageReturn || byte == EndOfInput ? ' ' : char(byte);
+    return byte == LineFeed || byte == CarriageReturn || byte == EndOfInput;
 }
 
 // "0x" + the language in upper-case hexadecimal + "," + the text, its line breaks made spaces.
@@ -140,8 +140,10 @@ std::string LabelLine(uint8_t language, std::span<const uint8_t> text) {
     line += Hex[language & 15];
     line += ',';
     const size_t start = line.size();
-    line.resize(start + text.size());
-    std::transform(text.begin(), text.end(), line.begin() + ptrdiff_t(start), LabelCharacter);
+    line.append(reinterpret_cast<const char*>(text.data()), text.size());
+    if (std::any_of(text.begin(), text.end(), SplitsLine))
+        std::replace_if(
+            line.begin() + ptrdiff_t(start), line.end(), [](char c) { return SplitsLine(uint8_t(c)); }, ' ');
     return line;
 }
 
