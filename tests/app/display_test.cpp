@@ -87,6 +87,19 @@ INSTANTIATE_TEST_SUITE_P(Files, BrowsingTest,
                              return name;
                          });
 
+TEST_F(DisplayTest, CopyingTracingAndSavingAPictureAreNotEditing) {
+    OpenText(TestDataFile("window.txt"));
+    const QString picture = TempFile("shown.bmp");
+    Prompts.AnswerSaveFile(picture);
+    Form->ToolButton7Click();
+    ASSERT_TRUE(QFile::exists(picture));
+    Prompts.AnswerOpenFile(picture);
+    Form->ToolButton6Click();
+    Form->ToolButton10Click();
+    EXPECT_FALSE(Form->Document.Modified);
+    EXPECT_TRUE(Prompts.Messages().empty());
+}
+
 TEST_F(DisplayTest, OnlyTheShownObjectHoldsAMagnifiedPicture) {
     VELMORA_NEED_CORPUS("freizeit.txt");
     OpenText(CorpusFile("freizeit.txt"));
