@@ -6,12 +6,21 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStringList>
+#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setWindowIcon(velmora::ProgramIconImage());
+
+    // The platform's dialogs (files, colours, message box buttons) speak the window's language.
+    QTranslator platformTexts;
+    if (platformTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&platformTexts);
 
     velmora::RealPrompts prompts;
     velmora::TForm1 form(prompts);
