@@ -2,6 +2,8 @@
 // exit status: 0 done, 1 failed (a message is on standard error), 2 wrong usage.
 #pragma once
 
+#include "model/maintyp.h"
+
 #include <span>
 #include <string>
 #include <string_view>
@@ -32,6 +34,10 @@ void PrintError(std::string_view message);
 
 // Prints the usage text on standard error and gives ExitUsage.
 int UsageError(std::string_view message);
+
+// Fills doc from a text or compiled TYP file (compiled by its name or signature); the warnings of
+// an import go to standard error. Throws ConversionError, FileError or TypError.
+void LoadDocument(const std::string& path, TypDocument& doc);
 
 int RunConvert(std::span<const std::string> args);
 int RunRender(std::span<const std::string> args);

@@ -3,8 +3,6 @@
 #include "view/render.h"
 #include "cli/cli.h"
 #include "model/maintyp.h"
-#include "model/text_format.h"
-#include "typbin/binary_import.h"
 #include "view/display.h"
 #include "view/matrix.h"
 
@@ -96,26 +94,6 @@ std::string ParseArguments(std::span<const std::string> args, RenderRequest& req
     request.Input = files[0];
     request.Output = files[1];
     return {};
-}
-
-// Fills doc from a text or compiled TYP file; warnings of the import go to standard error.
-void LoadDocument(const std::string& path, TypDocument& doc) {
-    const std::string bytes = ReadWholeFile(path);
-    if (!IsCompiledTypFile(path, bytes)) {
-        LoadTextTypDocument(bytes, doc);
-        return;
-    }
-    BinaryImportResult result;
-    try {
-        result = ImportBinaryTyp(std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
-    } catch (const TypError& error) {
-        std::string message = error.what();
-        std::replace(message.begin(), message.end(), '\r', '\n');
-        throw TypError(path + ": " + message);
-    }
-    for (const std::string& warning : result.Warnings)
-        PrintError(path + ": " + warning);
-    doc = std::move(result.Document);
 }
 
 // Letters need a running QGuiApplication; a batch run never needs a display.
