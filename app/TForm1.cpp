@@ -726,13 +726,7 @@ void TForm1::ReleaseShownMatrix() {
 // Header memo and label editor
 
 QString TForm1::DecodeText(const std::string& bytes) const {
-    return velmora::DecodeText(bytes, TextEncoding);
-}
-
-std::string TForm1::EncodeTypedText(const QString& text) {
-    EncodedText encoded = EncodeText(text, TextEncoding);
-    if (encoded.Replaced) TellAboutReplacedCharacters();
-    return std::move(encoded.Bytes);
+    return DecodeLine(bytes, TextEncoding);
 }
 
 void TForm1::TellAboutReplacedCharacters() {

@@ -232,10 +232,9 @@ class TForm1 : public QMainWindow {
     // Where the picture of the current object stands in the view panel, and the swatch captions.
     void PlacePicture(QPoint topLeft);
     void PlaceSwatchLabels();
-    // Label and header text between the document's bytes and the screen.
+    // A label or header line of the document as the screen shows it.
     QString DecodeText(const std::string& bytes) const;
-    // Encodes what the user typed; tells the user when characters became "?".
-    std::string EncodeTypedText(const QString& text);
+    // Tells the user that typed characters without a code in the document's encoding became "?".
     void TellAboutReplacedCharacters();
     // The colour of the main window's standard colour dialog, for presets of the colour dialogs.
     ColourValue StandardDialogColour = 0;
