@@ -281,35 +281,40 @@ void TForm1::LoadTextFile(const QString& fileName) {
             failure = CannotOpenMessage;
         }
         if (failure.isEmpty()) {
-            OpenDialog1FileName = fileName;
-            SaveDialog1FileName = fileName;
-            Document.WorkFolder = ToLocalPath(QDir::currentPath());
-            Document.Modified = false;
-            setWindowTitle(QFileInfo(fileName).absoluteFilePath());
-            ComboBox1->show();
-            Edit3->hide();
-            RadioGroup1Box->setEnabled(true);
-            ClearPicture();
-            Document.CurrentObject = nullptr;
-            bool complete = true;
-            try {
-                LoadTextTypDocument(bytes, Document);
-            } catch (const TypError& error) {
-                // The objects completed before the error stay and are shown.
-                failure = FromUtf8(error.what());
-                complete = false;
-            }
-            TextEncoding = ChooseTextEncoding(bytes, Document.HeaderLines);
-            ShowHeaderLines();
-            if (complete) {
-                ToolButton9->setEnabled(true);
-                TYP1->setEnabled(true);
-            }
-            Document.Modified = false;
+            PrepareWindowForText(fileName);
+            failure = ReadTextDocument(bytes);
             RadioGroup1Click();
         }
     }
     if (!failure.isEmpty()) Dialogs.Message(failure, MessageKind::Error);
+}
+
+void TForm1::PrepareWindowForText(const QString& fileName) {
+    OpenDialog1FileName = fileName;
+    SaveDialog1FileName = fileName;
+    Document.WorkFolder = ToLocalPath(QDir::currentPath());
+    setWindowTitle(QFileInfo(fileName).absoluteFilePath());
+    ComboBox1->show();
+    Edit3->hide();
+    RadioGroup1Box->setEnabled(true);
+    ClearPicture();
+    Document.CurrentObject = nullptr;
+}
+
+QString TForm1::ReadTextDocument(const std::string& bytes) {
+    QString failure;
+    try {
+        LoadTextTypDocument(bytes, Document);
+        ToolButton9->setEnabled(true);
+        TYP1->setEnabled(true);
+    } catch (const TypError& error) {
+        // The objects completed before the error stay and are shown.
+        failure = FromUtf8(error.what());
+    }
+    Document.Modified = false;
+    TextEncoding = ChooseTextEncoding(bytes, Document.HeaderLines);
+    ShowHeaderLines();
+    return failure;
 }
 
 void TForm1::ToolButton2Click() {
@@ -360,31 +365,38 @@ void TForm1::ImportCompiledFile(const QString& fileName) {
             BinaryImportResult imported = ImportBinaryTyp(
                 std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
             warnings = std::move(imported.Warnings);
-
-            // The import builds a new document; the old one is replaced only now that it succeeded.
-            ClearPicture();
-            bool modified = Document.Modified;
-            std::string workFolder = std::move(Document.WorkFolder);
-            Document = std::move(imported.Document);
-            Document.CurrentObject = nullptr;
-            Document.Modified = modified;
-            Document.WorkFolder = std::move(workFolder);
-            TextEncoding = ChooseTextEncoding(AllLabelBytes(Document), Document.HeaderLines);
-            ToolButton9->setEnabled(false);
-            TYP1->setEnabled(false);
-            setWindowTitle(QFileInfo(fileName).absoluteFilePath());
-            ShowHeaderLines();
-            RadioGroup1Click();
+            TakeImportedDocument(std::move(imported.Document), fileName);
         } catch (const TypError& error) {
             failure = FromUtf8(error.what());
         } catch (const std::bad_alloc&) {
             failure = CannotOpenMessage;
         }
     }
-    if (!failure.isEmpty()) {
+    if (!failure.isEmpty())
         Dialogs.Message(failure, MessageKind::Error);
-        return;
-    }
+    else
+        ShowImportWarnings(warnings);
+}
+
+void TForm1::TakeImportedDocument(TypDocument imported, const QString& fileName) {
+    // The import built a new document; the old one is replaced only now that it succeeded, and
+    // Modified and WorkFolder stay the window's.
+    ClearPicture();
+    bool modified = Document.Modified;
+    std::string workFolder = std::move(Document.WorkFolder);
+    Document = std::move(imported);
+    Document.CurrentObject = nullptr;
+    Document.Modified = modified;
+    Document.WorkFolder = std::move(workFolder);
+    TextEncoding = ChooseTextEncoding(AllLabelBytes(Document), Document.HeaderLines);
+    ToolButton9->setEnabled(false);
+    TYP1->setEnabled(false);
+    setWindowTitle(QFileInfo(fileName).absoluteFilePath());
+    ShowHeaderLines();
+    RadioGroup1Click();
+}
+
+void TForm1::ShowImportWarnings(const std::vector<std::string>& warnings) {
     if (warnings.empty()) return;
     QStringList lines;
     for (const std::string& warning : warnings)

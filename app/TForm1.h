@@ -255,8 +255,14 @@ class TForm1 : public QMainWindow {
     bool MayDiscardDocument();
     // Reads a text file into the document as the open command does after its dialog.
     void LoadTextFile(const QString& fileName);
+    // The window state of a text load before the reading: names, caption, object list shown.
+    void PrepareWindowForText(const QString& fileName);
+    // Reads the bytes into the document; the message of a conversion error, or empty.
+    QString ReadTextDocument(const std::string& bytes);
     // Imports a compiled file as the import command does after its dialog.
     void ImportCompiledFile(const QString& fileName);
+    void TakeImportedDocument(TypDocument imported, const QString& fileName);
+    void ShowImportWarnings(const std::vector<std::string>& warnings);
     void ReleaseShownMatrix();
     void ApplyObjectDisplay(TGarminObject& object);
     void FillColourList(const std::vector<QString>& items, int selected);
