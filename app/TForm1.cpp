@@ -34,6 +34,8 @@
 #include <QStatusBar>
 #include <QTextCursor>
 
+#include <exception>
+#include <new>
 #include <span>
 
 namespace velmora {
@@ -307,7 +309,7 @@ QString TForm1::ReadTextDocument(const std::string& bytes) {
         LoadTextTypDocument(bytes, Document);
         ToolButton9->setEnabled(true);
         TYP1->setEnabled(true);
-    } catch (const TypError& error) {
+    } catch (const std::exception& error) {
         // The objects completed before the error stay and are shown.
         failure = FromUtf8(error.what());
     }
@@ -366,10 +368,10 @@ void TForm1::ImportCompiledFile(const QString& fileName) {
                 std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
             warnings = std::move(imported.Warnings);
             TakeImportedDocument(std::move(imported.Document), fileName);
-        } catch (const TypError& error) {
-            failure = FromUtf8(error.what());
         } catch (const std::bad_alloc&) {
             failure = CannotOpenMessage;
+        } catch (const std::exception& error) {
+            failure = FromUtf8(error.what());
         }
     }
     if (!failure.isEmpty())
