@@ -50,7 +50,10 @@ std::string ReadWholeFile(const std::string& path) {
 
 void WriteFileAtomically(const std::string& path, std::string_view bytes) {
     QSaveFile file(FileName(path));
-    if (!file.open(QIODevice::WriteOnly)) throw Failure("Cannot create file", path, file.errorString());
+    // Unbuffered, so that a short write (a full disk, a file-size limit) shows here as a short
+    // count: through the buffer, the flush at commit can lose the rest and still report success.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw Failure("Cannot create file", path, file.errorString());
     if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
         const QString reason = file.errorString();
         file.cancelWriting();

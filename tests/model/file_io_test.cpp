@@ -4,6 +4,9 @@
 
 #include <QTemporaryDir>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -56,6 +59,31 @@ TEST(FileIo, FailedWriteNamesTheFileAndLeavesWhatStoodThere) {
     }
     EXPECT_EQ(FileContent(path + "/inside.txt"), "kept");
     EXPECT_THROW(WriteFileAtomically(folder.filePath("no/such/folder.txt").toStdString(), "x"), FileError);
+}
+
+// A disk that fills up in the middle of a save, played by a file-size limit: the save must fail
+// and leave the old file whole, not put a cut-off file in its place and report success.
+TEST(FileIo, ShortWriteFailsAndKeepsTheOldFile) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const std::string path = folder.filePath("old.txt").toStdString();
+    std::ofstream(path) << "old content";
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit limit = old;
+    limit.rlim_cur = 300;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    bool failed = false;
+    try {
+        WriteFileAtomically(path, std::string(1000, 'x'));
+    } catch (const FileError&) {
+        failed = true;
+    }
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_TRUE(failed);
+    EXPECT_EQ(FileContent(path), "old content");
 }
 
 } // namespace
