@@ -24,7 +24,7 @@ namespace {
 // A colour table of a line or polygon record: how many triplets the record stores, and for each
 // table entry the stored colour it shows (0 for the first) or None for a transparent entry.
 inline constexpr int8_t None = -1;
-struct TableSpec {
+struct TableLayout {
     uint8_t ColoursRead = 0;
     uint8_t EntryCount = 0;
     std::array<int8_t, 4> Sources{};
@@ -35,7 +35,7 @@ struct TableSpec {
 
 // Line colour types 0 to 7 without a bitmap. Types 6 and 7 have no border: 6 is one colour for day
 // and night, 7 a day and a night colour.
-constexpr std::array<TableSpec, 8> LineTablesWithoutBitmap{{
+constexpr std::array<TableLayout, 8> LineTablesWithoutBitmap{{
     {2, 2, {0, 1}},
     {4, 4, {0, 1, 2, 3}},
     {},
@@ -48,7 +48,7 @@ constexpr std::array<TableSpec, 8> LineTablesWithoutBitmap{{
 
 // Line colour types 0 to 7 with a bitmap; types 2 and 4 never carry one. In type 7 the foreground
 // is entry 1, so that its night colour is entry 3 of the night pair.
-constexpr std::array<TableSpec, 8> LineTablesWithBitmap{{
+constexpr std::array<TableLayout, 8> LineTablesWithBitmap{{
     {2, 2, {0, 1}, true},
     {4, 4, {0, 1, 2, 3}, true},
     {},
@@ -60,7 +60,7 @@ constexpr std::array<TableSpec, 8> LineTablesWithBitmap{{
 }};
 
 // Polygon colour types 0 to 15: day colour, day second colour, night colour, night second colour.
-constexpr std::array<TableSpec, 16> PolygonTables{{
+constexpr std::array<TableLayout, 16> PolygonTables{{
     {},
     {4, 4, {0, 1, 2, 3}},
     {},
@@ -96,21 +96,21 @@ constexpr uint8_t PolygonHasLabels = 0x10;
 
 constexpr int MaxLabels = 4;
 
-void ApplyTableSpec(const TableSpec& spec, ByteReader& reader, TGarminObject& object) {
+void ApplyTableLayout(const TableLayout& layout, ByteReader& reader, TGarminObject& object) {
     std::array<TColourEntry, 4> stored{};
-    for (int i = 0; i < spec.ColoursRead; ++i) {
+    for (int i = 0; i < layout.ColoursRead; ++i) {
         stored[size_t(i)].Blue = reader.U8();
         stored[size_t(i)].Green = reader.U8();
         stored[size_t(i)].Red = reader.U8();
     }
     auto& table = object.Colours[Day];
-    table.resize(spec.EntryCount);
-    for (int i = 0; i < spec.EntryCount; ++i) {
-        const int8_t source = spec.Sources[size_t(i)];
+    table.resize(layout.EntryCount);
+    for (int i = 0; i < layout.EntryCount; ++i) {
+        const int8_t source = layout.Sources[size_t(i)];
         table[size_t(i)] = source == None ? TransparentEntry(uint32_t(i)) : stored[size_t(source)];
-        table[size_t(i)].Code = spec.Codes ? spec.Codes[i] : CodeOf(uint32_t(i));
+        table[size_t(i)].Code = layout.Codes ? layout.Codes[i] : CodeOf(uint32_t(i));
     }
-    object.XpmHeader[Day].ColourCount = spec.EntryCount;
+    object.XpmHeader[Day].ColourCount = layout.EntryCount;
 }
 
 // Day and Night tables have equal length wherever a table is built; unused entries stay zero.
@@ -241,7 +241,7 @@ void RecordDecoder::DecodeLineRecord(TGarminObject& object) {
     const uint8_t colourType = first & 7;
     const int rows = first >> 3;
     const bool hasBitmap = rows > 0 && LineTablesWithBitmap[colourType].HasBitmap;
-    ApplyTableSpec(rows > 0 ? LineTablesWithBitmap[colourType] : LineTablesWithoutBitmap[colourType], Reader,
+    ApplyTableLayout(rows > 0 ? LineTablesWithBitmap[colourType] : LineTablesWithoutBitmap[colourType], Reader,
                    object);
     object.XpmHeader[Day].CharsPerPixel = 1;
     // Compilers set the orientation flag of solid lines too.
@@ -265,10 +265,10 @@ void RecordDecoder::DecodeLineRecord(TGarminObject& object) {
 
 void RecordDecoder::DecodePolygonRecord(TGarminObject& object) {
     const uint8_t first = Reader.U8();
-    const TableSpec& spec = PolygonTables[first & 0x0F];
-    ApplyTableSpec(spec, Reader, object);
+    const TableLayout& layout = PolygonTables[first & 0x0F];
+    ApplyTableLayout(layout, Reader, object);
     object.XpmHeader[Day].CharsPerPixel = 1;
-    if (spec.HasBitmap) DecodeMonochrome(object, PolygonBitmapRows);
+    if (layout.HasBitmap) DecodeMonochrome(object, PolygonBitmapRows);
     EqualiseTables(object);
     object.Quadrat = TQuadrat::Create(object.XpmHeader[Day].Width, object.XpmHeader[Day].Height,
                                       object.XpmHeader[Day].ColourCount);
