@@ -130,7 +130,8 @@ bool SplitsLine(uint8_t byte) {
     return byte == LineFeed || byte == CarriageReturn || byte == EndOfInput;
 }
 
-// "0x" + the language in upper-case hexadecimal + "," + the text, its line breaks made spaces.
+// "0x" + the language in upper-case hexadecimal + "," + the text, its line breaks made spaces and
+// its trailing blanks removed.
 std::string LabelLine(uint8_t language, std::span<const uint8_t> text) {
     static constexpr char Hex[] = "0123456789ABCDEF";
     std::string line;
@@ -144,6 +145,10 @@ std::string LabelLine(uint8_t language, std::span<const uint8_t> text) {
     if (std::any_of(text.begin(), text.end(), SplitsLine))
         std::replace_if(
             line.begin() + ptrdiff_t(start), line.end(), [](char c) { return SplitsLine(uint8_t(c)); }, ' ');
+    // A line of the text form cannot end in blanks (the reader removes them), so the label keeps
+    // none: what is saved then reads back as the label the document holds.
+    while (line.size() > start && uint8_t(line.back()) <= ' ')
+        line.pop_back();
     return line;
 }
 
@@ -241,8 +246,8 @@ void RecordDecoder::DecodeLineRecord(TGarminObject& object) {
     const uint8_t colourType = first & 7;
     const int rows = first >> 3;
     const bool hasBitmap = rows > 0 && LineTablesWithBitmap[colourType].HasBitmap;
-    ApplyTableLayout(rows > 0 ? LineTablesWithBitmap[colourType] : LineTablesWithoutBitmap[colourType], Reader,
-                   object);
+    ApplyTableLayout(rows > 0 ? LineTablesWithBitmap[colourType] : LineTablesWithoutBitmap[colourType],
+                     Reader, object);
     object.XpmHeader[Day].CharsPerPixel = 1;
     // Compilers set the orientation flag of solid lines too.
     if (rows == 0 || hasBitmap) object.UseOrientation = flags & LineWithoutOrientation ? 0 : 1;

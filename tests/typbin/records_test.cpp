@@ -378,6 +378,13 @@ TEST(CompiledLabels, LineBreaksAndEndOfInputBecomeSpaces) {
     EXPECT_EQ(ImportOne(KindPolygon, record).Labels, std::vector<std::string>{"0x22,a b c d\x01\xE9"});
 }
 
+TEST(CompiledLabels, TrailingBlanksAreDroppedAsTheTextFormWouldDropThem) {
+    const Bytes record =
+        Cat({{0x16}, Bgr(1), LabelBlock({{4, "Name \x10\n"}, {0x80, "\x04\x01 "}, {2, " x"}})});
+    EXPECT_EQ(ImportOne(KindPolygon, record).Labels,
+              (std::vector<std::string>{"0x4,Name", "0x80,", "0x2, x"}));
+}
+
 TEST(CompiledLabels, TextOpenAtTheEndOfTheBlockOrFileIsDropped) {
     // The block says 5 bytes: "\x04Name" without its zero.
     EXPECT_TRUE(
