@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -407,14 +408,15 @@ void TForm1::ShowImportWarnings(const std::vector<std::string>& warnings) {
 }
 
 void TForm1::OpenFile(const QString& fileName) {
-    std::string bytes;
-    try {
-        bytes = ReadWholeFile(ToLocalPath(fileName));
-    } catch (const TypError&) {
+    // The signature stands in the first twelve bytes; the command chosen reads the whole file.
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
         Dialogs.Message(CannotOpenMessage, MessageKind::Error);
         return;
     }
-    if (IsCompiledTypFile(ToLocalPath(fileName), bytes))
+    const QByteArray head = file.read(12);
+    file.close();
+    if (IsCompiledTypFile(ToLocalPath(fileName), std::string_view(head.constData(), size_t(head.size()))))
         ImportCompiledFile(fileName);
     else
         LoadTextFile(fileName);
