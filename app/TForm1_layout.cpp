@@ -61,6 +61,16 @@ QLabel* NewCaption(QWidget* parent, const QString& text, int top) {
     return label;
 }
 
+// A captioned spin edit in the property column at top; top then moves down one row.
+QSpinBox* NewSpinRow(QWidget* column, const QString& caption, int minimum, int maximum, const char* name,
+                     int& top) {
+    NewCaption(column, caption, top);
+    QSpinBox* spin = NewSpinEdit(column, minimum, maximum, name);
+    spin->setGeometry(FieldLeft, top, FieldWidth, 22);
+    top += RowHeight;
+    return spin;
+}
+
 // A radio group: a framed box with one radio button per item, the buttons' ids their indexes.
 QButtonGroup* NewRadioGroup(QWidget* parent, const QString& caption, const QStringList& items, QRect geometry,
                             bool sideBySide, QGroupBox*& box) {
@@ -271,24 +281,15 @@ void TForm1::CreatePropertyColumn() {
     RadioGroup2->button(Day)->setChecked(true);
 
     int top = 152;
-    NewCaption(column, QStringLiteral("Ширина линии"), top);
-    SpinEdit1 = NewSpinEdit(column, 1, 15, "SpinEdit1");
-    SpinEdit1->setGeometry(FieldLeft, top, FieldWidth, 22);
-    top += RowHeight;
-    NewCaption(column, QStringLiteral("Шир.  бордюра"), top);
-    SpinEdit2 = NewSpinEdit(column, 0, 15, "SpinEdit2");
-    SpinEdit2->setGeometry(FieldLeft, top, FieldWidth, 22);
-    top += RowHeight;
+    SpinEdit1 = NewSpinRow(column, QStringLiteral("Ширина линии"), 1, 15, "SpinEdit1", top);
+    SpinEdit2 = NewSpinRow(column, QStringLiteral("Шир.  бордюра"), 0, 15, "SpinEdit2", top);
     NewCaption(column, QStringLiteral("Ориентация"), top);
     ComboBox5 = new QComboBox(column);
     ComboBox5->setObjectName(QStringLiteral("ComboBox5"));
     ComboBox5->addItems({QStringLiteral("N"), QStringLiteral("Y")});
     ComboBox5->setGeometry(FieldLeft, top, FieldWidth, 22);
     top += RowHeight;
-    NewCaption(column, QStringLiteral("Цветов"), top);
-    SpinEdit3 = NewSpinEdit(column, 1, 2, "SpinEdit3");
-    SpinEdit3->setGeometry(FieldLeft, top, FieldWidth, 22);
-    top += RowHeight;
+    SpinEdit3 = NewSpinRow(column, QStringLiteral("Цветов"), 1, 2, "SpinEdit3", top);
     NewCaption(column, QStringLiteral("Символ"), top);
     ComboBox2 = new OwnerDrawComboBox(column);
     ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
@@ -304,18 +305,9 @@ void TForm1::CreatePropertyColumn() {
     Edit2->setReadOnly(true);
     Edit2->setGeometry(FieldLeft - 20, top, FieldWidth + 20, 22);
     top += RowHeight;
-    NewCaption(column, QStringLiteral("Размер по X"), top);
-    SpinEdit4 = NewSpinEdit(column, 0, 32, "SpinEdit4");
-    SpinEdit4->setGeometry(FieldLeft, top, FieldWidth, 22);
-    top += RowHeight;
-    NewCaption(column, QStringLiteral("Размер по Y"), top);
-    SpinEdit5 = NewSpinEdit(column, 0, 32, "SpinEdit5");
-    SpinEdit5->setGeometry(FieldLeft, top, FieldWidth, 22);
-    top += RowHeight;
-    NewCaption(column, QStringLiteral("Повторяемость"), top);
-    SpinEdit6 = NewSpinEdit(column, 1, 2, "SpinEdit6");
-    SpinEdit6->setGeometry(FieldLeft, top, FieldWidth, 22);
-    top += RowHeight;
+    SpinEdit4 = NewSpinRow(column, QStringLiteral("Размер по X"), 0, 32, "SpinEdit4", top);
+    SpinEdit5 = NewSpinRow(column, QStringLiteral("Размер по Y"), 0, 32, "SpinEdit5", top);
+    SpinEdit6 = NewSpinRow(column, QStringLiteral("Повторяемость"), 1, 2, "SpinEdit6", top);
     CheckBox1 = new QCheckBox(QStringLiteral("Без матрицы"), column);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setGeometry(CaptionLeft, top, 130, 20);

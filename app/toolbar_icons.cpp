@@ -72,6 +72,14 @@ void DrawPicture(QPainter& p, QRectF rect) {
     p.drawEllipse(QPointF(rect.right() - 4, rect.top() + 4), 2, 2);
 }
 
+// The green plus of the "add" commands, centred at (x, y).
+void DrawPlus(QPainter& p, qreal x, qreal y, qreal length, qreal thickness) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(20, 150, 20));
+    p.drawRect(QRectF(x - thickness / 2, y - length / 2, thickness, length));
+    p.drawRect(QRectF(x - length / 2, y - thickness / 2, length, thickness));
+}
+
 void DrawGridSquare(QPainter& p) {
     p.setPen(QPen(Qt::black, 1));
     const std::array<QColor, 4> cells{QColor(255, 0, 0), QColor(0, 128, 0), QColor(255, 255, 0),
@@ -95,20 +103,14 @@ void Paint(QPainter& p, ToolbarIcon icon) {
         break;
     case ToolbarIcon::AddObject:
         DrawGridSquare(p);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(20, 150, 20));
-        p.drawRect(QRectF(15, 11, 4, 12));
-        p.drawRect(QRectF(11, 15, 12, 4));
+        DrawPlus(p, 17, 17, 12, 4);
         break;
     case ToolbarIcon::AddPicture:
         DrawPicture(p, QRectF(2.5, 4.5, 16, 13));
         p.setPen(QPen(QColor(40, 40, 40), 1));
         for (int x = 6; x < 19; x += 4)
             p.drawLine(x, 5, x, 17);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(20, 150, 20));
-        p.drawRect(QRectF(16, 13, 3, 9));
-        p.drawRect(QRectF(13, 16, 9, 3));
+        DrawPlus(p, 17.5, 17.5, 9, 3);
         break;
     case ToolbarIcon::Copy:
         DrawSheet(p, QRectF(3.5, 2.5, 11, 14));
