@@ -70,6 +70,7 @@ void TypDocument::Clear() {
     LineList.clear();
     PolygonList.clear();
     HeaderLines.clear();
+    Utf8 = ByteOrderMark = false;
 }
 
 } // namespace velmora

@@ -4,6 +4,7 @@
 
 #include <QImage>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -98,6 +99,45 @@ struct TQuadrat {
     }
 };
 
+// Where a kept line of an object section stood, so that the writer puts it back in the same place.
+// The writer writes the keys it knows in a fixed order; a kept line follows the last of them that
+// stood before it in the file, or, inside a bitmap block, precedes a colour line or pixel row.
+enum class KeptPlace : uint8_t {
+    SectionStart,  // before any key the writer writes
+    AfterType,     // after "Type" and "SubType"
+    AfterOrientation,
+    AfterLabels,   // after the "string" lines
+    AfterFont,     // after "FontStyle", "DaycustomColor" and "NightcustomColor"
+    AfterWidths,   // after "LineWidth" and "BorderWidth"
+    XpmHeaderTail, // text after the closing quote of the XPM header of Variant ("Colormode=16")
+    BeforeColour,  // before colour line Index of the block of Variant
+    BeforeRow,     // before pixel row Index of the block of Variant
+    AfterBlock,    // after the last pixel row of the block of Variant
+};
+
+// A line of an object section that the reader does not use (a comment, a key it does not know,
+// "ExtendedLabels", "CustomColor", ...), kept byte for byte and written back where it stood.
+struct TKeptLine {
+    KeptPlace Place = KeptPlace::SectionStart;
+    uint8_t Variant = 0; // Day or Night, for the places inside or after a bitmap block
+    uint16_t Index = 0;  // the colour line or pixel row it precedes
+    std::string Text;
+
+    friend bool operator==(const TKeptLine&, const TKeptLine&) = default;
+};
+
+// The font of an object's labels: the low three bits of the compiled font byte. "FontStyle=" names
+// them NoLabel, SmallFont, NormalFont, LargeFont and Default.
+inline constexpr uint8_t FontDefault = 0;
+inline constexpr uint8_t FontNoLabel = 1;
+inline constexpr uint8_t FontSmall = 2;
+inline constexpr uint8_t FontNormal = 3;
+inline constexpr uint8_t FontLarge = 4;
+
+// The alpha of a colour in the compiled form's four bits: 0 opaque, 15 fully transparent.
+inline constexpr uint8_t AlphaOpaque = 0;
+inline constexpr uint8_t AlphaTransparent = 15;
+
 // One point, line or polygon type of the style.
 struct TGarminObject {
     uint8_t Kind = 0;           // 0 point, 1 line, 2 polygon
@@ -111,6 +151,31 @@ struct TGarminObject {
     std::array<std::vector<TColourEntry>, 2> Colours;      // [Day, Night]
     std::array<std::vector<std::string>, 2> Pixels;        // [Day, Night]: rows of code characters
     std::optional<TQuadrat> Quadrat;                       // the magnified matrix, or none
+
+    // Label font and colours; none when the file names none. A colour is red + 256 * green +
+    // 65536 * blue, as TColourEntry::Colour gives it.
+    std::optional<uint8_t> FontStyle;
+    std::optional<uint32_t> DayLabelColour;
+    std::optional<uint32_t> NightLabelColour;
+    // The alpha of each colour entry, beside Colours: empty when every colour is opaque, otherwise as
+    // long as the table of its variant. Read it through ColourAlpha.
+    std::array<std::vector<uint8_t>, 2> Alpha;
+    // The lines of the section that the reader does not use, in their order.
+    std::vector<TKeptLine> KeptLines;
+
+    uint8_t ColourAlpha(int variant, size_t entry) const {
+        const auto& alpha = Alpha[size_t(variant)];
+        return entry < alpha.size() ? alpha[entry] : AlphaOpaque;
+    }
+    // Sets the alpha of one entry, growing the alpha table to the colour table's length when needed.
+    void SetColourAlpha(int variant, size_t entry, uint8_t alpha) {
+        auto& table = Alpha[size_t(variant)];
+        if (entry >= table.size()) {
+            if (alpha == AlphaOpaque) return;
+            table.resize(std::max(entry + 1, Colours[size_t(variant)].size()), AlphaOpaque);
+        }
+        table[entry] = alpha;
+    }
 };
 
 using ObjectList = std::vector<std::unique_ptr<TGarminObject>>;
@@ -128,6 +193,10 @@ struct TypDocument {
     std::vector<std::string> HeaderLines = DefaultHeaderLines();
     std::string WorkFolder;
     int32_t TypFormatMark = 0;
+    // The text form of the file the document came from: UTF-8 documents are written as UTF-8, the
+    // program's head lines included, and keep their byte-order mark.
+    bool Utf8 = false;
+    bool ByteOrderMark = false;
 
     ObjectList& List(int kind) { return kind == KindPoint ? PointList : kind == KindLine ? LineList : PolygonList; }
     const ObjectList& List(int kind) const {
