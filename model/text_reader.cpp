@@ -241,9 +241,7 @@ struct Reader {
     void ReadHeaderSection(std::string_view firstLine, bool endWithEmptyLine);
     void ReadObject(std::string_view sectionLine);
     void Advance(KeptPlace place, uint8_t variant = Day);
-    void Keep(TGarminObject& object, std::string_view text) {
-        object.KeptLines.push_back({Place, PlaceVariant, 0, std::string(text)});
-    }
+    void Keep(TGarminObject& object, std::string_view text);
     std::string_view ApplyKey(std::string_view line, TGarminObject& object, bool& hasDayBlock,
                               TXpmHeader& dayBlock);
     std::string_view ReadBitmapBlock(std::string_view headerLine, int variant, TGarminObject& object);
@@ -255,13 +253,23 @@ struct Reader {
     bool GiveDistinctCodes(int variant, TGarminObject& object);
 };
 
+// Most sections that keep a line keep several: room for a few at once saves growing step by step.
+void PushKept(TGarminObject& object, TKeptLine&& line) {
+    if (object.KeptLines.empty()) object.KeptLines.reserve(8);
+    object.KeptLines.push_back(std::move(line));
+}
+
 void SetSpelling(TGarminObject& object, KeptPlace place, std::string_view text) {
     for (TKeptLine& kept : object.KeptLines)
         if (kept.Place == place) {
             kept.Text.assign(text);
             return;
         }
-    object.KeptLines.push_back({place, Day, 0, std::string(text)});
+    PushKept(object, {place, Day, 0, std::string(text)});
+}
+
+void Reader::Keep(TGarminObject& object, std::string_view text) {
+    PushKept(object, {Place, PlaceVariant, 0, std::string(text)});
 }
 
 void Reader::ReadFile() {
@@ -287,7 +295,7 @@ void Reader::ReadFile() {
         return;
     }
     for (std::string& text : Pending)
-        LastObject->KeptLines.push_back({KeptPlace::AfterSection, Day, 0, std::move(text)});
+        PushKept(*LastObject, {KeptPlace::AfterSection, Day, 0, std::move(text)});
     Pending.clear();
 }
 
@@ -351,7 +359,7 @@ void Reader::ReadObject(std::string_view sectionLine) {
     Doc.CurrentObject = object.get();
     object->Kind = KindOfSection(sectionLine);
     for (std::string& text : Pending)
-        object->KeptLines.push_back({KeptPlace::BeforeSection, Day, 0, std::move(text)});
+        PushKept(*object, {KeptPlace::BeforeSection, Day, 0, std::move(text)});
     Pending.clear();
     Place = KeptPlace::SectionStart;
     PlaceVariant = Day;
@@ -457,8 +465,7 @@ std::string_view Reader::ReadBitmapBlock(std::string_view headerLine, int varian
     ParseXpmHeader(headerLine, header);
     const std::string_view tail = XpmHeaderTail(headerLine);
     if (!tail.empty())
-        object.KeptLines.push_back(
-            {KeptPlace::XpmHeaderTail, static_cast<uint8_t>(variant), 0, std::string(tail)});
+        PushKept(object, {KeptPlace::XpmHeaderTail, static_cast<uint8_t>(variant), 0, std::string(tail)});
     object.Alpha[variant].clear();
     std::string_view last = headerLine;
     if (header.ColourCount > 0) {
@@ -488,8 +495,8 @@ std::string_view Reader::ReadColourLines(int variant, TGarminObject& object, int
         line = Trim(In.Next());
         if (line.empty()) continue;
         if (IsComment(line)) {
-            object.KeptLines.push_back({KeptPlace::BeforeColour, static_cast<uint8_t>(variant),
-                                        static_cast<uint16_t>(read), std::string(line)});
+            PushKept(object, {KeptPlace::BeforeColour, static_cast<uint8_t>(variant),
+                              static_cast<uint16_t>(read), std::string(line)});
             continue;
         }
         ReadColourLine(line, object, variant, static_cast<size_t>(read), charsPerPixel);
@@ -513,8 +520,8 @@ void Reader::ReadColourLine(std::string_view line, TGarminObject& object, int va
     const size_t close = line.find('"', charsPerPixel == 2 ? 3 : 2);
     if (close != std::string_view::npos && close + 1 < line.size()) {
         const std::string_view tail = line.substr(close + 1);
-        object.KeptLines.push_back({KeptPlace::ColourTail, static_cast<uint8_t>(variant),
-                                    static_cast<uint16_t>(index), std::string(tail)});
+        PushKept(object, {KeptPlace::ColourTail, static_cast<uint8_t>(variant), static_cast<uint16_t>(index),
+                          std::string(tail)});
         alphaKey = AlphaKeyOf(tail);
     }
 
@@ -546,8 +553,8 @@ void Reader::ReadColourLine(std::string_view line, TGarminObject& object, int va
     if (hash != std::string_view::npos && IsHexDigit(CharAt(rest, redIndex + 6)) &&
         IsHexDigit(CharAt(rest, redIndex + 7)) && !IsHexDigit(CharAt(rest, redIndex + 8))) {
         const std::string_view digits = rest.substr(redIndex + 6, 2);
-        object.KeptLines.push_back({KeptPlace::ColourAlphaDigits, static_cast<uint8_t>(variant),
-                                    static_cast<uint16_t>(index), std::string(digits)});
+        PushKept(object, {KeptPlace::ColourAlphaDigits, static_cast<uint8_t>(variant),
+                          static_cast<uint16_t>(index), std::string(digits)});
         alpha = AlphaOfOpacity(static_cast<uint8_t>(ParseHex(digits)));
     }
     if (alphaKey) alpha = AlphaOfAlphaKey(*alphaKey);
@@ -631,8 +638,8 @@ std::string_view Reader::ReadPixelRows(int variant, TGarminObject& object, const
         line = Trim(In.Next());
         if (line.empty()) continue;
         if (IsComment(line)) {
-            object.KeptLines.push_back({KeptPlace::BeforeRow, static_cast<uint8_t>(variant),
-                                        static_cast<uint16_t>(row), std::string(line)});
+            PushKept(object, {KeptPlace::BeforeRow, static_cast<uint8_t>(variant), static_cast<uint16_t>(row),
+                              std::string(line)});
             continue;
         }
         std::string& pixels = object.Pixels[variant][row];

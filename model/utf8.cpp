@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace velmora {
 
@@ -48,6 +49,15 @@ bool StartsWithUtf8Bom(std::string_view bytes) {
 bool IsUtf8Text(std::string_view bytes) {
     bool anyHighByte = false;
     for (size_t i = 0; i < bytes.size();) {
+        // Plain ASCII eight bytes at a time.
+        if (i + 8 <= bytes.size()) {
+            uint64_t word;
+            std::memcpy(&word, bytes.data() + i, sizeof word);
+            if ((word & 0x8080808080808080ull) == 0) {
+                i += 8;
+                continue;
+            }
+        }
         if (uint8_t(bytes[i]) < 0x80) {
             ++i;
             continue;
