@@ -57,7 +57,8 @@ TEST_F(FileCommandsTest, OpenShowsTheFirstPointAndEnablesTheCompileCommand) {
     EXPECT_TRUE(Form->TYP1->isEnabled());
     ASSERT_EQ(Form->ComboBox1->count(), 2);
     EXPECT_EQ(Form->ComboBox1->itemText(0), QStringLiteral("2F/0B"));
-    EXPECT_EQ(Form->ComboBox1->itemText(1), QStringLiteral("10A"));
+    // "Type=0x10A" then "SubType=0x00" is type 0x01 with subtype 0, as the compiler reads it.
+    EXPECT_EQ(Form->ComboBox1->itemText(1), QStringLiteral("01/00"));
     EXPECT_EQ(Form->Document.CurrentObject, Form->Document.PointList[0].get());
     EXPECT_EQ(Form->Image1->size(), QSize(80, 40));
     EXPECT_TRUE(Form->Memo1->toPlainText().contains(QStringLiteral("FID=42")));
