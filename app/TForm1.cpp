@@ -315,7 +315,9 @@ QString TForm1::ReadTextDocument(const std::string& bytes) {
         failure = FromUtf8(error.what());
     }
     Document.Modified = false;
-    TextEncoding = ChooseTextEncoding(bytes, Document.HeaderLines);
+    // The reader judges UTF-8 without the program's own head lines, which are 1251 in files whose
+    // compiler reads them in another code page.
+    TextEncoding = Document.Utf8 ? Utf8Encoding : ChooseTextEncoding(bytes, Document.HeaderLines);
     ShowHeaderLines();
     return failure;
 }
