@@ -113,9 +113,10 @@ QImage DrawAsShown(TGarminObject& object, int requestedView, int zoom) {
     if (requestedView == Night && state.View != Night)
         PrintError("the object has no night view; it is drawn by day, as the editor shows it");
     if (!state.HasPicture) return {};
-    RenderObject(object, state.View);
-    ResizeGrid(object, zoom, state.View, QSize());
-    return object.Quadrat->Image;
+    QImage picture;
+    RenderObject(picture, object, state.View);
+    ResizeGrid(picture, object, zoom, state.View, QSize());
+    return picture;
 }
 
 bool SaveBmp(const QImage& image, const std::string& path) {
