@@ -566,11 +566,10 @@ void TForm1::ComboBox1Change() {
     Document.CurrentObject = &object;
     ApplyObjectDisplay(object);
 
-    ReleaseShownMatrix();
     if (object.Quadrat) {
         int view = ShownView();
-        if (IsSwatchForm(*object.Quadrat)) RenderObject(object, view);
-        QPoint position = ResizeGrid(object, ScrollBar1->value(), view, ScrollBox1->size());
+        if (IsSwatchForm(*object.Quadrat)) RenderObject(MatrixImage, object, view);
+        QPoint position = ResizeGrid(MatrixImage, object, ScrollBar1->value(), view, ScrollBox1->size());
         ShowMatrix();
         PlacePicture(position);
     }
@@ -616,7 +615,7 @@ void TForm1::RadioGroup2Click() {
     }
     ColorBox(ShownView());
     if (object->Quadrat) {
-        RenderObject(*object, ShownView());
+        RenderObject(MatrixImage, *object, ShownView());
         ShowMatrix();
     }
     ComboBox2Change();
@@ -693,7 +692,7 @@ void TForm1::SpinEdit4Change() {
 void TForm1::ScrollBar1Change() {
     TGarminObject* object = Document.CurrentObject;
     if (!object || !object->Quadrat) return;
-    QPoint position = ResizeGrid(*object, ScrollBar1->value(), ShownView(), ScrollBox1->size());
+    QPoint position = ResizeGrid(MatrixImage, *object, ScrollBar1->value(), ShownView(), ScrollBox1->size());
     ShowMatrix();
     PlacePicture(position);
 }
@@ -720,8 +719,8 @@ void TForm1::PlaceSwatchLabels() {
 
 void TForm1::ShowMatrix() {
     TGarminObject* object = Document.CurrentObject;
-    if (object && object->Quadrat && !object->Quadrat->Image.isNull())
-        Image1->SetPicture(object->Quadrat->Image);
+    if (object && object->Quadrat && !MatrixImage.isNull())
+        Image1->SetPicture(MatrixImage);
     else
         Image1->Clear();
 }
@@ -730,14 +729,9 @@ void TForm1::ClearPicture() {
     for (QLabel* label : SwatchLabels)
         label->hide();
     Image1->Clear();
-}
-
-void TForm1::ReleaseShownMatrix() {
-    // Only the object on screen keeps its magnified picture; the others hold their values only.
-    for (int kind : {KindPoint, KindLine, KindPolygon})
-        for (const auto& object : Document.List(kind))
-            if (object.get() != Document.CurrentObject && object->Quadrat && !object->Quadrat->Image.isNull())
-                ReleaseMatrixImage(*object->Quadrat);
+    // Whatever is shown next is drawn afresh: the picture never carries one object's pixels (or a
+    // laid template) over to another.
+    ReleaseMatrixImage(MatrixImage);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -98,6 +98,9 @@ class TForm1 : public QMainWindow {
 
     ViewPanel* ScrollBox1 = nullptr;
     ImageControl* Image1 = nullptr;
+    // The picture of the shown object's matrix, drawn here and copied into Image1: one for the
+    // window, released whenever the picture is cleared for another object.
+    QImage MatrixImage;
     std::array<QLabel*, 6> SwatchLabels{}; // Label1 .. Label6
     QLabel*& Label1 = SwatchLabels[0];
     QLabel*& Label2 = SwatchLabels[1];
@@ -223,7 +226,7 @@ class TForm1 : public QMainWindow {
     void (TForm1::*RadioGroup2Handler)() = &TForm1::RadioGroup2Click;
     // Copies the current object's matrix into Image1.
     void ShowMatrix();
-    // Empties Image1 and hides the swatch captions.
+    // Empties Image1, releases MatrixImage and hides the swatch captions.
     void ClearPicture();
     // Puts the current object's labels into the label editor (empty and disabled without one).
     void ShowLabels();
@@ -263,7 +266,6 @@ class TForm1 : public QMainWindow {
     void ImportCompiledFile(const QString& fileName);
     void TakeImportedDocument(TypDocument imported, const QString& fileName);
     void ShowImportWarnings(const std::vector<std::string>& warnings);
-    void ReleaseShownMatrix();
     void ApplyObjectDisplay(TGarminObject& object);
     void FillColourList(const std::vector<QString>& items, int selected);
     void RadioGroup2Clicked();

@@ -104,16 +104,16 @@ void TForm1::ToolButton6Click() {
         }
         TracingPicture = std::move(picture);
     }
-    TQuadrat& matrix = *object->Quadrat;
-    EnsureMatrixImage(matrix);
+    const TQuadrat& matrix = *object->Quadrat;
+    EnsureMatrixImage(MatrixImage, matrix);
     if (TracingPicture.isNull()) {
         // Nothing has been loaded yet: the grid stands on white.
-        matrix.Image.fill(Qt::white);
+        MatrixImage.fill(Qt::white);
     } else {
-        QPainter painter(&matrix.Image);
-        painter.drawImage(matrix.Image.rect(), TracingPicture);
+        QPainter painter(&MatrixImage);
+        painter.drawImage(MatrixImage.rect(), TracingPicture);
     }
-    DrawTemplateGrid(matrix.Image, matrix.RowCount, matrix.ColCount);
+    DrawTemplateGrid(MatrixImage, matrix.RowCount, matrix.ColCount);
     ShowMatrix();
 }
 

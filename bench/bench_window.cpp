@@ -147,10 +147,7 @@ void BrowseEverything(TForm1& form) {
 
 void PrintPeakMemory(TForm1& form) {
     BrowseEverything(form);
-    int pictures = 0;
-    for (int kind : {KindPoint, KindLine, KindPolygon})
-        for (const auto& object : form.Document.List(kind))
-            pictures += object->Quadrat && !object->Quadrat->Image.isNull();
+    const int pictures = form.MatrixImage.isNull() ? 0 : 1;
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("peak resident memory after opening and browsing every object: %.1f MB "

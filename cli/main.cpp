@@ -53,11 +53,6 @@ std::string UsageText() {
     return text;
 }
 
-void PrintError(std::string_view message) {
-    std::fprintf(stderr, "%.*s: %.*s\n", int(ProgramName.size()), ProgramName.data(), int(message.size()),
-                 message.data());
-}
-
 int UsageError(std::string_view message) {
     PrintError(message);
     std::fputs(UsageText().c_str(), stderr);

@@ -1,7 +1,9 @@
-// velmora-typ render INPUT OUTPUT.bmp --kind point|line|polygon --index N [--night] [--zoom 1-20]:
+// velmora-typ-render INPUT OUTPUT.bmp --kind point|line|polygon --index N [--night] [--zoom 1-20]:
 // draws one object as the editor's view shows it, magnified with its grid, into a 24-bit BMP file.
+// The program of "velmora-typ render": the drawing needs Qt, which velmora-typ itself never loads.
 #include "view/render.h"
 #include "cli/cli.h"
+#include "cli/render_request.h"
 #include "model/maintyp.h"
 #include "view/display.h"
 #include "view/matrix.h"
@@ -10,91 +12,19 @@
 #include <QImage>
 #include <QSaveFile>
 
-#include <algorithm>
-#include <array>
-#include <charconv>
-#include <cstdint>
+#include <cstdio>
+#include <exception>
 #include <memory>
-#include <optional>
-#include <span>
 #include <string>
+#include <vector>
 
 namespace velmora::cli {
 
 namespace {
 
-struct RenderRequest {
-    std::string Input;
-    std::string Output;
-    int Kind = -1;
-    long long Index = -1;
-    int View = Day;
-    int Zoom = DefaultCellSize;
-};
-
-struct KindName {
-    std::string_view Name;
-    int Kind;
-    std::string_view Plural;
-};
-
-constexpr std::array<KindName, 3> KindNames = {{
-    {"point", KindPoint, "points"},
-    {"line", KindLine, "lines"},
-    {"polygon", KindPolygon, "polygons"},
-}};
-
-std::optional<long long> ParseCount(std::string_view text) {
-    long long value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < 0) return std::nullopt;
-    return value;
-}
-
-std::optional<int> ParseKind(std::string_view text) {
-    for (const KindName& kind : KindNames)
-        if (kind.Name == text) return kind.Kind;
-    return std::nullopt;
-}
-
-// Reads the arguments into request; gives the usage error to report, or an empty text.
-std::string ParseArguments(std::span<const std::string> args, RenderRequest& request) {
-    std::vector<std::string_view> files;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (arg == "--night") {
-            request.View = Night;
-        } else if (arg == "--kind" || arg == "--index" || arg == "--zoom") {
-            if (!hasValue) return std::string(arg) + " needs a value";
-            const std::string_view value = args[++i];
-            if (arg == "--kind") {
-                const auto kind = ParseKind(value);
-                if (!kind) return "--kind must be point, line or polygon, not '" + std::string(value) + "'";
-                request.Kind = *kind;
-            } else if (arg == "--index") {
-                const auto index = ParseCount(value);
-                if (!index) return "--index must be a number from 0, not '" + std::string(value) + "'";
-                request.Index = *index;
-            } else {
-                const auto zoom = ParseCount(value);
-                if (!zoom || *zoom < MinCellSize || *zoom > MaxCellSize)
-                    return "--zoom must be a number from 1 to 20, not '" + std::string(value) + "'";
-                request.Zoom = int(*zoom);
-            }
-        } else if (arg.starts_with("--")) {
-            return "unknown option '" + std::string(arg) + "'";
-        } else {
-            files.push_back(arg);
-        }
-    }
-    if (files.size() != 2) return "render takes an input and an output file";
-    if (request.Kind < 0) return "render needs --kind point, line or polygon";
-    if (request.Index < 0) return "render needs --index N";
-    request.Input = files[0];
-    request.Output = files[1];
-    return {};
-}
+static_assert(RenderMinZoom == MinCellSize && RenderMaxZoom == MaxCellSize &&
+                  RenderDefaultZoom == DefaultCellSize,
+              "--zoom takes the view's cell sizes");
 
 // Letters need a running QGuiApplication; a batch run never needs a display.
 std::unique_ptr<QGuiApplication> StartGui() {
@@ -113,9 +43,10 @@ QImage DrawAsShown(TGarminObject& object, int requestedView, int zoom) {
     if (requestedView == Night && state.View != Night)
         PrintError("the object has no night view; it is drawn by day, as the editor shows it");
     if (!state.HasPicture) return {};
-    RenderObject(object, state.View);
-    ResizeGrid(object, zoom, state.View, QSize());
-    return object.Quadrat->Image;
+    QImage picture;
+    RenderObject(picture, object, state.View);
+    ResizeGrid(picture, object, zoom, state.View, QSize());
+    return picture;
 }
 
 bool SaveBmp(const QImage& image, const std::string& path) {
@@ -128,13 +59,7 @@ bool SaveBmp(const QImage& image, const std::string& path) {
     return file.commit();
 }
 
-} // namespace
-
-int RunRender(std::span<const std::string> args) {
-    RenderRequest request;
-    if (const std::string problem = ParseArguments(args, request); !problem.empty())
-        return UsageError(problem);
-
+int Render(const RenderRequest& request) {
     TypDocument doc;
     try {
         LoadDocument(request.Input, doc);
@@ -164,4 +89,27 @@ int RunRender(std::span<const std::string> args) {
     return ExitSuccess;
 }
 
+} // namespace
+
 } // namespace velmora::cli
+
+// velmora-typ has checked the arguments before it started this program; run on its own, it says
+// what it takes.
+int main(int argc, char** argv) {
+    using namespace velmora::cli;
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    RenderRequest request;
+    if (const std::string problem = ParseRenderArguments(args, request); !problem.empty()) {
+        PrintError(problem);
+        std::fputs("Usage: velmora-typ-render INPUT OUTPUT.bmp --kind point|line|polygon --index N [--night] "
+                   "[--zoom 1-20]\n      the drawing of 'velmora-typ render', which starts it\n",
+                   stderr);
+        return ExitUsage;
+    }
+    try {
+        return Render(request);
+    } catch (const std::exception& error) {
+        PrintError(error.what());
+        return ExitFailure;
+    }
+}

@@ -1,65 +1,164 @@
-// Whole-file reading and atomic writing of the documents' files.
+// Whole-file reading and atomic writing of the documents' files, on the system's file calls.
 #include "model/text_format.h"
 
-#include <QFile>
-#include <QSaveFile>
-#include <QString>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <system_error>
 
 namespace velmora {
 
 namespace {
 
 // Larger files are no TYP source; refusing them keeps a wrong choice of file from exhausting memory.
-constexpr qint64 MaxFileSize = qint64{1} << 30;
+constexpr size_t MaxFileSize = size_t{1} << 30;
 
-QString FileName(const std::string& path) {
-    return QString::fromStdString(path);
+constexpr std::string_view TooLarge = "The file is too large.";
+constexpr std::string_view IsFolderToOpen = "file to open is a directory";
+constexpr std::string_view IsFolderToWrite = "Filename refers to a directory";
+
+FileError Failure(std::string_view what, const std::string& path, std::string_view reason) {
+    std::string message = std::string(what) + " \"" + path + "\".";
+    if (!reason.empty()) message += " " + std::string(reason);
+    return FileError(message);
 }
 
-FileError Failure(std::string_view what, const std::string& path, const QString& reason) {
-    std::string message = std::string(what) + " \"" + path + "\".";
-    if (!reason.isEmpty()) message += " " + reason.toStdString();
-    return FileError(message);
+std::string SystemReason(int error) {
+    return std::generic_category().message(error);
+}
+
+// Closes the descriptor when the scope ends, unless Release took it.
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : Fd(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() {
+        if (Fd >= 0) ::close(Fd);
+    }
+    int Get() const { return Fd; }
+    // Closes now and gives the error of the close, 0 when it succeeded.
+    int Close() {
+        const int fd = Fd;
+        Fd = -1;
+        return ::close(fd) == 0 ? 0 : errno;
+    }
+
+  private:
+    int Fd;
+};
+
+// Reads up to size bytes; gives the count read (0 at the end) or -1 with errno set.
+ssize_t ReadSome(int fd, char* data, size_t size) {
+    for (;;) {
+        const ssize_t n = ::read(fd, data, size);
+        if (n >= 0 || errno != EINTR) return n;
+    }
+}
+
+// The file a save replaces: the target of a symbolic link, so that the link itself stays.
+std::string SaveTarget(const std::string& path) {
+    struct stat link {};
+    if (::lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return path;
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (!resolved) return path; // a dangling link is replaced like a missing file
+    std::string target(resolved);
+    std::free(resolved);
+    return target;
+}
+
+// A new empty file beside target, created exclusively; gives its descriptor and fills name.
+int CreateTemporary(const std::string& target, mode_t mode, std::string& name) {
+    static unsigned counter = 0;
+    for (int attempt = 0;; ++attempt) {
+        name = target + "." + std::to_string(::getpid()) + "-" + std::to_string(++counter) + ".tmp";
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST || attempt == 100) return fd;
+    }
+}
+
+// Writes all of bytes; a short count is retried, so a full disk or a file-size limit ends in an
+// error here. Gives 0 or the error.
+int WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return errno;
+        if (n == 0) return ENOSPC;
+        bytes.remove_prefix(size_t(n));
+    }
+    return 0;
+}
+
+// Makes the rename itself durable; a folder that cannot be synchronised does not fail the save,
+// which is complete by then.
+void SyncFolderOf(const std::string& file) {
+    const size_t slash = file.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : file.substr(0, slash);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
 }
 
 } // namespace
 
 std::string ReadWholeFile(const std::string& path) {
-    QFile file(FileName(path));
-    if (!file.open(QIODevice::ReadOnly)) throw Failure("Cannot open file", path, file.errorString());
-    if (file.size() > MaxFileSize)
-        throw Failure("Cannot read file", path, QStringLiteral("The file is too large."));
+    Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.Get() < 0) throw Failure("Cannot open file", path, SystemReason(errno));
+    struct stat info {};
+    if (::fstat(file.Get(), &info) != 0) throw Failure("Cannot open file", path, SystemReason(errno));
+    if (S_ISDIR(info.st_mode)) throw Failure("Cannot open file", path, IsFolderToOpen);
+    const bool sized = S_ISREG(info.st_mode) && info.st_size > 0;
+    if (sized && uintmax_t(info.st_size) > MaxFileSize) throw Failure("Cannot read file", path, TooLarge);
     std::string bytes;
-    bytes.resize(static_cast<size_t>(file.size()));
-    qint64 total = 0;
+    bytes.resize(sized ? size_t(info.st_size) : 0);
+    size_t total = 0;
     // A file can change size while it is read (or report none, as devices do): read to its end.
     for (;;) {
-        if (static_cast<size_t>(total) == bytes.size()) {
-            if (bytes.size() >= static_cast<size_t>(MaxFileSize))
-                throw Failure("Cannot read file", path, QStringLiteral("The file is too large."));
+        if (total == bytes.size()) {
+            if (bytes.size() >= MaxFileSize) throw Failure("Cannot read file", path, TooLarge);
             bytes.resize(bytes.size() + 65536);
         }
-        const qint64 n = file.read(bytes.data() + total, static_cast<qint64>(bytes.size()) - total);
-        if (n < 0) throw Failure("Cannot read file", path, file.errorString());
+        const ssize_t n = ReadSome(file.Get(), bytes.data() + total, bytes.size() - total);
+        if (n < 0) throw Failure("Cannot read file", path, SystemReason(errno));
         if (n == 0) break;
-        total += n;
+        total += size_t(n);
     }
-    bytes.resize(static_cast<size_t>(total));
+    bytes.resize(total);
     return bytes;
 }
 
 void WriteFileAtomically(const std::string& path, std::string_view bytes) {
-    QSaveFile file(FileName(path));
-    // Unbuffered, so that a short write (a full disk, a file-size limit) shows here as a short
-    // count: through the buffer, the flush at commit can lose the rest and still report success.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw Failure("Cannot create file", path, file.errorString());
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        throw Failure("Cannot write file", path, reason);
+    const std::string target = SaveTarget(path);
+    struct stat existing {};
+    const bool exists = ::stat(target.c_str(), &existing) == 0;
+    if (exists && S_ISDIR(existing.st_mode)) throw Failure("Cannot create file", path, IsFolderToWrite);
+    // A replaced file keeps its permissions; a new one gets the usual ones (0666 less the umask).
+    const mode_t mode = exists ? mode_t(existing.st_mode & 07777) : mode_t(0666);
+
+    std::string temporary;
+    Descriptor file(CreateTemporary(target, mode, temporary));
+    if (file.Get() < 0) throw Failure("Cannot create file", path, SystemReason(errno));
+    // The umask does not narrow a replaced file's own permissions.
+    if (exists) ::fchmod(file.Get(), mode);
+
+    int error = WriteAll(file.Get(), bytes);
+    if (error == 0 && ::fsync(file.Get()) != 0) error = errno;
+    const int closeError = file.Close();
+    if (error == 0) error = closeError;
+    if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
+    if (error != 0) {
+        ::unlink(temporary.c_str());
+        throw Failure("Cannot write file", path, SystemReason(error));
     }
-    if (!file.commit()) throw Failure("Cannot write file", path, file.errorString());
+    SyncFolderOf(target);
 }
 
 } // namespace velmora

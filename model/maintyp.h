@@ -2,8 +2,6 @@
 // document state that the reader, the writer, the import, the view and the commands share.
 #pragma once
 
-#include <QImage>
-
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -77,19 +75,17 @@ struct TColourEntry {
 #pragma pack(pop)
 static_assert(sizeof(TColourEntry) == 14);
 
-// The magnified pixel matrix of one object. Grid form when ColCount > 0, swatch form (a column of
-// 100 x 100 squares, one per colour) when ColCount is 0. The picture itself is allocated by the view
-// when the matrix is first drawn for display and may be released again, so a document of hundreds
-// of objects does not hold hundreds of magnified bitmaps.
+// The magnified pixel matrix of one object: its numbers only. Grid form when ColCount > 0, swatch
+// form (a column of 100 x 100 squares, one per colour) when ColCount is 0. The picture belongs to the
+// view that shows the object (one picture for the view, not one per object), so the format code
+// needs no drawing library and a document of hundreds of objects holds no magnified bitmaps.
 struct TQuadrat {
     int32_t RowCount = 0;
     int32_t ColCount = 0;
     int32_t CellSize = 20;
     int32_t SwatchCount = 0; // the colour count given at construction: the swatch form's height / 100
-    QImage Image;            // 24 bits per pixel once drawn; null while not shown
 
-    // The values of a new matrix for a bitmap of Width x Height with ColourCount colours; the
-    // picture is left unallocated.
+    // The values of a new matrix for a bitmap of Width x Height with ColourCount colours.
     static TQuadrat Create(int width, int height, int colourCount) {
         TQuadrat q;
         q.RowCount = height;

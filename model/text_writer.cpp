@@ -3,11 +3,6 @@
 #include "model/texts1251.h"
 #include "model/utf8.h"
 
-#include <QDateTime>
-#include <QLocale>
-#include <QRegularExpression>
-#include <QStringEncoder>
-
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -404,21 +399,6 @@ size_t ExpectedSize(const TypDocument& doc) {
     return size;
 }
 
-// The locale's long time format without its time-zone part: the head line carries plain
-// date and time only.
-QString LongTimeFormatWithoutZone(const QLocale& locale) {
-    QString format = locale.timeFormat(QLocale::LongFormat);
-    QString result;
-    bool quoted = false;
-    for (qsizetype i = 0; i < format.size(); ++i) {
-        const QChar c = format[i];
-        if (c == u'\'') quoted = !quoted;
-        if (!quoted && c == u't') continue;
-        result += c;
-    }
-    return result.simplified();
-}
-
 } // namespace
 
 std::string WriteTextTyp(const TypDocument& doc, std::string_view dateTimeText) {
@@ -452,25 +432,6 @@ std::string WriteTextTyp(const TypDocument& doc, std::string_view dateTimeText) 
     for (const auto& object : doc.PolygonList)
         WritePolygon(out, *object, kept);
     return std::move(out.Text);
-}
-
-std::string CurrentDateTimeText() {
-    const QLocale locale = QLocale::system();
-    const QDateTime now = QDateTime::currentDateTime();
-    QString text = locale.toString(now.date(), QLocale::ShortFormat) + u' ' +
-                   locale.toString(now.time(), LongTimeFormatWithoutZone(locale));
-    text.replace(QRegularExpression(QStringLiteral("[\\r\\n]")), QStringLiteral(" "));
-    // The head lines are code page 1251 text; without a 1251 encoder, or for a character it
-    // cannot hold, the text falls back to ASCII with "?" for the rest.
-    QStringEncoder encoder("windows-1251");
-    if (encoder.isValid()) {
-        const QByteArray bytes = encoder.encode(text);
-        if (!encoder.hasError()) return bytes.toStdString();
-    }
-    std::string ascii;
-    for (QChar c : text)
-        ascii.push_back(c.unicode() < 128 ? static_cast<char>(c.unicode()) : '?');
-    return ascii;
 }
 
 } // namespace velmora

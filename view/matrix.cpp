@@ -30,32 +30,30 @@ QSize MatrixSize(const TQuadrat& matrix) {
     return QSize(std::max(matrix.ColCount, 0) * cellSize, std::max(matrix.RowCount, 0) * cellSize);
 }
 
-bool EnsureMatrixImage(TQuadrat& matrix) {
+bool EnsureMatrixImage(QImage& picture, const TQuadrat& matrix) {
     const QSize size = MatrixSize(matrix);
-    if (!matrix.Image.isNull() && matrix.Image.size() == size &&
-        matrix.Image.format() == QImage::Format_RGB888)
+    if (!picture.isNull() && picture.size() == size && picture.format() == QImage::Format_RGB888)
         return false;
     if (size.isEmpty()) {
-        matrix.Image = QImage();
+        picture = QImage();
         return false;
     }
-    matrix.Image = QImage(size, QImage::Format_RGB888);
+    picture = QImage(size, QImage::Format_RGB888);
     // The frame around each colour square is never painted; it stays white like an empty grid.
     if (IsSwatchForm(matrix))
-        FillWhite(matrix.Image);
+        FillWhite(picture);
     else
-        DrawEmptyGrid(matrix);
+        DrawEmptyGrid(picture, matrix);
     return true;
 }
 
-void ReleaseMatrixImage(TQuadrat& matrix) {
-    matrix.Image = QImage();
+void ReleaseMatrixImage(QImage& picture) {
+    picture = QImage();
 }
 
 // Written straight into the 24-bit rows: a QPainter on this format costs more than the whole object.
-void DrawEmptyGrid(TQuadrat& matrix) {
-    if (IsSwatchForm(matrix) || matrix.Image.isNull() || matrix.RowCount <= 0) return;
-    QImage& image = matrix.Image;
+void DrawEmptyGrid(QImage& image, const TQuadrat& matrix) {
+    if (IsSwatchForm(matrix) || image.isNull() || matrix.RowCount <= 0) return;
     if (image.format() != QImage::Format_RGB888) return;
     FillWhite(image);
     const int width = image.width();

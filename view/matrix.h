@@ -1,13 +1,15 @@
 // The magnified pixel matrix of an object: its picture, grid and cell geometry.
 //
-// A TQuadrat carries only its values until it is shown; EnsureMatrixImage gives it its 24-bit
-// picture (QImage::Format_RGB888) and ReleaseMatrixImage takes it away again, so that only the
-// object on screen holds magnified pixels.
+// A TQuadrat carries only its values; the picture belongs to the view that shows the object. The
+// window keeps one picture beside its view control: EnsureMatrixImage gives it the 24 bits
+// (QImage::Format_RGB888) and size of the shown matrix, ReleaseMatrixImage frees it when another
+// object is shown, so that only the object on screen has magnified pixels.
 #pragma once
 
 #include "model/maintyp.h"
 
 #include <QFont>
+#include <QImage>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -39,17 +41,18 @@ int ShownCellSize(const TQuadrat& matrix);
 // 100 x 100*SwatchCount in swatch form.
 QSize MatrixSize(const TQuadrat& matrix);
 
-// Gives the matrix its picture when it has none or one of another size: 24 bits, white, with the
-// grid lines in grid form. A picture of the right size is left as it is. Returns whether it drew.
-bool EnsureMatrixImage(TQuadrat& matrix);
+// Makes picture the matrix's picture when it is null or of another size or format: 24 bits, white,
+// with the grid lines in grid form; an empty matrix leaves it null. A picture of the right size is
+// left as it is. Returns whether it drew.
+bool EnsureMatrixImage(QImage& picture, const TQuadrat& matrix);
 
-// Frees the picture; the values (RowCount, ColCount, CellSize, SwatchCount) stay.
-void ReleaseMatrixImage(TQuadrat& matrix);
+// Frees the picture.
+void ReleaseMatrixImage(QImage& picture);
 
 // Fills an allocated grid-form picture white and draws the black grid lines at y = b*BH div
 // RowCount and x = c*BW div ColCount (the top and left edges of the cells; none closes the right
-// or bottom edge). Does nothing to a swatch-form or unallocated picture.
-void DrawEmptyGrid(TQuadrat& matrix);
+// or bottom edge). Does nothing to the picture of a swatch-form matrix or to a null picture.
+void DrawEmptyGrid(QImage& picture, const TQuadrat& matrix);
 
 // The whole cell (row, col) at cell size s: from (col*s, row*s), s x s pixels.
 QRect CellRect(int row, int col, int cellSize);

@@ -34,8 +34,8 @@ QFont SwatchFont() {
 // into the picture: a 32 x 32 bitmap at zoom 20 needs a handful of text drawings, not a thousand.
 class CellPainter {
   public:
-    explicit CellPainter(TQuadrat& matrix)
-        : Image(matrix.Image), CellSize(ShownCellSize(matrix)), Font(MatrixLetterFont()) {}
+    CellPainter(QImage& picture, const TQuadrat& matrix)
+        : Image(picture), CellSize(ShownCellSize(matrix)), Font(MatrixLetterFont()) {}
 
     bool WithLetters() const { return CellSize >= LetterCellSize; }
 
@@ -88,9 +88,9 @@ char PixelAt(const TGarminObject& object, int view, int row, int col) {
     return object.Pixels[BitmapView(object, view)][size_t(row)][size_t(col)];
 }
 
-void RenderPoint(TGarminObject& object, int view) {
-    TQuadrat& matrix = *object.Quadrat;
-    CellPainter cells(matrix);
+void RenderPoint(QImage& picture, const TGarminObject& object, int view) {
+    const TQuadrat& matrix = *object.Quadrat;
+    CellPainter cells(picture, matrix);
     const int count = UsableColourCount(object, view);
     const auto& table = object.Colours[size_t(view)];
     for (int row = 0; row < matrix.RowCount; ++row) {
@@ -107,9 +107,9 @@ void RenderPoint(TGarminObject& object, int view) {
     }
 }
 
-void RenderLineBitmap(TGarminObject& object, int view) {
-    TQuadrat& matrix = *object.Quadrat;
-    CellPainter cells(matrix);
+void RenderLineBitmap(QImage& picture, const TGarminObject& object, int view) {
+    const TQuadrat& matrix = *object.Quadrat;
+    CellPainter cells(picture, matrix);
     const int count = UsableColourCount(object, Day);
     const auto& table = object.Colours[Day];
     const int pairBase = PairBase(object, view);
@@ -129,9 +129,9 @@ void RenderLineBitmap(TGarminObject& object, int view) {
     }
 }
 
-void RenderSwatches(TGarminObject& object) {
-    TQuadrat& matrix = *object.Quadrat;
-    QPainter painter(&matrix.Image);
+void RenderSwatches(QImage& picture, const TGarminObject& object) {
+    const TQuadrat& matrix = *object.Quadrat;
+    QPainter painter(&picture);
     painter.setFont(SwatchFont());
     const int count = std::min(matrix.SwatchCount, UsableColourCount(object, Day));
     for (int b = 0; b < count; ++b) {
@@ -153,10 +153,10 @@ void RenderSwatches(TGarminObject& object) {
     }
 }
 
-bool ReadyToDraw(TGarminObject& object) {
+bool ReadyToDraw(QImage& picture, const TGarminObject& object) {
     if (!object.Quadrat) return false;
-    EnsureMatrixImage(*object.Quadrat);
-    return !object.Quadrat->Image.isNull();
+    EnsureMatrixImage(picture, *object.Quadrat);
+    return !picture.isNull();
 }
 
 } // namespace
@@ -165,40 +165,40 @@ int PairBase(const TGarminObject& object, int view) {
     return object.Kind != KindPoint && view == Night && object.XpmHeader[Day].ColourCount > 2 ? 1 : 0;
 }
 
-void PaintCell(TGarminObject& object, int row, int col, int entryIndex, int view) {
+void PaintCell(QImage& picture, const TGarminObject& object, int row, int col, int entryIndex, int view) {
     if (!object.Quadrat || IsSwatchForm(*object.Quadrat)) return;
     if (row < 0 || col < 0 || row >= object.Quadrat->RowCount || col >= object.Quadrat->ColCount) return;
     if (!PixelExists(object, view, row, col)) return;
     if (entryIndex < 0 || entryIndex >= UsableColourCount(object, view)) return;
-    if (!ReadyToDraw(object)) return;
+    if (!ReadyToDraw(picture, object)) return;
     const TColourEntry entry = object.Colours[size_t(view)][size_t(entryIndex)];
-    CellPainter cells(*object.Quadrat);
+    CellPainter cells(picture, *object.Quadrat);
     cells.Entry(row, col, entry, PixelAt(object, view, row, col), true);
 }
 
-void RenderObject(TGarminObject& object, int view) {
+void RenderObject(QImage& picture, const TGarminObject& object, int view) {
     if (view != Day && view != Night) return;
-    if (!ReadyToDraw(object)) return;
+    if (!ReadyToDraw(picture, object)) return;
     if (object.Kind == KindPoint)
-        RenderPoint(object, view);
+        RenderPoint(picture, object, view);
     else if (object.XpmHeader[Day].Width != 0 && !IsSwatchForm(*object.Quadrat))
-        RenderLineBitmap(object, view);
+        RenderLineBitmap(picture, object, view);
     else if (IsSwatchForm(*object.Quadrat))
-        RenderSwatches(object);
+        RenderSwatches(picture, object);
 }
 
 QPoint ImagePosition(QSize panel, QSize matrix) {
     return QPoint(panel.width() / 2 - matrix.width() / 2, panel.height() / 2 - matrix.height() / 2);
 }
 
-QPoint ResizeGrid(TGarminObject& current, int newCellSize, int view, QSize panelSize) {
+QPoint ResizeGrid(QImage& picture, TGarminObject& current, int newCellSize, int view, QSize panelSize) {
     if (!current.Quadrat) return ImagePosition(panelSize, QSize(0, 0));
     TQuadrat& matrix = *current.Quadrat;
     if (!IsSwatchForm(matrix)) {
         matrix.CellSize = std::clamp(newCellSize, MinCellSize, MaxCellSize);
         // Zooming always draws the whole matrix afresh, which also takes away a laid template.
-        if (!EnsureMatrixImage(matrix)) DrawEmptyGrid(matrix);
-        RenderObject(current, view);
+        if (!EnsureMatrixImage(picture, matrix)) DrawEmptyGrid(picture, matrix);
+        RenderObject(picture, current, view);
     }
     return ImagePosition(panelSize, MatrixSize(matrix));
 }

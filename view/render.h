@@ -1,12 +1,15 @@
 // Drawing an object into its matrix, zooming and placing the picture in the view panel.
 //
-// An object without a matrix (read from text without any bitmap header) has nothing to draw:
-// every function here leaves it untouched, and the window shows an empty picture for it.
-// Drawing never changes the object's data, only the picture inside its Quadrat.
+// Every function draws into the picture that the caller keeps for the shown object (the window's
+// one matrix picture), allocating it through EnsureMatrixImage when needed. An object without a
+// matrix (read from text without any bitmap header) has nothing to draw: the picture is left as it
+// is, and the window shows an empty picture for it. Drawing never changes the object's data;
+// ResizeGrid alone sets the matrix's CellSize.
 #pragma once
 
 #include "model/maintyp.h"
 
+#include <QImage>
 #include <QPoint>
 #include <QSize>
 #include <QString>
@@ -23,12 +26,12 @@ int PairBase(const TGarminObject& object, int view);
 // fills the interior with that entry's colour and, at cell sizes above 16, writes the code (and "_"
 // over a space-coded pixel) unless the entry is transparent. Allocates the picture when needed.
 // Cells outside the matrix and entries outside the table are ignored.
-void PaintCell(TGarminObject& object, int row, int col, int entryIndex, int view);
+void PaintCell(QImage& picture, const TGarminObject& object, int row, int col, int entryIndex, int view);
 
 // Draws the object's pixels (grid form) or colour squares (swatch form) into its matrix for the
 // view (Day or Night), allocating the picture when needed. The grid lines are not redrawn.
 // Cells of the matrix that the view's bitmap does not cover are drawn white.
-void RenderObject(TGarminObject& object, int view);
+void RenderObject(QImage& picture, const TGarminObject& object, int view);
 
 // The top-left corner of a picture of size matrix centred in a panel: PW div 2 - MW div 2,
 // PH div 2 - MH div 2 (div truncating toward zero; negative when the picture is larger).
@@ -36,8 +39,8 @@ QPoint ImagePosition(QSize panel, QSize matrix);
 
 // Zooms the current object: in grid form sets CellSize (limited to 1..20), re-sizes the picture,
 // draws grid and object for the view; a swatch-form matrix is left as it is. Returns where the
-// picture stands in a panel of panelSize. The caller then copies Quadrat->Image into its image.
-QPoint ResizeGrid(TGarminObject& current, int newCellSize, int view, QSize panelSize);
+// picture stands in a panel of panelSize. The caller then shows the picture.
+QPoint ResizeGrid(QImage& picture, TGarminObject& current, int newCellSize, int view, QSize panelSize);
 
 // Label1 .. Label6, the captions that explain the colour squares of a line or polygon without bitmap.
 inline constexpr int SwatchLabelCount = 6;

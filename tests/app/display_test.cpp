@@ -1,5 +1,6 @@
 #include "model/text_format.h"
 #include "tests/app/window_fixture.h"
+#include "view/matrix.h"
 #include "view/render.h"
 
 #include <QButtonGroup>
@@ -100,18 +101,29 @@ TEST_F(DisplayTest, CopyingTracingAndSavingAPictureAreNotEditing) {
     EXPECT_TRUE(Prompts.Messages().empty());
 }
 
-TEST_F(DisplayTest, OnlyTheShownObjectHoldsAMagnifiedPicture) {
+// The window keeps one magnified picture, the shown object's, however many objects were shown.
+TEST_F(DisplayTest, TheOneMatrixPictureIsTheShownObjects) {
     VELMORA_NEED_CORPUS("freizeit.txt");
     OpenText(CorpusFile("freizeit.txt"));
     BrowseEverything(*Form);
-    int withPicture = 0;
-    for (int kind : {KindPoint, KindLine, KindPolygon})
-        for (const auto& object : Form->Document.List(kind))
-            if (object->Quadrat && !object->Quadrat->Image.isNull()) {
-                ++withPicture;
-                EXPECT_EQ(object.get(), Form->Document.CurrentObject);
-            }
-    EXPECT_LE(withPicture, 1);
+    const TGarminObject* shown = Form->Document.CurrentObject;
+    ASSERT_TRUE(shown && shown->Quadrat);
+    EXPECT_EQ(Form->MatrixImage.size(), MatrixSize(*shown->Quadrat));
+    EXPECT_EQ(Form->Image1->Picture(), Form->MatrixImage);
+}
+
+// The one picture is drawn afresh for each object shown: a template laid over one object is gone
+// when the object is shown again after another.
+TEST_F(DisplayTest, ShowingAnObjectAgainDrawsItAfresh) {
+    OpenText(TestDataFile("window.txt"));
+    ChooseObject(0);
+    const QImage first = Form->Image1->Picture();
+    Prompts.AnswerOpenFile(std::nullopt);
+    Form->ToolButton6Click(); // no picture chosen: the template grid on white
+    ASSERT_NE(Form->Image1->Picture(), first);
+    ChooseObject(1);
+    ChooseObject(0);
+    EXPECT_EQ(Form->Image1->Picture(), first);
 }
 
 TEST_F(DisplayTest, ClampedFieldsShowTheirRangeWhileTheObjectKeepsItsValues) {

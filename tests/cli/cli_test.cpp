@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include <string>
@@ -15,15 +16,21 @@ struct CliRun {
     std::string Err;
 };
 
-CliRun RunCli(const QStringList& args) {
+CliRun RunProgram(const QString& program, const QStringList& args,
+                  const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
-    process.start(QStringLiteral(VELMORA_TYP_CLI), args);
+    process.setProcessEnvironment(environment);
+    process.start(program, args);
     CliRun run;
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) return run;
     run.ExitCode = process.exitCode();
     run.Out = process.readAllStandardOutput().toStdString();
     run.Err = process.readAllStandardError().toStdString();
     return run;
+}
+
+CliRun RunCli(const QStringList& args) {
+    return RunProgram(QStringLiteral(VELMORA_TYP_CLI), args);
 }
 
 class Converter : public ::testing::Test {
@@ -113,13 +120,76 @@ TEST_F(Converter, ConvertsACompiledFileOfTheCorpus) {
     EXPECT_TRUE(Content(Path("out.txt")).contains("[_line]"));
 }
 
+// Qt is loaded only for drawing: the converter starts without it.
+TEST_F(Converter, LoadsNoQtLibrary) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("libs"));
+    const CliRun run =
+        RunProgram(QStringLiteral(VELMORA_TYP_CLI),
+                   {"convert", QStringLiteral(VELMORA_SAMPLE_FILE), Path("out.txt")}, environment);
+    EXPECT_EQ(run.ExitCode, 0);
+    ASSERT_NE(run.Err.find("calling init"), std::string::npos) << "the loader did not report its libraries";
+    EXPECT_EQ(run.Err.find("libQt"), std::string::npos) << run.Err;
+}
+
+// The width and height of a BMP file, from its header.
+std::pair<int, int> BmpSize(const QByteArray& bmp) {
+    if (bmp.size() < 26 || !bmp.startsWith("BM")) return {-1, -1};
+    const auto number = [&bmp](int at) {
+        return int(uint8_t(bmp[at]) | uint8_t(bmp[at + 1]) << 8 | uint8_t(bmp[at + 2]) << 16 |
+                   uint8_t(bmp[at + 3]) << 24);
+    };
+    return {number(18), std::abs(number(22))};
+}
+
+TEST_F(Converter, RenderDrawsThroughItsOwnProgram) {
+    const QString sample = QStringLiteral(VELMORA_SAMPLE_FILE);
+    const CliRun run =
+        RunCli({"render", sample, Path("point.bmp"), "--kind", "point", "--index", "0", "--zoom", "5"});
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_EQ(run.Out, "");
+    const QByteArray drawn = Content(Path("point.bmp"));
+    EXPECT_EQ(BmpSize(drawn), std::make_pair(4 * 5, 2 * 5)); // the sample's first point is 4 x 2
+    const CliRun direct =
+        RunProgram(QStringLiteral(VELMORA_TYP_RENDER),
+                   {sample, Path("direct.bmp"), "--kind", "point", "--index", "0", "--zoom", "5"});
+    EXPECT_EQ(direct.ExitCode, 0) << direct.Err;
+    EXPECT_EQ(Content(Path("direct.bmp")), drawn);
+
+    const CliRun beyond = RunCli({"render", sample, Path("none.bmp"), "--kind", "polygon", "--index", "9"});
+    EXPECT_EQ(beyond.ExitCode, 2);
+    EXPECT_NE(beyond.Err.find("velmora-typ: index 9 is out of range"), std::string::npos) << beyond.Err;
+    EXPECT_FALSE(QFile::exists(Path("none.bmp")));
+}
+
+TEST_F(Converter, RenderWithoutItsDrawingProgramSaysSoAndConvertStillWorks) {
+    // velmora-typ alone in a folder.
+    const QString alone = Path("velmora-typ");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VELMORA_TYP_CLI), alone));
+    const QString sample = QStringLiteral(VELMORA_SAMPLE_FILE);
+    const CliRun render =
+        RunProgram(alone, {"render", sample, Path("p.bmp"), "--kind", "point", "--index", "0"});
+    EXPECT_EQ(render.ExitCode, 1);
+    EXPECT_NE(render.Err.find("cannot start " + Path("velmora-typ-render").toStdString()), std::string::npos)
+        << render.Err;
+    const CliRun convert = RunProgram(alone, {"convert", sample, Path("out.txt")});
+    EXPECT_EQ(convert.ExitCode, 0) << convert.Err;
+}
+
 TEST(CommandLine, WrongUsageShowsTheUsageAndExitsWithTwo) {
-    const QStringList cases[] = {
-        {}, {"frobnicate"}, {"convert"}, {"convert", "a"}, {"convert", "a", "b", "c"}};
+    const QStringList cases[] = {{},
+                                 {"frobnicate"},
+                                 {"convert"},
+                                 {"convert", "a"},
+                                 {"convert", "a", "b", "c"},
+                                 {"render", "a", "b.bmp", "--kind", "area", "--index", "0"},
+                                 {"render", "a", "b.bmp", "--kind", "point"},
+                                 {"render", "a", "b.bmp", "--kind", "point", "--index", "0", "--zoom", "21"}};
     for (const QStringList& args : cases) {
         const CliRun run = RunCli(args);
         EXPECT_EQ(run.ExitCode, 2) << args.join(' ').toStdString();
-        EXPECT_NE(run.Err.find("Usage:"), std::string::npos);
+        // The whole usage, from velmora-typ itself, before any drawing program is started.
+        EXPECT_NE(run.Err.find("Usage:\n  velmora-typ convert"), std::string::npos) << run.Err;
         EXPECT_EQ(run.Out, "");
     }
 }

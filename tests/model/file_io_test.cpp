@@ -84,6 +84,40 @@ TEST(FileIo, ShortWriteFailsAndKeepsTheOldFile) {
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_TRUE(failed);
     EXPECT_EQ(FileContent(path), "old content");
+    // The cut-off temporary file is gone too.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path().toStdString()),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
+TEST(FileIo, ReadingAFolderSaysSo) {
+    try {
+        ReadWholeFile(VELMORA_TEST_DATA_DIR);
+        FAIL() << "no error";
+    } catch (const FileError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "Cannot open file \"" VELMORA_TEST_DATA_DIR "\". file to open is a directory");
+    }
+}
+
+// Saving replaces the content, not the file's nature: its permissions stay, and a symbolic link
+// stays a link to the file it named.
+TEST(FileIo, WritingKeepsPermissionsAndLinks) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    namespace fs = std::filesystem;
+    const fs::path file = folder.filePath("style.txt").toStdString();
+    const fs::path link = folder.filePath("link.txt").toStdString();
+    std::ofstream(file) << "old";
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink(file, link);
+
+    WriteFileAtomically(link.string(), "new");
+
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(FileContent(file.string()), "new");
+    EXPECT_EQ(fs::status(file).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
 } // namespace

@@ -299,10 +299,11 @@ TEST(ShowingAnObject, NeverChangesIt) {
     point.XpmHeader[Night].CharsPerPixel = 2;
     for (TGarminObject* object : {&line, &point}) {
         const TGarminObject before = *object;
+        QImage picture;
         for (int view : {Day, Night}) {
             const ObjectDisplayState state = ObjectDisplay(*object, view);
-            RenderObject(*object, state.View);
-            ResizeGrid(*object, state.ZoomPosition, state.View, QSize(300, 300));
+            RenderObject(picture, *object, state.View);
+            ResizeGrid(picture, *object, state.ZoomPosition, state.View, QSize(300, 300));
             for (int i = 0; i < int(state.Colours.Items.size()); ++i) {
                 ColourListEntryColour(*object, state.View, i);
                 ColourReadout(*object, state.View, i, state.Colours.Items[size_t(i)]);

@@ -14,17 +14,19 @@ using test::Opaque;
 using test::PixelColour;
 using test::SetVariant;
 
-TEST(Matrix, CreateLeavesThePictureUnallocated) {
+TEST(Matrix, CreateSetsTheValuesOnly) {
     const TQuadrat matrix = TQuadrat::Create(8, 6, 3);
-    EXPECT_TRUE(matrix.Image.isNull());
+    EXPECT_EQ(matrix.RowCount, 6);
+    EXPECT_EQ(matrix.ColCount, 8);
+    EXPECT_EQ(matrix.SwatchCount, 3);
     EXPECT_EQ(matrix.CellSize, 20);
     EXPECT_EQ(MatrixSize(matrix), QSize(160, 120));
 }
 
 TEST(Matrix, GridFormIsWhiteWithLinesOnTheTopAndLeftEdgesOfEveryCell) {
-    TQuadrat matrix = TQuadrat::Create(8, 6, 2);
-    EXPECT_TRUE(EnsureMatrixImage(matrix));
-    const QImage& image = matrix.Image;
+    const TQuadrat matrix = TQuadrat::Create(8, 6, 2);
+    QImage image;
+    EXPECT_TRUE(EnsureMatrixImage(image, matrix));
     ASSERT_EQ(image.size(), QSize(160, 120));
     EXPECT_EQ(image.format(), QImage::Format_RGB888);
     for (int x = 0; x < 160; ++x) {
@@ -41,34 +43,43 @@ TEST(Matrix, GridFormIsWhiteWithLinesOnTheTopAndLeftEdgesOfEveryCell) {
 }
 
 TEST(Matrix, SwatchFormIsOneHundredWideAndOneHundredPerColourWithoutGrid) {
-    TQuadrat matrix = TQuadrat::Create(0, 0, 4);
+    const TQuadrat matrix = TQuadrat::Create(0, 0, 4);
     ASSERT_TRUE(IsSwatchForm(matrix));
-    EnsureMatrixImage(matrix);
-    ASSERT_EQ(matrix.Image.size(), QSize(100, 400));
-    EXPECT_TRUE(AllOf(matrix.Image, matrix.Image.rect(), White));
+    QImage picture;
+    EnsureMatrixImage(picture, matrix);
+    ASSERT_EQ(picture.size(), QSize(100, 400));
+    EXPECT_TRUE(AllOf(picture, picture.rect(), White));
 }
 
-TEST(Matrix, EnsureKeepsAPictureOfTheRightSizeAndReleaseKeepsTheValues) {
+TEST(Matrix, EnsureKeepsAPictureOfTheRightSizeAndRedrawsAnyOther) {
     TQuadrat matrix = TQuadrat::Create(2, 2, 2);
-    EnsureMatrixImage(matrix);
-    matrix.Image.setPixel(5, 5, qRgb(1, 2, 3));
-    EXPECT_FALSE(EnsureMatrixImage(matrix));
-    EXPECT_EQ(PixelColour(matrix.Image, 5, 5), 0x030201u);
+    QImage picture;
+    EnsureMatrixImage(picture, matrix);
+    picture.setPixel(5, 5, qRgb(1, 2, 3));
+    EXPECT_FALSE(EnsureMatrixImage(picture, matrix));
+    EXPECT_EQ(PixelColour(picture, 5, 5), 0x030201u);
 
-    ReleaseMatrixImage(matrix);
-    EXPECT_TRUE(matrix.Image.isNull());
-    EXPECT_EQ(matrix.RowCount, 2);
-    EXPECT_EQ(matrix.ColCount, 2);
+    ReleaseMatrixImage(picture);
+    EXPECT_TRUE(picture.isNull());
 
     matrix.CellSize = 7;
-    EXPECT_TRUE(EnsureMatrixImage(matrix));
-    EXPECT_EQ(matrix.Image.size(), QSize(14, 14));
+    EXPECT_TRUE(EnsureMatrixImage(picture, matrix));
+    EXPECT_EQ(picture.size(), QSize(14, 14));
+
+    // The picture another matrix left, or one of another format, is drawn afresh.
+    picture.fill(Qt::magenta);
+    EXPECT_TRUE(EnsureMatrixImage(picture, TQuadrat::Create(3, 1, 2)));
+    EXPECT_EQ(picture.size(), QSize(60, 20));
+    EXPECT_EQ(PixelColour(picture, 5, 5), White);
+    QImage other(QSize(40, 40), QImage::Format_RGB32);
+    EXPECT_TRUE(EnsureMatrixImage(other, TQuadrat::Create(2, 2, 2)));
+    EXPECT_EQ(other.format(), QImage::Format_RGB888);
 }
 
 TEST(Matrix, EmptyGridHasNoPicture) {
-    TQuadrat matrix = TQuadrat::Create(5, 0, 1);
-    EnsureMatrixImage(matrix);
-    EXPECT_TRUE(matrix.Image.isNull());
+    QImage picture(QSize(10, 10), QImage::Format_RGB888);
+    EnsureMatrixImage(picture, TQuadrat::Create(5, 0, 1));
+    EXPECT_TRUE(picture.isNull());
 }
 
 TEST(Matrix, CellGeometry) {

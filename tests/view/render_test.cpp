@@ -25,25 +25,28 @@ constexpr uint32_t Green = 0x00FF00;
 constexpr uint32_t Blue = 0xFF0000;
 constexpr uint32_t Orange = 0x0080FF;
 
-QImage CellImage(const TGarminObject& object, int row, int col) {
+// The interior of one cell of the picture drawn for the object.
+QImage CellImage(const QImage& picture, const TGarminObject& object, int row, int col) {
     const int s = object.Quadrat->CellSize;
-    return object.Quadrat->Image.copy(CellInterior(row, col, s));
+    return picture.copy(CellInterior(row, col, s));
 }
 
 // The interior of a one-cell point coloured and coded as given, drawn at the cell size: what a cell
 // showing that code in that colour looks like.
 QImage ReferenceCell(char code, uint32_t colour, int cellSize) {
+    QImage picture;
     TGarminObject point = MakeObject(KindPoint, {Opaque(code, colour)}, {std::string(1, code)});
     point.Quadrat->CellSize = cellSize;
-    RenderObject(point, Day);
-    return CellImage(point, 0, 0);
+    RenderObject(picture, point, Day);
+    return CellImage(picture, point, 0, 0);
 }
 
 TEST(RenderPoint, FillsEachInteriorWithItsColourAndLeavesTheGrid) {
+    QImage picture;
     TGarminObject point = MakeObject(KindPoint, {Opaque('r', Red), Opaque('g', Green)}, {"rg", "gr"});
     point.Quadrat->CellSize = 10;
-    RenderObject(point, Day);
-    const QImage& image = point.Quadrat->Image;
+    RenderObject(picture, point, Day);
+    const QImage& image = picture;
     ASSERT_EQ(image.size(), QSize(20, 20));
     EXPECT_TRUE(AllOf(image, CellInterior(0, 0, 10), Red));
     EXPECT_TRUE(AllOf(image, CellInterior(0, 1, 10), Green));
@@ -56,23 +59,25 @@ TEST(RenderPoint, FillsEachInteriorWithItsColourAndLeavesTheGrid) {
 }
 
 TEST(RenderPoint, CodesInNoEntryOrOnlyInATransparentOneStayWhite) {
+    QImage picture;
     TGarminObject point =
         MakeObject(KindPoint, {Transparent('t'), Opaque('r', Red)}, {std::string("tq"), std::string("rr")});
     point.Colours[Day][0].SetColour(Blue); // a stored colour that must not show
-    RenderObject(point, Day);
-    EXPECT_TRUE(AllOf(point.Quadrat->Image, CellInterior(0, 0, 20), White));
-    EXPECT_TRUE(AllOf(point.Quadrat->Image, CellInterior(0, 1, 20), White));
-    EXPECT_EQ(PixelColour(point.Quadrat->Image, 1, 21), Red);
+    RenderObject(picture, point, Day);
+    EXPECT_TRUE(AllOf(picture, CellInterior(0, 0, 20), White));
+    EXPECT_TRUE(AllOf(picture, CellInterior(0, 1, 20), White));
+    EXPECT_EQ(PixelColour(picture, 1, 21), Red);
 }
 
 TEST(RenderPoint, WritesCodesOnlyAboveCellSizeSixteen) {
     for (const auto& [cellSize, letters] : {std::pair{16, false}, std::pair{17, true}, std::pair{20, true}}) {
+        QImage picture;
         TGarminObject point = MakeObject(KindPoint, {Opaque('W', Orange)}, {"W"});
         point.Quadrat->CellSize = cellSize;
-        RenderObject(point, Day);
+        RenderObject(picture, point, Day);
         const QRect interior = CellInterior(0, 0, cellSize);
-        const int inverse = CountOf(point.Quadrat->Image, interior, InverseColour(Orange));
-        const int filled = CountOf(point.Quadrat->Image, interior, Orange);
+        const int inverse = CountOf(picture, interior, InverseColour(Orange));
+        const int filled = CountOf(picture, interior, Orange);
         if (letters) {
             EXPECT_GT(inverse, 5) << "cell size " << cellSize;
             EXPECT_EQ(inverse + filled, interior.width() * interior.height()) << "cell size " << cellSize;
@@ -83,33 +88,36 @@ TEST(RenderPoint, WritesCodesOnlyAboveCellSizeSixteen) {
 }
 
 TEST(RenderPoint, NightViewUsesTheNightTableAndBitmap) {
+    QImage picture;
     TGarminObject point = MakeObject(KindPoint, {Opaque('a', Red)}, {"aa"});
     SetVariant(point, Night, {Opaque('a', Blue), Opaque('b', Green)}, {"ab"});
     point.Quadrat->CellSize = 10;
-    RenderObject(point, Night);
-    EXPECT_EQ(PixelColour(point.Quadrat->Image, 5, 5), Blue);
-    EXPECT_EQ(PixelColour(point.Quadrat->Image, 15, 5), Green);
+    RenderObject(picture, point, Night);
+    EXPECT_EQ(PixelColour(picture, 5, 5), Blue);
+    EXPECT_EQ(PixelColour(picture, 15, 5), Green);
 }
 
 TEST(RenderPoint, NightBitmapOfOtherDimensionsStaysInsideTheDayGrid) {
+    QImage picture;
     TGarminObject point = MakeObject(KindPoint, {Opaque('a', Red)}, {"aaa", "aaa"});
     point.Quadrat->CellSize = 10;
-    RenderObject(point, Day);
+    RenderObject(picture, point, Day);
     SetVariant(point, Night, {Opaque('b', Blue)}, {"bbbbb", "bbbbb", "bbbbb", "bbbbb"}); // larger
-    RenderObject(point, Night);
-    EXPECT_EQ(point.Quadrat->Image.size(), QSize(30, 20));
-    EXPECT_TRUE(AllOf(point.Quadrat->Image, CellInterior(1, 2, 10), Blue));
+    RenderObject(picture, point, Night);
+    EXPECT_EQ(picture.size(), QSize(30, 20));
+    EXPECT_TRUE(AllOf(picture, CellInterior(1, 2, 10), Blue));
 
     SetVariant(point, Night, {Opaque('b', Blue)}, {"b"}); // smaller: no day pixels left over
-    RenderObject(point, Night);
-    EXPECT_TRUE(AllOf(point.Quadrat->Image, CellInterior(0, 0, 10), Blue));
-    EXPECT_TRUE(AllOf(point.Quadrat->Image, CellInterior(1, 2, 10), White));
-    EXPECT_TRUE(AllOf(point.Quadrat->Image, CellInterior(0, 1, 10), White));
+    RenderObject(picture, point, Night);
+    EXPECT_TRUE(AllOf(picture, CellInterior(0, 0, 10), Blue));
+    EXPECT_TRUE(AllOf(picture, CellInterior(1, 2, 10), White));
+    EXPECT_TRUE(AllOf(picture, CellInterior(0, 1, 10), White));
 }
 
 TEST(RenderPoint, DamagedObjectsDrawSafely) {
     // Rows shorter than the header's Width, fewer rows than its Height, a table shorter than its
     // ColourCount: missing pixels and entries show white.
+    QImage picture;
     TGarminObject point = MakeObject(KindPoint, {Opaque('a', Red), Opaque('b', Green)}, {"ab", "a"});
     point.XpmHeader[Day].Height = 3;
     point.XpmHeader[Day].Width = 2;
@@ -117,8 +125,8 @@ TEST(RenderPoint, DamagedObjectsDrawSafely) {
     point.Colours[Day].pop_back();
     point.Quadrat = TQuadrat::Create(2, 3, 5);
     point.Quadrat->CellSize = 10;
-    RenderObject(point, Day);
-    const QImage& image = point.Quadrat->Image;
+    RenderObject(picture, point, Day);
+    const QImage& image = picture;
     EXPECT_EQ(PixelColour(image, 5, 5), Red);
     EXPECT_EQ(PixelColour(image, 15, 5), White); // 'b' is beyond the table
     EXPECT_EQ(PixelColour(image, 15, 15), White);
@@ -126,56 +134,62 @@ TEST(RenderPoint, DamagedObjectsDrawSafely) {
 }
 
 TEST(RenderLine, DayViewUsesTheDayPairAndMarksSpaceCodedPixels) {
+    QImage picture;
     TGarminObject line = MakeObject(KindLine, {Opaque(' ', Red), Opaque('b', Green)}, {" b"});
-    RenderObject(line, Day);
-    EXPECT_EQ(PixelColour(line.Quadrat->Image, 10, 10), Red);
+    RenderObject(picture, line, Day);
+    EXPECT_EQ(PixelColour(picture, 10, 10), Red);
     // "_" in the inverse colour along the bottom of the first cell's letter box.
-    EXPECT_GT(CountOf(line.Quadrat->Image, CellInterior(0, 0, 20), InverseColour(Red)), 3);
-    EXPECT_EQ(CellImage(line, 0, 1), ReferenceCell('b', Green, 20));
+    EXPECT_GT(CountOf(picture, CellInterior(0, 0, 20), InverseColour(Red)), 3);
+    EXPECT_EQ(CellImage(picture, line, 0, 1), ReferenceCell('b', Green, 20));
 }
 
 TEST(RenderLine, NightViewOfFourColoursUsesEntriesTwoAndThreeWithTheirCodes) {
+    QImage picture;
     TGarminObject line =
         MakeObject(KindLine, {Opaque('a', Red), Opaque('b', Green), Opaque('c', Blue), Opaque('d', Orange)},
                    {"ab", "ba"});
-    RenderObject(line, Night);
-    EXPECT_EQ(CellImage(line, 0, 0), ReferenceCell('c', Blue, 20));
-    EXPECT_EQ(CellImage(line, 0, 1), ReferenceCell('d', Orange, 20));
-    EXPECT_EQ(CellImage(line, 1, 0), ReferenceCell('d', Orange, 20));
-    RenderObject(line, Day);
-    EXPECT_EQ(CellImage(line, 0, 0), ReferenceCell('a', Red, 20));
+    RenderObject(picture, line, Night);
+    EXPECT_EQ(CellImage(picture, line, 0, 0), ReferenceCell('c', Blue, 20));
+    EXPECT_EQ(CellImage(picture, line, 0, 1), ReferenceCell('d', Orange, 20));
+    EXPECT_EQ(CellImage(picture, line, 1, 0), ReferenceCell('d', Orange, 20));
+    RenderObject(picture, line, Day);
+    EXPECT_EQ(CellImage(picture, line, 0, 0), ReferenceCell('a', Red, 20));
 }
 
 TEST(RenderLine, TwoColoursShowTheDayPairInBothViews) {
+    QImage picture;
     TGarminObject line = MakeObject(KindPolygon, {Opaque('a', Red), Opaque('b', Green)}, {"ab"});
-    RenderObject(line, Night);
-    EXPECT_EQ(CellImage(line, 0, 0), ReferenceCell('a', Red, 20));
-    EXPECT_EQ(CellImage(line, 0, 1), ReferenceCell('b', Green, 20));
+    RenderObject(picture, line, Night);
+    EXPECT_EQ(CellImage(picture, line, 0, 0), ReferenceCell('a', Red, 20));
+    EXPECT_EQ(CellImage(picture, line, 0, 1), ReferenceCell('b', Green, 20));
 }
 
 TEST(RenderLine, ThreeColoursByNightLeaveTheMissingBorderColourWhite) {
+    QImage picture;
     TGarminObject line =
         MakeObject(KindLine, {Opaque('a', Red), Opaque('b', Green), Opaque('c', Blue)}, {"ab"});
-    RenderObject(line, Night);
-    EXPECT_EQ(PixelColour(line.Quadrat->Image, 10, 10), Blue);
-    EXPECT_TRUE(AllOf(line.Quadrat->Image, CellInterior(0, 1, 20), White));
+    RenderObject(picture, line, Night);
+    EXPECT_EQ(PixelColour(picture, 10, 10), Blue);
+    EXPECT_TRUE(AllOf(picture, CellInterior(0, 1, 20), White));
 }
 
 TEST(RenderLine, TransparentEntryIsFilledWithItsColourButWritesNothing) {
+    QImage picture;
     TGarminObject line = MakeObject(KindLine, {Opaque('a', Red), Transparent(' ')}, {"a "});
-    RenderObject(line, Day);
-    EXPECT_TRUE(AllOf(line.Quadrat->Image, CellInterior(0, 1, 20), White));
+    RenderObject(picture, line, Day);
+    EXPECT_TRUE(AllOf(picture, CellInterior(0, 1, 20), White));
     line.Colours[Day][1].SetColour(Green);
-    RenderObject(line, Day);
-    EXPECT_TRUE(AllOf(line.Quadrat->Image, CellInterior(0, 1, 20), Green));
+    RenderObject(picture, line, Day);
+    EXPECT_TRUE(AllOf(picture, CellInterior(0, 1, 20), Green));
 }
 
 TEST(RenderSwatches, FourColoursGiveFourSquaresWithAnUnpaintedFrame) {
+    QImage picture;
     TGarminObject line = MakeObject(
         KindLine, {Opaque('a', Red), Opaque('b', Green), Opaque('c', Blue), Opaque('d', Orange)}, {});
     ASSERT_TRUE(IsSwatchForm(*line.Quadrat));
-    RenderObject(line, Night); // whatever the view
-    const QImage& image = line.Quadrat->Image;
+    RenderObject(picture, line, Night); // whatever the view
+    const QImage& image = picture;
     ASSERT_EQ(image.size(), QSize(100, 400));
     const uint32_t colours[] = {Red, Green, Blue, Orange};
     for (int b = 0; b < 4; ++b) {
@@ -193,20 +207,22 @@ TEST(RenderSwatches, FourColoursGiveFourSquaresWithAnUnpaintedFrame) {
 }
 
 TEST(RenderSwatches, NulCodeShowsNoneInBlack) {
+    QImage picture;
     TGarminObject polygon = MakeObject(KindPolygon, {Opaque('a', Red), Opaque('\0', Green)}, {});
-    RenderObject(polygon, Day);
-    const QImage& image = polygon.Quadrat->Image;
+    RenderObject(picture, polygon, Day);
+    const QImage& image = picture;
     EXPECT_GT(CountOf(image, QRect(42, 150, 40, 16), Black), 10);
     EXPECT_EQ(CountOf(image, QRect(1, 101, 41, 98), Black), 0); // nothing left of x = 42
     EXPECT_EQ(CountOf(image, QRect(1, 101, 98, 49), Black), 0); // nothing above y = 150
 }
 
 TEST(RenderSwatches, TableShorterThanItsColourCountDrawsOnlyItsEntries) {
+    QImage picture;
     TGarminObject line = MakeObject(KindLine, {Opaque('a', Red), Opaque('b', Green)}, {});
     line.Colours[Day].pop_back();
-    RenderObject(line, Day);
-    EXPECT_EQ(PixelColour(line.Quadrat->Image, 10, 10), Red);
-    EXPECT_TRUE(AllOf(line.Quadrat->Image, QRect(0, 100, 100, 100), White));
+    RenderObject(picture, line, Day);
+    EXPECT_EQ(PixelColour(picture, 10, 10), Red);
+    EXPECT_TRUE(AllOf(picture, QRect(0, 100, 100, 100), White));
 }
 
 TEST(PaintCell, WritesTheUnderscoreOnlyForOpaqueEntriesAboveSixteen) {
@@ -222,99 +238,107 @@ TEST(PaintCell, WritesTheUnderscoreOnlyForOpaqueEntriesAboveSixteen) {
         {Transparent(' '), 20, false},
     };
     for (const Case& c : cases) {
+        QImage picture;
         TGarminObject point = MakeObject(KindPoint, {Opaque('x', Green), c.Entry}, {"xx"});
         point.Quadrat->CellSize = c.CellSize;
-        RenderObject(point, Day);
+        RenderObject(picture, point, Day);
         point.Pixels[Day][0][1] = ' ';
-        PaintCell(point, 0, 1, 1, Day);
+        PaintCell(picture, point, 0, 1, 1, Day);
         const QRect interior = CellInterior(0, 1, c.CellSize);
         const uint32_t colour = c.Entry.Colour();
-        EXPECT_EQ(CountOf(point.Quadrat->Image, interior, colour) < interior.width() * interior.height(),
-                  c.Marked)
+        EXPECT_EQ(CountOf(picture, interior, colour) < interior.width() * interior.height(), c.Marked)
             << "cell size " << c.CellSize << ", transparent " << c.Entry.IsTransparent();
-        EXPECT_EQ(CellImage(point, 0, 0), ReferenceCell('x', Green, c.CellSize))
+        EXPECT_EQ(CellImage(picture, point, 0, 0), ReferenceCell('x', Green, c.CellSize))
             << "the other cell is untouched";
     }
 }
 
 TEST(PaintCell, TransparentEntryIsPaintedInItsStoredColour) {
+    QImage picture;
     TGarminObject point = MakeObject(KindPoint, {Opaque('x', Green), Transparent('~')}, {"x"});
-    RenderObject(point, Day);
+    RenderObject(picture, point, Day);
     point.Pixels[Day][0][0] = '~';
-    PaintCell(point, 0, 0, 1, Day);
-    EXPECT_TRUE(AllOf(point.Quadrat->Image, CellInterior(0, 0, 20), White));
+    PaintCell(picture, point, 0, 0, 1, Day);
+    EXPECT_TRUE(AllOf(picture, CellInterior(0, 0, 20), White));
 }
 
 TEST(PaintCell, IgnoresCellsAndEntriesOutsideTheObject) {
+    QImage picture;
     TGarminObject point = MakeObject(KindPoint, {Opaque('x', Green)}, {"x"});
-    RenderObject(point, Day);
-    const QImage before = point.Quadrat->Image.copy();
+    RenderObject(picture, point, Day);
+    const QImage before = picture.copy();
     for (const auto& [row, col, entry, view] :
          {std::tuple{1, 0, 0, Day}, std::tuple{0, 1, 0, Day}, std::tuple{-1, 0, 0, Day},
           std::tuple{0, 0, 1, Day}, std::tuple{0, 0, -1, Day}, std::tuple{0, 0, 0, Night}})
-        PaintCell(point, row, col, entry, view);
-    EXPECT_EQ(point.Quadrat->Image, before);
+        PaintCell(picture, point, row, col, entry, view);
+    EXPECT_EQ(picture, before);
 }
 
 TEST(ResizeGrid, ZoomingATenByTenPointToFiveCentresA50By50Picture) {
+    QImage picture;
     TGarminObject point =
         MakeObject(KindPoint, {Opaque('a', Red)}, std::vector<std::string>(10, "aaaaaaaaaa"));
-    RenderObject(point, Day);
-    const QPoint position = ResizeGrid(point, 5, Day, QSize(424, 486));
+    RenderObject(picture, point, Day);
+    const QPoint position = ResizeGrid(picture, point, 5, Day, QSize(424, 486));
     EXPECT_EQ(position, QPoint(187, 218));
     EXPECT_EQ(point.Quadrat->CellSize, 5);
-    const QImage& image = point.Quadrat->Image;
+    const QImage& image = picture;
     ASSERT_EQ(image.size(), QSize(50, 50));
     for (int x = 0; x < 50; ++x)
         EXPECT_EQ(PixelColour(image, x, 2), x % 5 == 0 ? Black : x % 5 == 4 ? White : Red);
 }
 
 TEST(ResizeGrid, LargerPictureThanThePanelGetsNegativePlacement) {
+    QImage picture;
     TGarminObject point =
         MakeObject(KindPoint, {Opaque('a', Red)}, std::vector<std::string>(32, std::string(32, 'a')));
-    EXPECT_EQ(ResizeGrid(point, 20, Day, QSize(301, 200)), QPoint(150 - 320, 100 - 320));
+    EXPECT_EQ(ResizeGrid(picture, point, 20, Day, QSize(301, 200)), QPoint(150 - 320, 100 - 320));
     EXPECT_EQ(ImagePosition(QSize(10, 10), QSize(33, 33)), QPoint(5 - 16, 5 - 16));
 }
 
 TEST(ResizeGrid, RedrawsTheWholeMatrixAndLimitsTheZoom) {
+    QImage picture;
     TGarminObject point = MakeObject(KindPoint, {Opaque('a', Red)}, {"a"});
-    RenderObject(point, Day);
-    point.Quadrat->Image.fill(Qt::magenta); // a laid template
-    ResizeGrid(point, 20, Day, QSize(100, 100));
-    EXPECT_EQ(CellImage(point, 0, 0), ReferenceCell('a', Red, 20));
-    EXPECT_EQ(PixelColour(point.Quadrat->Image, 0, 0), Black);
-    ResizeGrid(point, 40, Day, QSize(100, 100));
+    RenderObject(picture, point, Day);
+    picture.fill(Qt::magenta); // a laid template
+    ResizeGrid(picture, point, 20, Day, QSize(100, 100));
+    EXPECT_EQ(CellImage(picture, point, 0, 0), ReferenceCell('a', Red, 20));
+    EXPECT_EQ(PixelColour(picture, 0, 0), Black);
+    ResizeGrid(picture, point, 40, Day, QSize(100, 100));
     EXPECT_EQ(point.Quadrat->CellSize, 20);
-    ResizeGrid(point, 0, Day, QSize(100, 100));
+    ResizeGrid(picture, point, 0, Day, QSize(100, 100));
     EXPECT_EQ(point.Quadrat->CellSize, 1);
 }
 
 TEST(ResizeGrid, SwatchFormIsOnlyRecentred) {
+    QImage picture;
     TGarminObject line = MakeObject(KindLine, {Opaque('a', Red), Opaque('b', Green)}, {});
-    RenderObject(line, Day);
-    EXPECT_EQ(ResizeGrid(line, 5, Day, QSize(424, 486)), QPoint(212 - 50, 243 - 100));
+    RenderObject(picture, line, Day);
+    EXPECT_EQ(ResizeGrid(picture, line, 5, Day, QSize(424, 486)), QPoint(212 - 50, 243 - 100));
     EXPECT_EQ(line.Quadrat->CellSize, 20);
-    EXPECT_EQ(line.Quadrat->Image.size(), QSize(100, 200));
+    EXPECT_EQ(picture.size(), QSize(100, 200));
 }
 
 TEST(Render, ObjectWithoutMatrixHasNothingToDraw) {
+    QImage picture;
     TGarminObject line;
     line.Kind = KindLine;
-    RenderObject(line, Day);
-    PaintCell(line, 0, 0, 0, Day);
-    EXPECT_EQ(ResizeGrid(line, 10, Day, QSize(100, 80)), QPoint(50, 40));
+    RenderObject(picture, line, Day);
+    PaintCell(picture, line, 0, 0, 0, Day);
+    EXPECT_EQ(ResizeGrid(picture, line, 10, Day, QSize(100, 80)), QPoint(50, 40));
     EXPECT_FALSE(line.Quadrat.has_value());
 }
 
 TEST(Render, DrawingNeverChangesTheObjectsData) {
+    QImage picture;
     TGarminObject point = MakeObject(KindPoint, {Opaque('a', Red), Transparent(' ')}, {"a ", " a"});
     SetVariant(point, Night, {Opaque('a', Blue)}, {"a"});
     point.LineWidth = 0;
     point.XpmHeader[Night].CharsPerPixel = 2;
     const TGarminObject before = point;
-    RenderObject(point, Night);
-    ResizeGrid(point, 17, Night, QSize(50, 50));
-    PaintCell(point, 0, 0, 0, Day);
+    RenderObject(picture, point, Night);
+    ResizeGrid(picture, point, 17, Night, QSize(50, 50));
+    PaintCell(picture, point, 0, 0, 0, Day);
     EXPECT_TRUE(SameData(point, before));
 }
 
@@ -339,6 +363,7 @@ TEST(Render, DisagreeingHeadersTablesRowsAndMatricesAreDrawnSafely) {
         return std::uniform_int_distribution<int>(low, high)(random);
     };
     for (int round = 0; round < 400; ++round) {
+        QImage picture;
         TGarminObject object;
         object.Kind = uint8_t(pick(0, 2));
         for (int variant : {Day, Night}) {
@@ -361,14 +386,14 @@ TEST(Render, DisagreeingHeadersTablesRowsAndMatricesAreDrawnSafely) {
         }
         const TGarminObject before = object;
         for (int view : {Day, Night, 2}) {
-            RenderObject(object, view);
-            PaintCell(object, pick(-1, 7), pick(-1, 7), pick(-1, 7), view);
-            ResizeGrid(object, pick(-1, 22), view, QSize(50, 50));
+            RenderObject(picture, object, view);
+            PaintCell(picture, object, pick(-1, 7), pick(-1, 7), pick(-1, 7), view);
+            ResizeGrid(picture, object, pick(-1, 22), view, QSize(50, 50));
             CellAtImagePoint(object, view, QPoint(pick(-30, 200), pick(-30, 200)));
             SwatchAtImagePoint(object, QPoint(pick(-30, 200), pick(-30, 700)));
         }
-        if (object.Quadrat && !object.Quadrat->Image.isNull()) {
-            EXPECT_EQ(object.Quadrat->Image.size(), MatrixSize(*object.Quadrat));
+        if (object.Quadrat && !picture.isNull()) {
+            EXPECT_EQ(picture.size(), MatrixSize(*object.Quadrat));
         }
         EXPECT_TRUE(SameData(object, before));
     }
@@ -381,18 +406,19 @@ TEST(RenderCorpus, EveryObjectOfTheRealFilesDrawsInBothViewsAtEveryZoomLimit) {
         if (!std::filesystem::exists(path)) GTEST_SKIP() << "corpus file " << path << " is absent";
         TypDocument doc;
         LoadTextTypDocument(ReadWholeFile(path.string()), doc);
+        QImage picture; // one for all objects, released between them as the window does
         for (int kind : {KindPoint, KindLine, KindPolygon}) {
             for (auto& object : doc.List(kind)) {
                 const TGarminObject before = *object;
                 for (int view : {Day, Night})
                     for (int zoom : {1, 17, 20}) {
-                        RenderObject(*object, view);
-                        ResizeGrid(*object, zoom, view, QSize(400, 400));
+                        RenderObject(picture, *object, view);
+                        ResizeGrid(picture, *object, zoom, view, QSize(400, 400));
                         if (object->Quadrat) {
-                            EXPECT_EQ(object->Quadrat->Image.size(), MatrixSize(*object->Quadrat)) << name;
+                            EXPECT_EQ(picture.size(), MatrixSize(*object->Quadrat)) << name;
                         }
                     }
-                if (object->Quadrat) ReleaseMatrixImage(*object->Quadrat);
+                ReleaseMatrixImage(picture);
                 EXPECT_TRUE(SameData(*object, before)) << name;
             }
         }

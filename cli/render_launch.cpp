@@ -1,0 +1,58 @@
+// velmora-typ render: checks the arguments, then hands the whole run to velmora-typ-render, the
+// program beside velmora-typ that draws with Qt. So only render loads Qt; convert and the other
+// subcommands start without it.
+#include "cli/cli.h"
+#include "cli/render_request.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <span>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace velmora::cli {
+
+namespace {
+
+constexpr std::string_view RenderProgram = "velmora-typ-render";
+
+// The drawing program in the folder of this program's own file, as built and as installed; none
+// when the system does not say where this program is.
+std::string RenderProgramPath() {
+    std::string self(4096, '\0');
+    const ssize_t length = ::readlink("/proc/self/exe", self.data(), self.size());
+    if (length <= 0 || size_t(length) >= self.size()) return {};
+    self.resize(size_t(length));
+    const size_t slash = self.rfind('/');
+    if (slash == std::string::npos) return {};
+    return self.substr(0, slash + 1) + std::string(RenderProgram);
+}
+
+} // namespace
+
+int RunRender(std::span<const std::string> args) {
+    RenderRequest request;
+    if (const std::string problem = ParseRenderArguments(args, request); !problem.empty())
+        return UsageError(problem);
+
+    const std::string path = RenderProgramPath();
+    std::vector<std::string> words{path.empty() ? std::string(RenderProgram) : path};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+    std::fflush(nullptr);
+    // The drawing program takes over this process: its output and exit status are render's.
+    if (path.empty())
+        ::execvp(argv[0], argv.data());
+    else
+        ::execv(argv[0], argv.data());
+    PrintError("cannot start " + words[0] + ": " + std::generic_category().message(errno));
+    return ExitFailure;
+}
+
+} // namespace velmora::cli
