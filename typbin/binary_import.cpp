@@ -23,11 +23,12 @@ constexpr uint32_t ExtendedPolygonBase = 0x10000;
 
 constexpr std::array<const char*, 3> KindNames = {"point", "line", "polygon"};
 
-// A document stays within this many pixels and label characters per byte of its file (plus a
-// floor that holds one full-size point by day and by night): real files decode to about eight
-// pixels a byte.
+// A document stays within this many pixels and label characters per byte of its file (plus a small
+// floor). A stored bitmap takes at least one bit a pixel, and a label one byte a character, so a
+// file holds at most eight pixels a byte: only a damaged file announcing bitmaps it does not hold
+// reaches the limit, and decoding the zeros it lacks is then cut short.
 constexpr uint64_t DecodedCellsPerFileByte = 64;
-constexpr uint64_t DecodedCellsFloor = 1 << 18;
+constexpr uint64_t DecodedCellsFloor = 1 << 14;
 
 struct Section {
     uint32_t Offset = 0;

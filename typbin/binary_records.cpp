@@ -190,11 +190,20 @@ uint32_t RecordDecoder::RecordBytesLeft() const {
 }
 
 void RecordDecoder::ReadBitmapBytes(uint32_t count, bool inverted) {
-    BitmapBuffer.resize(count);
-    Reader.Read(BitmapBuffer.data(), count);
-    if (inverted)
+    if (inverted) {
+        // Line and polygon bitmaps are at most 128 bytes; a byte missing at the end of the file
+        // reads as zero before it is inverted.
+        BitmapBuffer.resize(count);
+        Reader.Read(BitmapBuffer.data(), count);
         for (uint8_t& b : BitmapBuffer)
             b = uint8_t(~b);
+        return;
+    }
+    // The unpacking reads missing bytes as zero, so only the bytes inside the file are copied: a
+    // record announcing a bitmap far larger than the file costs no more than the file.
+    const std::span<const uint8_t> inside = Reader.Window(uint64_t(Reader.Position()) + count);
+    BitmapBuffer.assign(inside.begin(), inside.end());
+    Reader.Skip(count);
 }
 
 void RecordDecoder::DecodeMonochrome(TGarminObject& object, int height) {
@@ -227,11 +236,13 @@ bool RecordDecoder::DecodePointVariant(TGarminObject& object, int view, int colo
         if (transparentEntry) table[size_t(stored)] = TransparentEntry(uint32_t(stored));
         header.ColourCount = ClampedCount(table.size());
     }
-    ReadBitmapBytes(uint32_t(header.Height) * layout.Stride, false);
+    const uint32_t bitmapBytes = uint32_t(header.Height) * layout.Stride;
     if (!Budget.Take(uint64_t(header.Width) * header.Height)) {
+        Reader.Skip(bitmapBytes);
         header.Width = header.Height = 0;
         return false;
     }
+    ReadBitmapBytes(bitmapBytes, false);
     if (trueColour) {
         DecodeTrueColourBitmap(BitmapBuffer, header.Width, header.Height, table, object.Pixels[size_t(view)]);
         header.ColourCount = ClampedCount(table.size());

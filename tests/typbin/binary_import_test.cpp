@@ -99,6 +99,21 @@ TEST(CompiledDrawOrder, EqualCodesEndWhereTheExchangeLoopsPutThem) {
               (std::vector<std::string>{"Type=0x03,3", "Type=0x05,2", "Type=0x05,1"}));
 }
 
+TEST(CompiledDrawOrder, ALongTableWithRepeatedCodesOutOfOrderIsSortedStably) {
+    TypBuilder builder;
+    for (int i = 0; i < 300; ++i) {
+        builder.DrawLevel(uint8_t(0x20 - i % 3));
+        if (i % 3 == 2) builder.NextLevel();
+    }
+    const std::vector<std::string> lines = DrawOrderLines(builder);
+    ASSERT_EQ(lines.size(), 300u);
+    EXPECT_EQ(lines[0], "Type=0x1E,1");
+    EXPECT_EQ(lines[1], "Type=0x1E,2");
+    EXPECT_EQ(lines[99], "Type=0x1E,100");
+    EXPECT_EQ(lines[100], "Type=0x1F,1");
+    EXPECT_EQ(lines[299], "Type=0x20,100");
+}
+
 TEST(CompiledDrawOrder, EntriesAreFiveBytesApartWhateverTheEntrySize) {
     TypBuilder builder;
     builder.DrawLevel(0x01).DrawLevel(0x02).DrawLevel(0x03).DrawLevel(0x04);
