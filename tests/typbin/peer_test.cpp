@@ -168,8 +168,9 @@ std::vector<Label> AllLabels(const TGarminObject& object) {
 
 // The compiler reads a UTF-8 source as Unicode and writes its labels in code page 1252, while the
 // text reader keeps the bytes of the source: the UTF-8 text in code page 1252, or none when it is
-// not UTF-8 or holds a character that code page lacks.
-std::optional<std::string> Utf8InCodePage1252(std::string_view text) {
+// not UTF-8 or holds a character that code page lacks (then lacking is set).
+std::optional<std::string> Utf8InCodePage1252(std::string_view text, bool& lacking) {
+    lacking = false;
     static const std::map<uint32_t, char> specials = {
         {0x20AC, '\x80'}, {0x201A, '\x82'}, {0x0192, '\x83'}, {0x201E, '\x84'}, {0x2026, '\x85'},
         {0x2020, '\x86'}, {0x2021, '\x87'}, {0x02C6, '\x88'}, {0x2030, '\x89'}, {0x0160, '\x8A'},
@@ -198,8 +199,9 @@ std::optional<std::string> Utf8InCodePage1252(std::string_view text) {
         else if (auto special = specials.find(point); special != specials.end())
             out += special->second;
         else
-            return std::nullopt;
+            lacking = true;
     }
+    if (lacking) return std::nullopt;
     return out;
 }
 
@@ -207,12 +209,17 @@ bool LabelsAgree(const TGarminObject& text, const TGarminObject& compiled, bool&
     std::vector<Label> source = AllLabels(text);
     const std::vector<Label> imported = AllLabels(compiled);
     if (source == imported) return true;
+    // The compiler leaves out a label with a character that code page 1252 lacks.
+    std::vector<Label> written;
     for (Label& label : source) {
-        const std::optional<std::string> inCodePage = Utf8InCodePage1252(label.Text);
+        bool lacking = false;
+        const std::optional<std::string> inCodePage = Utf8InCodePage1252(label.Text, lacking);
+        if (lacking) continue;
         if (!inCodePage) return false;
         label.Text = *inCodePage;
+        written.push_back(label);
     }
-    transcoded = source == imported;
+    transcoded = written == imported;
     return transcoded;
 }
 
@@ -283,9 +290,24 @@ const std::vector<KnownDifference>& KnownDifferences() {
     return known;
 }
 
-const KnownDifference* FindKnown(const std::string& file, const Key& key) {
+// A point icon of more colours than the import has code characters: the pixels of every colour
+// from the last character on show that one colour.
+const KnownDifference ManyColours{
+    "", {}, "the icon has more colours than the import has code characters (82)"};
+
+bool HasMoreColoursThanCodes(const TGarminObject& text) {
+    return text.Kind == KindPoint && (text.XpmHeader[Day].ColourCount > CodeAlphabet.size() ||
+                                      text.XpmHeader[Night].ColourCount > CodeAlphabet.size());
+}
+
+const KnownDifference* FindKnown(const std::string& file, const Key& key, const TGarminObject* text,
+                                 const std::vector<std::string>& found) {
     for (const KnownDifference& known : KnownDifferences())
         if (known.File == file && known.Object == key) return &known;
+    const bool picturesOnly = std::all_of(found.begin(), found.end(), [](const std::string& what) {
+        return what == "day picture" || what == "night picture";
+    });
+    if (text && picturesOnly && HasMoreColoursThanCodes(*text)) return &ManyColours;
     return nullptr;
 }
 
@@ -352,7 +374,8 @@ Agreement CompareFile(const fs::path& source, const fs::path& folder) {
             std::string what;
             for (const std::string& f : found)
                 what += (what.empty() ? "" : ", ") + f;
-            const KnownDifference* known = FindKnown(name, key);
+            const KnownDifference* known = FindKnown(
+                name, key, size_t(i) < fromText[key].size() ? fromText[key][size_t(i)] : nullptr, found);
             std::cout << "  " << name << " " << KeyText(key) << ": " << what
                       << (known ? " (known: " + std::string(known->Why) + ")" : " (UNEXPLAINED)") << "\n";
             if (!known) agreement.Unexplained.push_back(name + " " + KeyText(key) + ": " + what);
