@@ -153,9 +153,8 @@ std::string LabelLine(uint8_t language, std::span<const uint8_t> text) {
     line += ',';
     const size_t start = line.size();
     line.append(reinterpret_cast<const char*>(text.data()), text.size());
-    if (std::any_of(text.begin(), text.end(), SplitsLine))
-        std::replace_if(
-            line.begin() + ptrdiff_t(start), line.end(), [](char c) { return SplitsLine(uint8_t(c)); }, ' ');
+    for (size_t i = start; i < line.size(); ++i)
+        if (SplitsLine(uint8_t(line[i]))) line[i] = ' ';
     // A line of the text form cannot end in blanks (the reader removes them), so the label keeps
     // none: what is saved then reads back as the label the document holds.
     while (line.size() > start && uint8_t(line.back()) <= ' ')
@@ -328,6 +327,8 @@ void RecordDecoder::DecodeLocalizationStrings(TGarminObject& object) {
     const uint32_t inside = std::min(length, RecordBytesLeft());
     const std::span<const uint8_t> block = Reader.Window(uint64_t(Reader.Position()) + inside);
     Reader.Skip(length);
+    // Each label ends in a zero byte (a language byte may be zero too, so this is an upper bound).
+    object.Labels.reserve(size_t(std::count(block.begin(), block.end(), uint8_t(0))));
     size_t at = 0;
     while (at < block.size()) {
         const uint8_t language = block[at++];
