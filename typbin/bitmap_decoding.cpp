@@ -91,8 +91,9 @@ void ReadTriplets(ByteReader& reader, int count, std::vector<TColourEntry>& tabl
     }
 }
 
-void ReadPackedColours(ByteReader& reader, int count, std::vector<TColourEntry>& table) {
-    constexpr uint8_t OpaqueAlphaLimit = 15;
+void ReadPackedColours(ByteReader& reader, int count, std::vector<TColourEntry>& table,
+                       std::vector<uint8_t>& alphas) {
+    alphas.assign(size_t(std::max(count, 0)), AlphaOpaque);
     for (int k = 0; k < count; ++k) {
         uint8_t b[4];
         reader.Read(b, 4);
@@ -107,7 +108,8 @@ void ReadPackedColours(ByteReader& reader, int count, std::vector<TColourEntry>&
             alpha = b[3] >> 4;
         }
         table[size_t(k)] = OpaqueEntry(uint32_t(k), red, green, blue);
-        if (alpha == OpaqueAlphaLimit) table[size_t(k)].TransparentMark = TransparentMarkNone;
+        alphas[size_t(k)] = alpha;
+        if (alpha == AlphaTransparent) table[size_t(k)].TransparentMark = TransparentMarkNone;
     }
     if (count % 2 == 1) reader.Skip(1);
 }
@@ -136,12 +138,19 @@ void UnpackRows(std::span<const uint8_t> buffer, int width, int height,
                 const std::array<std::array<char, 8 / Bits>, 256>& codes, std::vector<std::string>& pixels) {
     constexpr size_t perByte = 8 / Bits;
     const size_t stride = RowStride(width, Bits);
+    const size_t wholeBytes = size_t(width) / perByte; // bytes whose every pixel lies in the row
     for (size_t r = 0; r < size_t(height); ++r) {
+        const size_t start = r * stride;
+        // Rows past the end of the buffer keep the code of value 0 they were filled with.
+        if (start >= buffer.size()) break;
         char* row = pixels[r].data();
-        for (size_t c = 0, at = r * stride; c < size_t(width); c += perByte, ++at) {
-            const auto& byteCodes = codes[at < buffer.size() ? buffer[at] : 0];
-            std::copy_n(byteCodes.begin(), std::min(perByte, size_t(width) - c), row + c);
-        }
+        const uint8_t* bytes = buffer.data() + start;
+        const size_t inside = std::min(stride, buffer.size() - start);
+        const size_t whole = std::min(wholeBytes, inside);
+        for (size_t at = 0; at < whole; ++at, row += perByte)
+            std::copy_n(codes[bytes[at]].begin(), perByte, row);
+        if (whole < inside && whole == wholeBytes) // the last byte holds fewer pixels than it could
+            std::copy_n(codes[bytes[whole]].begin(), size_t(width) - whole * perByte, row);
     }
 }
 
@@ -168,12 +177,11 @@ void DecodeTrueColourBitmap(std::span<const uint8_t> buffer, int width, int heig
     std::unordered_map<uint32_t, uint32_t> indexOf; // stored blue-green-red value to table index
     table.clear();
     pixels.assign(size_t(height), std::string(size_t(width), CodeAlphabet[0]));
-    auto byteAt = [&](size_t i) { return i < buffer.size() ? buffer[i] : uint8_t(0); };
-    for (int r = 0; r < height; ++r) {
-        for (int c = 0; c < width; ++c) {
-            const size_t at = size_t(r) * stride + size_t(c) * 3;
-            const uint8_t blue = byteAt(at), green = byteAt(at + 1), red = byteAt(at + 2);
-            const uint32_t colour = uint32_t(blue) | uint32_t(green) << 8 | uint32_t(red) << 16;
+    // Neighbouring pixels mostly share their colour: the last one is looked up first.
+    uint32_t lastColour = 0, lastIndex = 0;
+    bool haveLast = false;
+    auto codeOf = [&](uint32_t colour) {
+        if (!haveLast || colour != lastColour) {
             auto found = indexOf.find(colour);
             uint32_t index = uint32_t(CodeAlphabet.size() - 1);
             if (found != indexOf.end()) {
@@ -181,9 +189,29 @@ void DecodeTrueColourBitmap(std::span<const uint8_t> buffer, int width, int heig
             } else if (table.size() < CodeAlphabet.size()) {
                 index = uint32_t(table.size());
                 indexOf.emplace(colour, index);
-                table.push_back(OpaqueEntry(index, red, green, blue));
+                table.push_back(
+                    OpaqueEntry(index, uint8_t(colour >> 16), uint8_t(colour >> 8), uint8_t(colour)));
             }
-            pixels[size_t(r)][size_t(c)] = CodeOf(index);
+            lastColour = colour, lastIndex = index, haveLast = true;
+        }
+        return CodeOf(lastIndex);
+    };
+    auto byteAt = [&](size_t i) { return i < buffer.size() ? buffer[i] : uint8_t(0); };
+    for (int r = 0; r < height; ++r) {
+        std::string& row = pixels[size_t(r)];
+        const size_t rowStart = size_t(r) * stride;
+        if (rowStart >= buffer.size()) {
+            // Past the end of the buffer every pixel reads as black.
+            std::fill(row.begin(), row.end(), codeOf(0));
+            continue;
+        }
+        for (int c = 0; c < width; ++c) {
+            const size_t at = rowStart + size_t(c) * 3;
+            const uint32_t colour =
+                at + 2 < buffer.size()
+                    ? uint32_t(buffer[at]) | uint32_t(buffer[at + 1]) << 8 | uint32_t(buffer[at + 2]) << 16
+                    : uint32_t(byteAt(at)) | uint32_t(byteAt(at + 1)) << 8 | uint32_t(byteAt(at + 2)) << 16;
+            row[size_t(c)] = codeOf(colour);
         }
     }
 }

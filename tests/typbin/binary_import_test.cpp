@@ -99,6 +99,21 @@ TEST(CompiledDrawOrder, EqualCodesEndWhereTheExchangeLoopsPutThem) {
               (std::vector<std::string>{"Type=0x03,3", "Type=0x05,2", "Type=0x05,1"}));
 }
 
+TEST(CompiledDrawOrder, ALongTableWithRepeatedCodesOutOfOrderIsSortedStably) {
+    TypBuilder builder;
+    for (int i = 0; i < 300; ++i) {
+        builder.DrawLevel(uint8_t(0x20 - i % 3));
+        if (i % 3 == 2) builder.NextLevel();
+    }
+    const std::vector<std::string> lines = DrawOrderLines(builder);
+    ASSERT_EQ(lines.size(), 300u);
+    EXPECT_EQ(lines[0], "Type=0x1E,1");
+    EXPECT_EQ(lines[1], "Type=0x1E,2");
+    EXPECT_EQ(lines[99], "Type=0x1E,100");
+    EXPECT_EQ(lines[100], "Type=0x1F,1");
+    EXPECT_EQ(lines[299], "Type=0x20,100");
+}
+
 TEST(CompiledDrawOrder, EntriesAreFiveBytesApartWhateverTheEntrySize) {
     TypBuilder builder;
     builder.DrawLevel(0x01).DrawLevel(0x02).DrawLevel(0x03).DrawLevel(0x04);
@@ -200,7 +215,7 @@ TEST(CompiledIndex, EqualRecordOffsetsEndWhereTheExchangeLoopsPutThem) {
     EXPECT_EQ(doc.PolygonList[2]->TypeCode, 0x0Au);
 }
 
-TEST(CompiledTypeCodes, SubtypesCombineByKindAndLayout) {
+TEST(CompiledTypeCodes, PointsKeepTypeAndSubtypeApartLinesAndPolygonsCombineThem) {
     struct Case {
         uint32_t HeaderLength;
         uint8_t Kind;
@@ -209,8 +224,9 @@ TEST(CompiledTypeCodes, SubtypesCombineByKindAndLayout) {
     } cases[] = {
         {91, KindLine, 0x03, 0x05, 0x305, 0x05},       {91, KindLine, 0x03, 0x00, 0x03, 0x00},
         {91, KindPolygon, 0x10A, 0x03, 0x10A03, 0x03}, {91, KindPoint, 0x2F, 0x0B, 0x2F, 0x0B},
-        {110, KindPoint, 0x2F, 0x0B, 0x2F, 0x0B},      {110, KindPoint, 0x110, 0x03, 0x11003, 0x00},
-        {91, KindPoint, 0x110, 0x03, 0x110, 0x03},
+        {110, KindPoint, 0x2F, 0x0B, 0x2F, 0x0B},      {110, KindPoint, 0x110, 0x03, 0x110, 0x03},
+        {91, KindPoint, 0x110, 0x03, 0x110, 0x03},     {156, KindPoint, 0x2A, 0x01, 0x2A, 0x01},
+        {110, KindPoint, 0x1FF, 0x1F, 0x1FF, 0x1F},
     };
     const Bytes records[] = {
         {0x00, 1, 1, 1, 0x00, 0, 0, 0, 0}, Cat({{0x06, 0x00}, Bgr(0), {1}}), OnePolygon()};
