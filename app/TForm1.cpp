@@ -9,6 +9,7 @@
 #include "view/matrix.h"
 #include "view/properties.h"
 #include "view/render.h"
+#include "view/transparency.h"
 
 #include <QAction>
 #include <QApplication>
@@ -162,6 +163,11 @@ void TForm1::ConnectControls() {
     connect(ScrollBox1, &ViewPanel::Resized, this, &TForm1::ScrollBox1Resize);
     connect(Memo1, &QPlainTextEdit::textChanged, this, &TForm1::Memo1Change);
     connect(LabelEditor, &QPlainTextEdit::textChanged, this, &TForm1::LabelEditorChange);
+    connect(FontStyleList, &QComboBox::currentIndexChanged, this, &TForm1::FontStyleListChange);
+    connect(DayLabelColourButton, &QPushButton::clicked, this, &TForm1::DayLabelColourButtonClick);
+    connect(DayLabelColourNone, &QPushButton::clicked, this, &TForm1::DayLabelColourNoneClick);
+    connect(NightLabelColourButton, &QPushButton::clicked, this, &TForm1::NightLabelColourButtonClick);
+    connect(NightLabelColourNone, &QPushButton::clicked, this, &TForm1::NightLabelColourNoneClick);
     connect(Image1, &ImageControl::MouseUp, this, &TForm1::Image1MouseUp);
     connect(ComboBox4, &QComboBox::activated, this, &TForm1::ComboBox4Change);
     connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
@@ -568,8 +574,9 @@ void TForm1::ComboBox1Change() {
 
     if (object.Quadrat) {
         int view = ShownView();
-        if (IsSwatchForm(*object.Quadrat)) RenderObject(MatrixImage, object, view);
-        QPoint position = ResizeGrid(MatrixImage, object, ScrollBar1->value(), view, ScrollBox1->size());
+        if (IsSwatchForm(*object.Quadrat)) RenderObject(MatrixImage, object, view, ScreenDrawing);
+        QPoint position =
+            ResizeGrid(MatrixImage, object, ScrollBar1->value(), view, ScrollBox1->size(), ScreenDrawing);
         ShowMatrix();
         PlacePicture(position);
     }
@@ -615,7 +622,7 @@ void TForm1::RadioGroup2Click() {
     }
     ColorBox(ShownView());
     if (object->Quadrat) {
-        RenderObject(MatrixImage, *object, ShownView());
+        RenderObject(MatrixImage, *object, ShownView(), ScreenDrawing);
         ShowMatrix();
     }
     ComboBox2Change();
@@ -640,8 +647,9 @@ void TForm1::ColorBox(int view) {
 
 void TForm1::ComboBox2DrawItem(QPainter& painter, const QRect& rect, int index) {
     if (!Document.CurrentObject) return;
-    if (std::optional<uint32_t> colour = ColourListEntryColour(*Document.CurrentObject, ShownView(), index))
-        painter.fillRect(rect, QColor(*colour & 0xFF, *colour >> 8 & 0xFF, *colour >> 16 & 0xFF));
+    const TGarminObject& object = *Document.CurrentObject;
+    if (std::optional<uint32_t> colour = ColourListEntryColour(object, ShownView(), index))
+        FillOverCheckerboard(painter, rect, *colour, ColourListEntryAlpha(object, ShownView(), index));
     painter.setPen(ComboBox2->palette().color(QPalette::Text));
     painter.setFont(ComboBox2->font());
     painter.drawText(rect.adjusted(5, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, ComboBox2->itemText(index));
@@ -692,7 +700,8 @@ void TForm1::SpinEdit4Change() {
 void TForm1::ScrollBar1Change() {
     TGarminObject* object = Document.CurrentObject;
     if (!object || !object->Quadrat) return;
-    QPoint position = ResizeGrid(MatrixImage, *object, ScrollBar1->value(), ShownView(), ScrollBox1->size());
+    QPoint position =
+        ResizeGrid(MatrixImage, *object, ScrollBar1->value(), ShownView(), ScrollBox1->size(), ScreenDrawing);
     ShowMatrix();
     PlacePicture(position);
 }
@@ -773,10 +782,29 @@ void TForm1::ShowHeaderLines() {
 }
 
 void TForm1::ShowLabels() {
-    QSignalBlocker block(LabelEditor);
-    TGarminObject* object = Document.CurrentObject;
-    LabelEditor->setEnabled(object != nullptr);
-    LabelEditor->setPlainText(object ? JoinDecoded(object->Labels, *this) : QString());
+    {
+        QSignalBlocker block(LabelEditor);
+        TGarminObject* object = Document.CurrentObject;
+        LabelEditor->setEnabled(object != nullptr);
+        LabelEditor->setPlainText(object ? JoinDecoded(object->Labels, *this) : QString());
+    }
+    ShowLabelStyle();
+}
+
+void TForm1::ShowLabelStyle() {
+    const LabelStyleDisplay display = LabelStyleOf(Document.CurrentObject);
+    {
+        QSignalBlocker block(FontStyleList);
+        FontStyleList->clear();
+        for (size_t i = 0; i < display.Fonts.Items.size(); ++i) {
+            const std::optional<uint8_t> value = display.Fonts.Values[i];
+            FontStyleList->addItem(display.Fonts.Items[i], value ? QVariant(int(*value)) : QVariant());
+        }
+        FontStyleList->setCurrentIndex(display.Fonts.Selected);
+    }
+    DayLabelColourButton->SetColour(display.DayColour);
+    NightLabelColourButton->SetColour(display.NightColour);
+    LabelStyleBox->setEnabled(display.Enabled);
 }
 
 void TForm1::Memo1Change() {

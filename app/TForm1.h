@@ -7,6 +7,7 @@
 #include "app/controls.h"
 #include "app/text_encoding.h"
 #include "model/maintyp.h"
+#include "view/transparency.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -36,6 +37,9 @@ class QStatusBar;
 class QToolBar;
 
 namespace velmora {
+
+// The window draws transparency over the grey checkerboard; files keep the white drawing.
+inline constexpr TransparencyDrawing ScreenDrawing = TransparencyDrawing::Checkerboard;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -141,6 +145,14 @@ class TForm1 : public QMainWindow {
     QComboBox* ComboBox7 = nullptr; // hidden: the line catalogue
     QComboBox* ComboBox8 = nullptr; // hidden: the polygon catalogue
 
+    // "Подпись": the font and the colours of the current object's labels.
+    QGroupBox* LabelStyleBox = nullptr;             // the group box around them
+    QComboBox* FontStyleList = nullptr;             // "Шрифт": "none", NoLabel, SmallFont, ... Default
+    ColourButton* DayLabelColourButton = nullptr;   // "День": the day label colour
+    QPushButton* DayLabelColourNone = nullptr;      // "none" for the day label colour
+    ColourButton* NightLabelColourButton = nullptr; // "Ночь": the night label colour
+    QPushButton* NightLabelColourNone = nullptr;    // "none" for the night label colour
+
     // The settings file Velmora.ini; only the compiler dialog reads and writes it.
     std::unique_ptr<QSettings> IniFile;
     QString SettingsFolder; // where Velmora.ini lives; empty: the current directory at start
@@ -190,6 +202,11 @@ class TForm1 : public QMainWindow {
     void ScrollBox1Resize();
     void Memo1Change();
     void LabelEditorChange();
+    void FontStyleListChange();
+    void DayLabelColourButtonClick();
+    void DayLabelColourNoneClick();
+    void NightLabelColourButtonClick();
+    void NightLabelColourNoneClick();
 
     // ---- editing (pixels, colours, creation, catalogue, deletion, clipboard, BMP, compiler) ----
     void Image1MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
@@ -230,6 +247,9 @@ class TForm1 : public QMainWindow {
     void ClearPicture();
     // Puts the current object's labels into the label editor (empty and disabled without one).
     void ShowLabels();
+    // Puts the current object's font style and label colours into their controls (disabled and
+    // "none" without one).
+    void ShowLabelStyle();
     // Puts HeaderLines into Memo1.
     void ShowHeaderLines();
     // Where the picture of the current object stands in the view panel, and the swatch captions.
@@ -253,6 +273,7 @@ class TForm1 : public QMainWindow {
     void CreateStatusBar();
     void CreateClientArea();
     void CreatePropertyColumn();
+    void CreateLabelStyleBox(QRect geometry);
     void ConnectControls();
     // Before replacing the document: the shutdown question while Modified; false to stop.
     bool MayDiscardDocument();

@@ -68,6 +68,8 @@ void TForm1::ToolButton5Click() {
     BtnVisible(false);
     BitBtn1->show();
     BitBtn2->show();
+    // The commit and cancel buttons take the place of the label style, which needs an object.
+    LabelStyleBox->hide();
     ToolButton4->setEnabled(false);
 
     ComboBox4->hide();
@@ -215,6 +217,7 @@ void TForm1::BitBtn1Click() {
 
     BitBtn1->hide();
     BitBtn2->hide();
+    LabelStyleBox->show();
     Edit3->hide();
     Edit1->hide();
     RadioGroup1Box->setEnabled(true);
@@ -251,6 +254,7 @@ void TForm1::BitBtn2Click() {
     RadioGroup1Box->setEnabled(true);
     BitBtn1->hide();
     BitBtn2->hide();
+    LabelStyleBox->show();
     Edit3->hide();
     Edit1->hide();
     {

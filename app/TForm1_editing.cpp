@@ -71,7 +71,7 @@ void TForm1::Image1MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, 
         } else if (view == Night) {
             // Only the day pair can be painted; the night view is only redrawn.
             if (ComboBox2->currentIndex() < 0) return;
-            RenderObject(MatrixImage, *object, Night);
+            RenderObject(MatrixImage, *object, Night, ScreenDrawing);
             ShowMatrix();
         } else {
             if (!IsUsedEntry(*object, Day, ComboBox2->currentIndex())) return;
@@ -85,7 +85,7 @@ void TForm1::Image1MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, 
 void TForm1::PaintPointPixel(TGarminObject& object, int row, int col, int view) {
     const int entry = ComboBox2->currentIndex();
     object.Pixels[size_t(view)][size_t(row)][size_t(col)] = object.Colours[size_t(view)][size_t(entry)].Code;
-    PaintCell(MatrixImage, object, row, col, entry, view);
+    PaintCell(MatrixImage, object, row, col, entry, view, ScreenDrawing);
     ShowMatrix();
 }
 
@@ -93,9 +93,10 @@ void TForm1::PaintLinePixel(TGarminObject& object, int row, int col) {
     const int entry = ComboBox2->currentIndex();
     if (entry > 1) return; // entries 2 and 3 are the night pair: they are never painted
     object.Pixels[Day][size_t(row)][size_t(col)] = object.Colours[Day][size_t(entry)].Code;
-    RenderObject(MatrixImage, object, Day);
-    PaintCell(MatrixImage, object, row, col, entry, Day);
-    PlacePicture(ResizeGrid(MatrixImage, object, ScrollBar1->value(), Day, ScrollBox1->size()));
+    RenderObject(MatrixImage, object, Day, ScreenDrawing);
+    PaintCell(MatrixImage, object, row, col, entry, Day, ScreenDrawing);
+    PlacePicture(
+        ResizeGrid(MatrixImage, object, ScrollBar1->value(), Day, ScrollBox1->size(), ScreenDrawing));
     ShowMatrix();
 }
 
@@ -104,7 +105,7 @@ void TForm1::RecolourSwatch(TGarminObject& object, int entry) {
     if (colour.Code == 0) return; // the "none" square does not react
     if (std::optional<ColourValue> picked = PickColour(colour.Colour())) {
         colour.SetColour(*picked);
-        RenderObject(MatrixImage, object, ShownView());
+        RenderObject(MatrixImage, object, ShownView(), ScreenDrawing);
         ShowMatrix();
         ComboBox2Change();
     }
@@ -132,7 +133,7 @@ void TForm1::EditPixelColour(int row, int col, Qt::KeyboardModifiers shift, int 
     if (std::optional<ColourValue> picked = PickColour(colours[*edited].Colour())) {
         colours[*edited].SetColour(*picked);
         // With Shift held the matrix keeps its old colours until the next redraw.
-        if (!(shift & Qt::ShiftModifier)) RenderObject(MatrixImage, *object, ShownView());
+        if (!(shift & Qt::ShiftModifier)) RenderObject(MatrixImage, *object, ShownView(), ScreenDrawing);
     }
     ComboBox2->update();
 }
@@ -157,7 +158,7 @@ void TForm1::ComboBox2KeyDown(int, Qt::KeyboardModifiers) {
         ColorBox(view);
         ComboBox1Change();
         if (Document.CurrentObject && Document.CurrentObject->Quadrat) {
-            RenderObject(MatrixImage, *Document.CurrentObject, ShownView());
+            RenderObject(MatrixImage, *Document.CurrentObject, ShownView(), ScreenDrawing);
             ShowMatrix();
         }
         ComboBox2->update();

@@ -35,7 +35,7 @@ constexpr int HeaderPanelWidth = 112;
 constexpr int SplitterWidth = 3;
 constexpr int PropertyColumnWidth = 166;
 constexpr int PropertyContentWidth = 148;
-constexpr int PropertyContentHeight = 650;
+constexpr int PropertyContentHeight = 676;
 // The property column's rows: a caption on the left, its control on the right.
 constexpr int CaptionLeft = 6;
 constexpr int FieldLeft = 98;
@@ -335,19 +335,22 @@ void TForm1::CreatePropertyColumn() {
     ComboBox3->setInsertPolicy(QComboBox::NoInsert);
     ComboBox3->setGeometry(6, 488, 136, 22);
 
+    CreateLabelStyleBox(QRect(4, 514, 140, 92));
+
     RadioGroup3 = NewRadioGroup(column, QStringLiteral("Палитра"),
                                 {QStringLiteral("Стандартная"), QStringLiteral("GPSMAP 60C")},
-                                QRect(4, 514, 140, 58), false, RadioGroup3Box);
+                                QRect(4, 610, 140, 58), false, RadioGroup3Box);
     RadioGroup3Box->setObjectName(QStringLiteral("RadioGroup3"));
     RadioGroup3->button(1)->setChecked(true);
 
     BitBtn1 = new QPushButton(QStringLiteral("Добавить"), column);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setGeometry(6, 580, 136, 26);
+    // In creation mode the two buttons stand in the place of the label style box.
+    BitBtn1->setGeometry(6, 524, 136, 26);
     BitBtn1->hide();
     BitBtn2 = new QPushButton(QStringLiteral("&Отменить"), column);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2->setGeometry(6, 612, 136, 26);
+    BitBtn2->setGeometry(6, 556, 136, 26);
     BitBtn2->hide();
 
     // The catalogues are kept in hidden lists; the type picker copies the one of the chosen kind.
@@ -362,6 +365,38 @@ void TForm1::CreatePropertyColumn() {
     }
     for (std::string_view row : LanguageList())
         ComboBox3->addItem(QString::fromUtf8(row.data(), qsizetype(row.size())));
+}
+
+void TForm1::CreateLabelStyleBox(QRect geometry) {
+    LabelStyleBox = new QGroupBox(QStringLiteral("Подпись"), PropertyColumn);
+    LabelStyleBox->setObjectName(QStringLiteral("LabelStyleBox"));
+    LabelStyleBox->setGeometry(geometry);
+    constexpr int Left = 4, ChooserLeft = 48, NoneWidth = 38, Top = 18;
+    const int chooserWidth = geometry.width() - ChooserLeft - NoneWidth - 8;
+    auto caption = [this](const QString& text, int top) {
+        auto* label = new QLabel(text, LabelStyleBox);
+        label->setGeometry(Left, top + 2, ChooserLeft - Left - 2, 18);
+    };
+    caption(QStringLiteral("Шрифт"), Top);
+    FontStyleList = new QComboBox(LabelStyleBox);
+    FontStyleList->setObjectName(QStringLiteral("FontStyleList"));
+    FontStyleList->setGeometry(ChooserLeft, Top, geometry.width() - ChooserLeft - 4, 22);
+
+    auto chooser = [&](const QString& text, int top, const char* name, ColourButton*& button,
+                       QPushButton*& none) {
+        caption(text, top);
+        button = new ColourButton(LabelStyleBox);
+        button->setObjectName(QString::fromLatin1(name) + QStringLiteral("Button"));
+        button->setGeometry(ChooserLeft, top, chooserWidth, 22);
+        none = new QPushButton(QStringLiteral("none"), LabelStyleBox);
+        none->setObjectName(QString::fromLatin1(name) + QStringLiteral("None"));
+        none->setGeometry(ChooserLeft + chooserWidth + 4, top, NoneWidth, 22);
+    };
+    chooser(QStringLiteral("День"), Top + RowHeight, "DayLabelColour", DayLabelColourButton,
+            DayLabelColourNone);
+    chooser(QStringLiteral("Ночь"), Top + 2 * RowHeight, "NightLabelColour", NightLabelColourButton,
+            NightLabelColourNone);
+    LabelStyleBox->setEnabled(false);
 }
 
 } // namespace velmora

@@ -5,6 +5,7 @@
 #include "commands/clipboard_record.h"
 #include "commands/object_edits.h"
 #include "view/matrix.h"
+#include "view/render.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -123,7 +124,8 @@ void TForm1::ToolButton7Click() {
         Dialogs.SaveFileName({QStringLiteral("Сохранить"), QStringLiteral("Файл bmp (*.bmp)"),
                               QStringLiteral("bmp"), true, QString()});
     if (!fileName) return;
-    const QImage picture = Image1->Picture().convertToFormat(QImage::Format_RGB888);
+    // The file keeps the white of transparent cells; the checkerboard is for the screen only.
+    const QImage picture = WhiteDrawnPicture(*Document.CurrentObject, ShownView(), Image1->Picture());
     QSaveFile file(*fileName);
     QString failure;
     if (!file.open(QIODevice::WriteOnly)) {

@@ -1,7 +1,11 @@
 #include "app/controls.h"
 
+#include "view/matrix.h"
+#include "view/transparency.h"
+
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 
@@ -80,6 +84,39 @@ void OwnerDrawDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
 
 QSize OwnerDrawDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
     return QSize(QStyledItemDelegate::sizeHint(option, index).width(), ItemHeight);
+}
+
+ColourButton::ColourButton(QWidget* parent) : QPushButton(parent) {}
+
+void ColourButton::SetColour(std::optional<uint32_t> colour) {
+    Shown = colour;
+    setToolTip(colour ? QStringLiteral("#%1%2%3")
+                            .arg(*colour & 0xFF, 2, 16, QChar(u'0'))
+                            .arg(*colour >> 8 & 0xFF, 2, 16, QChar(u'0'))
+                            .arg(*colour >> 16 & 0xFF, 2, 16, QChar(u'0'))
+                            .toUpper()
+                      : QStringLiteral("none"));
+    update();
+}
+
+void ColourButton::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    const QRect face = rect().adjusted(4, 4, -4, -4);
+    if (face.isEmpty()) return;
+    if (Shown) {
+        FillOverCheckerboard(painter, face, *Shown, AlphaOpaque);
+    } else {
+        FillOverCheckerboard(painter, face, White, AlphaTransparent);
+        painter.setPen(isEnabled() ? palette().color(QPalette::ButtonText)
+                                   : palette().color(QPalette::Disabled, QPalette::ButtonText));
+        painter.drawText(face, Qt::AlignCenter, QStringLiteral("none"));
+    }
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(face.adjusted(0, 0, -1, -1));
 }
 
 } // namespace velmora

@@ -5,10 +5,13 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QImage>
+#include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QWidget>
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace velmora {
 
@@ -74,6 +77,22 @@ class OwnerDrawDelegate : public QStyledItemDelegate {
   private:
     OwnerDrawComboBox* Owner;
     int ItemHeight;
+};
+
+// A button that shows a colour (red + 256 * green + 65536 * blue), or "none" over the grey
+// checkerboard when there is none.
+class ColourButton : public QPushButton {
+    Q_OBJECT
+  public:
+    explicit ColourButton(QWidget* parent = nullptr);
+    void SetColour(std::optional<uint32_t> colour);
+    std::optional<uint32_t> Colour() const { return Shown; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    std::optional<uint32_t> Shown;
 };
 
 } // namespace velmora

@@ -1,4 +1,5 @@
 #include "commands/clipboard_record.h"
+#include "commands/label_style.h"
 
 #include <cstring>
 
@@ -11,6 +12,10 @@ class BlockWriter {
     void UInt32(uint32_t value) {
         for (int shift = 0; shift < 32; shift += 8)
             Byte(uint8_t(value >> shift));
+    }
+    void UInt16(uint16_t value) {
+        Byte(uint8_t(value));
+        Byte(uint8_t(value >> 8));
     }
     void Raw(std::string_view text) { Bytes.insert(Bytes.end(), text.begin(), text.end()); }
     void Header(const TXpmHeader& header) {
@@ -46,6 +51,22 @@ class BlockReader {
             value |= uint32_t(Block[Position + size_t(i)]) << (8 * i);
         Position += 4;
         return true;
+    }
+    bool UInt16(uint16_t& value) {
+        if (Left() < 2) return false;
+        value = uint16_t(Block[Position] | Block[Position + 1] << 8);
+        Position += 2;
+        return true;
+    }
+    bool Skip(size_t count) {
+        if (Left() < count) return false;
+        Position += count;
+        return true;
+    }
+    // The next bytes, without reading them.
+    bool StartsWith(std::string_view bytes) const {
+        return Left() >= bytes.size() &&
+               std::memcmp(Block.data() + Position, bytes.data(), bytes.size()) == 0;
     }
     bool Raw(size_t count, std::string& text) {
         if (Left() < count) return false;
@@ -130,6 +151,171 @@ void FitNightPlane(TGarminObject& object) {
         row.resize(night.Width, fill);
 }
 
+// ---- the extension after the planes ----
+
+enum ExtensionTag : uint8_t {
+    TagEnd = 0,
+    TagFontStyle = 1,
+    TagDayLabelColour = 2,
+    TagNightLabelColour = 3,
+    TagDayAlpha = 4,
+    TagNightAlpha = 5,
+    TagKeptLines = 6,
+    TagNightPlane = 7,
+};
+
+constexpr uint8_t LastKeptPlace = uint8_t(KeptPlace::AfterBlock);
+
+// Collects one record's payload and writes it with its tag and length.
+void WriteRecord(std::vector<uint8_t>& out, ExtensionTag tag, const BlockWriter& payload) {
+    BlockWriter head;
+    head.Byte(tag);
+    head.UInt32(uint32_t(payload.Bytes.size()));
+    out.insert(out.end(), head.Bytes.begin(), head.Bytes.end());
+    out.insert(out.end(), payload.Bytes.begin(), payload.Bytes.end());
+}
+
+bool NightPlaneHasOwnSize(const TGarminObject& object) {
+    const TXpmHeader& day = object.XpmHeader[Day];
+    const TXpmHeader& night = object.XpmHeader[Night];
+    return object.Kind == KindPoint && night.Width != 0 &&
+           (night.Width != day.Width || night.Height != day.Height);
+}
+
+std::vector<uint8_t> ExtensionRecords(const TGarminObject& object) {
+    std::vector<uint8_t> records;
+    if (object.FontStyle) {
+        BlockWriter payload;
+        payload.Byte(*object.FontStyle);
+        WriteRecord(records, TagFontStyle, payload);
+    }
+    for (const auto& [colour, tag] : {std::pair{object.DayLabelColour, TagDayLabelColour},
+                                      std::pair{object.NightLabelColour, TagNightLabelColour}}) {
+        if (!colour) continue;
+        BlockWriter payload;
+        payload.UInt32(*colour);
+        WriteRecord(records, tag, payload);
+    }
+    for (int variant : {Day, Night}) {
+        // The block carries ColourCount entries of each table: their alphas go with them.
+        const size_t count = object.XpmHeader[size_t(variant)].ColourCount;
+        BlockWriter payload;
+        bool anyAlpha = false;
+        for (size_t k = 0; k < count; ++k) {
+            payload.Byte(object.ColourAlpha(variant, k));
+            anyAlpha = anyAlpha || object.ColourAlpha(variant, k) != AlphaOpaque;
+        }
+        if (anyAlpha) WriteRecord(records, variant == Day ? TagDayAlpha : TagNightAlpha, payload);
+    }
+    if (!object.KeptLines.empty()) {
+        BlockWriter payload;
+        payload.UInt32(uint32_t(object.KeptLines.size()));
+        for (const TKeptLine& line : object.KeptLines) {
+            payload.Byte(uint8_t(line.Place));
+            payload.Byte(line.Variant);
+            payload.UInt16(line.Index);
+            payload.UInt32(uint32_t(line.Text.size()));
+            payload.Raw(line.Text);
+        }
+        WriteRecord(records, TagKeptLines, payload);
+    }
+    if (NightPlaneHasOwnSize(object)) {
+        BlockWriter payload;
+        const TXpmHeader& night = object.XpmHeader[Night];
+        WritePlane(payload, object.Pixels[Night], night.Width, night.Height);
+        WriteRecord(records, TagNightPlane, payload);
+    }
+    return records;
+}
+
+bool ReadFontStyle(BlockReader& in, TGarminObject& object) {
+    uint8_t style = 0;
+    if (!in.Byte(style) || style > MaxFontStyle) return false;
+    object.FontStyle = style;
+    return true;
+}
+
+bool ReadLabelColour(BlockReader& in, std::optional<uint32_t>& colour) {
+    uint32_t value = 0;
+    if (!in.UInt32(value) || value > 0xFFFFFF) return false;
+    colour = value;
+    return true;
+}
+
+bool ReadAlpha(BlockReader& in, TGarminObject& object, int variant, size_t length) {
+    if (length != object.XpmHeader[size_t(variant)].ColourCount) return false;
+    std::vector<uint8_t> alpha(length);
+    bool anyAlpha = false;
+    for (uint8_t& value : alpha) {
+        if (!in.Byte(value) || value > AlphaTransparent) return false;
+        anyAlpha = anyAlpha || value != AlphaOpaque;
+    }
+    // All opaque is what an empty table says.
+    if (anyAlpha) object.Alpha[size_t(variant)] = std::move(alpha);
+    return true;
+}
+
+bool ReadKeptLines(BlockReader& in, TGarminObject& object) {
+    constexpr size_t SmallestLine = 1 + 1 + 2 + 4;
+    uint32_t count = 0;
+    if (!in.UInt32(count) || count > in.Left() / SmallestLine) return false;
+    object.KeptLines.reserve(count);
+    for (uint32_t i = 0; i < count; ++i) {
+        TKeptLine line;
+        uint8_t place = 0;
+        uint32_t length = 0;
+        if (!(in.Byte(place) && in.Byte(line.Variant) && in.UInt16(line.Index) && in.UInt32(length)) ||
+            place > LastKeptPlace || line.Variant > Night || !in.Raw(length, line.Text))
+            return false;
+        line.Place = KeptPlace(place);
+        object.KeptLines.push_back(std::move(line));
+    }
+    return true;
+}
+
+// Reads the records up to the end tag; the reader stands after the mark. Each record must use
+// exactly the length it announces.
+bool ReadExtension(BlockReader& in, TGarminObject& object, bool& nightPlaneRead) {
+    for (;;) {
+        uint8_t tag = 0;
+        if (!in.Byte(tag)) return false;
+        if (tag == TagEnd) return true;
+        uint32_t length = 0;
+        if (!in.UInt32(length) || length > in.Left()) return false;
+        const size_t before = in.Left();
+        bool read = true;
+        switch (tag) {
+        case TagFontStyle:
+            read = length == 1 && ReadFontStyle(in, object);
+            break;
+        case TagDayLabelColour:
+            read = length == 4 && ReadLabelColour(in, object.DayLabelColour);
+            break;
+        case TagNightLabelColour:
+            read = length == 4 && ReadLabelColour(in, object.NightLabelColour);
+            break;
+        case TagDayAlpha:
+        case TagNightAlpha:
+            read = ReadAlpha(in, object, tag == TagDayAlpha ? Day : Night, length);
+            break;
+        case TagKeptLines:
+            read = ReadKeptLines(in, object);
+            break;
+        case TagNightPlane: {
+            const TXpmHeader& night = object.XpmHeader[Night];
+            read = NightPlaneHasOwnSize(object) && length == size_t(night.Width) * night.Height &&
+                   ReadPlane(in, object.Pixels[Night], night.Width, night.Height);
+            nightPlaneRead = read;
+            break;
+        }
+        default: // a record of a later version
+            read = in.Skip(length);
+            break;
+        }
+        if (!read || before - in.Left() != length) return false;
+    }
+}
+
 } // namespace
 
 std::vector<uint8_t> EncodeClipboardRecord(const TGarminObject& object) {
@@ -152,6 +338,12 @@ std::vector<uint8_t> EncodeClipboardRecord(const TGarminObject& object) {
     WriteEntries(out, object.Colours[Night], object.XpmHeader[Night].ColourCount);
     WritePlane(out, object.Pixels[Day], day.Width, day.Height);
     WritePlane(out, object.Pixels[Night], day.Width, day.Height);
+    const std::vector<uint8_t> records = ExtensionRecords(object);
+    if (!records.empty()) {
+        out.Raw(ClipboardExtensionMark);
+        out.Bytes.insert(out.Bytes.end(), records.begin(), records.end());
+        out.Byte(TagEnd);
+    }
     return std::move(out.Bytes);
 }
 
@@ -172,7 +364,11 @@ std::optional<TGarminObject> DecodeClipboardRecord(std::span<const uint8_t> bloc
         !ReadPlane(in, object.Pixels[Day], day.Width, day.Height) ||
         !ReadPlane(in, object.Pixels[Night], day.Width, day.Height))
         return std::nullopt;
-    FitNightPlane(object);
+    bool nightPlaneRead = false;
+    if (in.StartsWith(ClipboardExtensionMark) &&
+        !(in.Skip(ClipboardExtensionMark.size()) && ReadExtension(in, object, nightPlaneRead)))
+        return std::nullopt;
+    if (!nightPlaneRead) FitNightPlane(object);
     object.Quadrat = TQuadrat::Create(day.Width, day.Height, day.ColourCount);
     return object;
 }

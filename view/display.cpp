@@ -1,6 +1,11 @@
 #include "view/display.h"
 
+#include "model/text_format.h"
+
+#include "view/transparency.h"
+
 #include <algorithm>
+#include <array>
 
 namespace velmora {
 
@@ -135,6 +140,12 @@ std::optional<uint32_t> ColourListEntryColour(const TGarminObject& object, int v
     return object.Colours[size_t(variant)][size_t(entry)].Colour();
 }
 
+uint8_t ColourListEntryAlpha(const TGarminObject& object, int view, int index) {
+    if (!ColourListEntryColour(object, view, index)) return AlphaOpaque;
+    const int entry = object.Kind == KindPoint || view == Day ? index : index + 2;
+    return ShownAlpha(object, BitmapView(object, view), size_t(entry));
+}
+
 QString ColourReadout(const TGarminObject& object, int view, int selectedIndex, QStringView itemText) {
     if (view != Day && view != Night) return {};
     const int variant = BitmapView(object, view);
@@ -142,6 +153,39 @@ QString ColourReadout(const TGarminObject& object, int view, int selectedIndex, 
     if (itemText.left(4) == NoneText) return NoneText.toString();
     const TColourEntry& entry = object.Colours[size_t(variant)][size_t(selectedIndex)];
     return Hex(uint8_t(entry.Red), 2) + Hex(uint8_t(entry.Green), 2) + Hex(uint8_t(entry.Blue), 2);
+}
+
+// The file's own words for the styles it names; a style only a compiled file can hold shows its number.
+QString FontStyleCaption(uint8_t style) {
+    return style <= FontLarge ? QString::fromLatin1(FontStyleName(style)) : QString::number(style);
+}
+
+FontStyleChoices FontStyleListOf(std::optional<uint8_t> style) {
+    FontStyleChoices list;
+    list.Items.push_back(NoneText.toString());
+    list.Values.push_back(std::nullopt);
+    for (uint8_t value : {FontNoLabel, FontSmall, FontNormal, FontLarge, FontDefault}) {
+        list.Items.push_back(FontStyleCaption(value));
+        list.Values.push_back(value);
+    }
+    auto found = std::find(list.Values.begin(), list.Values.end(), style);
+    if (found == list.Values.end()) {
+        list.Items.push_back(FontStyleCaption(*style));
+        list.Values.push_back(style);
+        found = list.Values.end() - 1;
+    }
+    list.Selected = int(found - list.Values.begin());
+    return list;
+}
+
+LabelStyleDisplay LabelStyleOf(const TGarminObject* object) {
+    LabelStyleDisplay display;
+    display.Fonts = FontStyleListOf(object ? object->FontStyle : std::nullopt);
+    if (!object) return display;
+    display.Enabled = true;
+    display.DayColour = object->DayLabelColour;
+    display.NightColour = object->NightLabelColour;
+    return display;
 }
 
 KindDisplayState KindSelectionState(int kind) {
@@ -161,6 +205,7 @@ ObjectDisplayState ObjectDisplay(const TGarminObject& object, int viewShown) {
     ObjectDisplayState state;
     state.View = viewShown == Night ? Night : Day;
     state.HasPicture = object.Quadrat.has_value();
+    state.LabelStyle = LabelStyleOf(&object);
     if (object.Quadrat) state.ZoomPosition = ShownCellSize(*object.Quadrat);
     if (object.Kind == KindPoint)
         FillPoint(state, object);

@@ -54,6 +54,11 @@ ColourList ShownColourList(const TGarminObject& object, int view);
 // [index], or [index + 2] in the Night view, for a line or polygon. None outside the table.
 std::optional<uint32_t> ColourListEntryColour(const TGarminObject& object, int view, int index);
 
+// The alpha in which list entry index is drawn on screen (the entry as ColourListEntryColour
+// chooses it): AlphaTransparent for a "none" entry, else the entry's alpha; AlphaOpaque outside
+// the table.
+uint8_t ColourListEntryAlpha(const TGarminObject& object, int view, int index);
+
 // The colour readout Edit2 for the selected list entry: "none" when its text begins with "none",
 // else red, green and blue as six upper-case hexadecimal digits ("FF8000"). The entry is
 // Colours[view][index] for a point, Colours[Day][index] for a line or polygon (no night offset).
@@ -68,6 +73,34 @@ struct SpinDisplay {
     int Maximum = 0;
     friend bool operator==(const SpinDisplay&, const SpinDisplay&) = default;
 };
+
+// The font list (the window's FontStyleList): "none" (the object names no font), then the styles by the words
+// of the file. Values[i] is the FontStyle that item i stands for.
+struct FontStyleChoices {
+    std::vector<QString> Items;
+    std::vector<std::optional<uint8_t>> Values;
+    int Selected = 0;
+};
+
+// The word of a font style in the file ("NoLabel", "SmallFont", "NormalFont", "LargeFont",
+// "Default"); a style the words do not name (5 to 7 of a compiled font byte) shows as its number.
+QString FontStyleCaption(uint8_t style);
+
+// The list for an object whose FontStyle is style: "none", NoLabel, SmallFont, NormalFont,
+// LargeFont, Default, and the style itself after them when no word names it, so that showing
+// the object never changes its font.
+FontStyleChoices FontStyleListOf(std::optional<uint8_t> style);
+
+// What the label style controls show: the font list and the day and night label colours.
+struct LabelStyleDisplay {
+    bool Enabled = false; // only for an object shown
+    FontStyleChoices Fonts;
+    std::optional<uint32_t> DayColour;   // none: "none"
+    std::optional<uint32_t> NightColour; // none: "none"
+};
+
+// The label style controls for object, or for no object (disabled, everything "none").
+LabelStyleDisplay LabelStyleOf(const TGarminObject* object);
 
 // What choosing a kind (RadioGroup1Click) does to the controls before the first object is shown.
 // A field without value means: leave the control as it is.
@@ -106,7 +139,8 @@ struct ObjectDisplayState {
     bool ComboBox5Enabled = false;
     bool SwatchLabelsVisible = false;
 
-    ColourList Colours; // the colour list to fill (ComboBox2)
+    ColourList Colours;           // the colour list to fill (ComboBox2)
+    LabelStyleDisplay LabelStyle; // the font list and the label colour choosers
 };
 
 // The display of object when viewShown is the view selected before it is shown. Reads only.

@@ -29,34 +29,42 @@ QFont SwatchFont() {
     return font;
 }
 
-// Draws cells into one matrix picture. A cell's interior depends only on its colour and on the
-// letters written over it, so each distinct interior is drawn once as a tile and copied row by row
-// into the picture: a 32 x 32 bitmap at zoom 20 needs a handful of text drawings, not a thousand.
+// Draws cells into one matrix picture. A cell's interior depends only on its colour, its alpha as
+// drawn and on the letters written over it, so each distinct interior is drawn once as a tile and
+// copied row by row into the picture: a 32 x 32 bitmap at zoom 20 needs a handful of text
+// drawings, not a thousand.
 class CellPainter {
   public:
-    CellPainter(QImage& picture, const TQuadrat& matrix)
-        : Image(picture), CellSize(ShownCellSize(matrix)), Font(MatrixLetterFont()) {}
+    CellPainter(QImage& picture, const TQuadrat& matrix, TransparencyDrawing drawing)
+        : Image(picture), CellSize(ShownCellSize(matrix)), Font(MatrixLetterFont()),
+          Checkerboard(drawing == TransparencyDrawing::Checkerboard) {}
 
     bool WithLetters() const { return CellSize >= LetterCellSize; }
 
-    void Fill(int row, int col, uint32_t colour) { Blit(row, col, Tile(colour, 0, false)); }
+    void Fill(int row, int col, uint32_t colour) { Blit(row, col, Tile(colour, 0, false, AlphaOpaque)); }
 
     // Fills the cell with the entry's colour and, above cell size 16, writes its code (and "_" over
-    // a space-coded pixel when markSpace is set) unless the entry is transparent.
-    void Entry(int row, int col, const TColourEntry& entry, char pixel, bool markSpace) {
+    // a space-coded pixel when markSpace is set) unless the entry is transparent. alpha is the
+    // entry's own; only the checkerboard drawing shows it, and shows a "none" entry as the bare
+    // checkerboard.
+    void Entry(int row, int col, const TColourEntry& entry, uint8_t alpha, char pixel, bool markSpace) {
         const bool letters = WithLetters() && !entry.IsTransparent();
         const char code = letters ? entry.Code : 0;
-        Blit(row, col, Tile(entry.Colour(), code, letters && markSpace && pixel == ' '));
+        const uint8_t shown = !Checkerboard ? AlphaOpaque : entry.IsTransparent() ? AlphaTransparent : alpha;
+        Blit(row, col, Tile(entry.Colour(), code, letters && markSpace && pixel == ' ', shown));
     }
 
   private:
-    const QImage& Tile(uint32_t colour, char code, bool underscore) {
-        const uint64_t key = uint64_t(colour) | uint64_t(uint8_t(code)) << 24 | uint64_t(underscore) << 32;
+    const QImage& Tile(uint32_t colour, char code, bool underscore, uint8_t alpha) {
+        alpha = std::min(alpha, AlphaTransparent);
+        const uint64_t key = uint64_t(colour) | uint64_t(uint8_t(code)) << 24 | uint64_t(underscore) << 32 |
+                             uint64_t(alpha) << 33;
         auto found = Tiles.find(key);
         if (found != Tiles.end()) return found->second;
         const int edge = std::max(CellSize - 2, 0);
         QImage tile(edge, edge, QImage::Format_RGB888);
         tile.fill(ToColor(colour));
+        if (alpha != AlphaOpaque) LayOverCheckerboard(tile, colour, alpha);
         if (edge > 0 && (code != 0 || underscore)) {
             QPainter painter(&tile);
             painter.setFont(Font);
@@ -65,6 +73,21 @@ class CellPainter {
             if (underscore) painter.drawText(tile.rect(), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("_"));
         }
         return Tiles.emplace(key, std::move(tile)).first->second;
+    }
+
+    static void LayOverCheckerboard(QImage& tile, uint32_t colour, uint8_t alpha) {
+        const int square = CheckerSquareFor(tile.width());
+        const uint32_t overLight = BlendOver(colour, alpha, CheckerLight);
+        const uint32_t overDark = BlendOver(colour, alpha, CheckerDark);
+        for (int y = 0; y < tile.height(); ++y) {
+            uchar* line = tile.scanLine(y);
+            for (int x = 0; x < tile.width(); ++x) {
+                const uint32_t c = CheckerboardGrey(x, y, square) == CheckerLight ? overLight : overDark;
+                line[3 * x] = uchar(c & 0xFF);
+                line[3 * x + 1] = uchar(c >> 8 & 0xFF);
+                line[3 * x + 2] = uchar(c >> 16 & 0xFF);
+            }
+        }
     }
 
     void Blit(int row, int col, const QImage& tile) {
@@ -81,6 +104,7 @@ class CellPainter {
     QImage& Image;
     int CellSize;
     QFont Font;
+    bool Checkerboard;
     std::unordered_map<uint64_t, QImage> Tiles;
 };
 
@@ -88,28 +112,34 @@ char PixelAt(const TGarminObject& object, int view, int row, int col) {
     return object.Pixels[BitmapView(object, view)][size_t(row)][size_t(col)];
 }
 
-void RenderPoint(QImage& picture, const TGarminObject& object, int view) {
+void RenderPoint(QImage& picture, const TGarminObject& object, int view, TransparencyDrawing drawing) {
     const TQuadrat& matrix = *object.Quadrat;
-    CellPainter cells(picture, matrix);
+    CellPainter cells(picture, matrix, drawing);
     const int count = UsableColourCount(object, view);
     const auto& table = object.Colours[size_t(view)];
+    const auto end = table.begin() + count;
     for (int row = 0; row < matrix.RowCount; ++row) {
         for (int col = 0; col < matrix.ColCount; ++col) {
             cells.Fill(row, col, White);
             if (!PixelExists(object, view, row, col)) continue;
             const char pixel = PixelAt(object, view, row, col);
-            const auto match =
-                std::find_if(table.begin(), table.begin() + count, [pixel](const TColourEntry& e) {
-                    return e.Code == pixel && !e.IsTransparent();
-                });
-            if (match != table.begin() + count) cells.Entry(row, col, *match, pixel, false);
+            auto match = std::find_if(table.begin(), end, [pixel](const TColourEntry& e) {
+                return e.Code == pixel && !e.IsTransparent();
+            });
+            // The white drawing leaves the cells of "none" colours white; the screen shows them.
+            if (match == end && drawing == TransparencyDrawing::Checkerboard)
+                match = std::find_if(table.begin(), end,
+                                     [pixel](const TColourEntry& e) { return e.Code == pixel; });
+            if (match != end)
+                cells.Entry(row, col, *match, object.ColourAlpha(view, size_t(match - table.begin())), pixel,
+                            false);
         }
     }
 }
 
-void RenderLineBitmap(QImage& picture, const TGarminObject& object, int view) {
+void RenderLineBitmap(QImage& picture, const TGarminObject& object, int view, TransparencyDrawing drawing) {
     const TQuadrat& matrix = *object.Quadrat;
-    CellPainter cells(picture, matrix);
+    CellPainter cells(picture, matrix, drawing);
     const int count = UsableColourCount(object, Day);
     const auto& table = object.Colours[Day];
     const int pairBase = PairBase(object, view);
@@ -122,14 +152,16 @@ void RenderLineBitmap(QImage& picture, const TGarminObject& object, int view) {
                 if (table[size_t(i)].Code != pixel) continue;
                 // A three-colour table has no night border colour: such pixels stay white.
                 const int shown = 2 * pairBase + i;
-                if (shown < count) cells.Entry(row, col, table[size_t(shown)], pixel, true);
+                if (shown < count)
+                    cells.Entry(row, col, table[size_t(shown)], object.ColourAlpha(Day, size_t(shown)), pixel,
+                                true);
                 break;
             }
         }
     }
 }
 
-void RenderSwatches(QImage& picture, const TGarminObject& object) {
+void RenderSwatches(QImage& picture, const TGarminObject& object, TransparencyDrawing drawing) {
     const TQuadrat& matrix = *object.Quadrat;
     QPainter painter(&picture);
     painter.setFont(SwatchFont());
@@ -137,9 +169,13 @@ void RenderSwatches(QImage& picture, const TGarminObject& object) {
     for (int b = 0; b < count; ++b) {
         const TColourEntry& entry = object.Colours[Day][size_t(b)];
         const int top = SwatchEdge * b;
-        painter.fillRect(QRect(1, top + 1, SwatchEdge - 2, SwatchEdge - 2), ToColor(entry.Colour()));
-        painter.setClipRect(QRect(1, top + 1, SwatchEdge - 2, SwatchEdge - 2));
-        const QRect textArea(1, top + 1, SwatchEdge - 2, SwatchEdge - 2);
+        const QRect square(1, top + 1, SwatchEdge - 2, SwatchEdge - 2);
+        if (drawing == TransparencyDrawing::Checkerboard)
+            FillOverCheckerboard(painter, square, entry.Colour(), ShownAlpha(object, Day, size_t(b)));
+        else
+            painter.fillRect(square, ToColor(entry.Colour()));
+        painter.setClipRect(square);
+        const QRect textArea = square;
         if (entry.Code != 0) {
             painter.setPen(ToColor(InverseColour(entry.Colour())));
             painter.drawText(textArea.adjusted(49, 49, 0, 0), Qt::AlignLeft | Qt::AlignTop,
@@ -165,42 +201,75 @@ int PairBase(const TGarminObject& object, int view) {
     return object.Kind != KindPoint && view == Night && object.XpmHeader[Day].ColourCount > 2 ? 1 : 0;
 }
 
-void PaintCell(QImage& picture, const TGarminObject& object, int row, int col, int entryIndex, int view) {
+void PaintCell(QImage& picture, const TGarminObject& object, int row, int col, int entryIndex, int view,
+               TransparencyDrawing drawing) {
     if (!object.Quadrat || IsSwatchForm(*object.Quadrat)) return;
     if (row < 0 || col < 0 || row >= object.Quadrat->RowCount || col >= object.Quadrat->ColCount) return;
     if (!PixelExists(object, view, row, col)) return;
     if (entryIndex < 0 || entryIndex >= UsableColourCount(object, view)) return;
     if (!ReadyToDraw(picture, object)) return;
     const TColourEntry entry = object.Colours[size_t(view)][size_t(entryIndex)];
-    CellPainter cells(picture, *object.Quadrat);
-    cells.Entry(row, col, entry, PixelAt(object, view, row, col), true);
+    CellPainter cells(picture, *object.Quadrat, drawing);
+    cells.Entry(row, col, entry, object.ColourAlpha(view, size_t(entryIndex)),
+                PixelAt(object, view, row, col), true);
 }
 
-void RenderObject(QImage& picture, const TGarminObject& object, int view) {
+void RenderObject(QImage& picture, const TGarminObject& object, int view, TransparencyDrawing drawing) {
     if (view != Day && view != Night) return;
     if (!ReadyToDraw(picture, object)) return;
     if (object.Kind == KindPoint)
-        RenderPoint(picture, object, view);
+        RenderPoint(picture, object, view, drawing);
     else if (object.XpmHeader[Day].Width != 0 && !IsSwatchForm(*object.Quadrat))
-        RenderLineBitmap(picture, object, view);
+        RenderLineBitmap(picture, object, view, drawing);
     else if (IsSwatchForm(*object.Quadrat))
-        RenderSwatches(picture, object);
+        RenderSwatches(picture, object, drawing);
 }
 
 QPoint ImagePosition(QSize panel, QSize matrix) {
     return QPoint(panel.width() / 2 - matrix.width() / 2, panel.height() / 2 - matrix.height() / 2);
 }
 
-QPoint ResizeGrid(QImage& picture, TGarminObject& current, int newCellSize, int view, QSize panelSize) {
+QPoint ResizeGrid(QImage& picture, TGarminObject& current, int newCellSize, int view, QSize panelSize,
+                  TransparencyDrawing drawing) {
     if (!current.Quadrat) return ImagePosition(panelSize, QSize(0, 0));
     TQuadrat& matrix = *current.Quadrat;
     if (!IsSwatchForm(matrix)) {
         matrix.CellSize = std::clamp(newCellSize, MinCellSize, MaxCellSize);
         // Zooming always draws the whole matrix afresh, which also takes away a laid template.
         if (!EnsureMatrixImage(picture, matrix)) DrawEmptyGrid(picture, matrix);
-        RenderObject(picture, current, view);
+        RenderObject(picture, current, view, drawing);
     }
     return ImagePosition(panelSize, MatrixSize(matrix));
+}
+
+namespace {
+
+// The whole matrix of a copy of object, drawn afresh (grid included) in the given drawing.
+QImage FreshPicture(const TGarminObject& object, int view, TransparencyDrawing drawing) {
+    if (!object.Quadrat) return {};
+    QImage picture;
+    RenderObject(picture, object, view, drawing);
+    return picture.convertToFormat(QImage::Format_RGB888);
+}
+
+} // namespace
+
+QImage WhiteDrawnPicture(const TGarminObject& object, int view, const QImage& shown) {
+    if (shown.isNull() || !object.Quadrat) return shown;
+    const QImage screen = FreshPicture(object, view, TransparencyDrawing::Checkerboard);
+    const QImage white = FreshPicture(object, view, TransparencyDrawing::White);
+    QImage result = shown.convertToFormat(QImage::Format_RGB888);
+    if (screen.size() != result.size() || white.size() != result.size()) return result;
+    constexpr int BytesPerPixel = 3;
+    for (int y = 0; y < result.height(); ++y) {
+        uchar* out = result.scanLine(y);
+        const uchar* onScreen = screen.constScanLine(y);
+        const uchar* inWhite = white.constScanLine(y);
+        for (int x = 0; x < result.width() * BytesPerPixel; x += BytesPerPixel)
+            if (std::memcmp(out + x, onScreen + x, BytesPerPixel) == 0)
+                std::memcpy(out + x, inWhite + x, BytesPerPixel);
+    }
+    return result;
 }
 
 const std::array<QString, SwatchLabelCount>& SwatchLabelCaptions() {

@@ -27,12 +27,17 @@ struct ObjectSnapshot {
     std::array<TXpmHeader, 2> XpmHeader;
     std::array<std::vector<TColourEntry>, 2> Colours;
     std::array<std::vector<std::string>, 2> Pixels;
+    std::optional<uint8_t> FontStyle;
+    std::optional<uint32_t> DayLabelColour, NightLabelColour;
+    std::array<std::vector<uint8_t>, 2> Alpha;
+    std::vector<TKeptLine> KeptLines;
     friend bool operator==(const ObjectSnapshot&, const ObjectSnapshot&) = default;
 };
 
 ObjectSnapshot Snapshot(const TGarminObject& o) {
-    return {o.Kind,      o.TypeCode,    o.SubTypeCode, o.UseOrientation, o.Labels,
-            o.LineWidth, o.BorderWidth, o.XpmHeader,   o.Colours,        o.Pixels};
+    return {o.Kind,      o.TypeCode,       o.SubTypeCode,      o.UseOrientation, o.Labels,
+            o.LineWidth, o.BorderWidth,    o.XpmHeader,        o.Colours,        o.Pixels,
+            o.FontStyle, o.DayLabelColour, o.NightLabelColour, o.Alpha,          o.KeptLines};
 }
 
 std::vector<ObjectSnapshot> SnapshotAll(const TypDocument& doc) {

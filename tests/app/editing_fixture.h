@@ -11,6 +11,7 @@
 #include <QSpinBox>
 
 #include "app/controls.h"
+#include "view/transparency.h"
 
 namespace velmora {
 
@@ -38,6 +39,14 @@ class EditingTest : public WindowTest {
         Form->Image1MouseUp(button, shift, point.x(), point.y());
     }
     QColor Shown(QPoint point) const { return Form->Image1->Picture().pixelColor(point); }
+    // Whether a point of the picture shows one of the two greys of the transparency checkerboard.
+    bool ShowsCheckerboard(QPoint point) const {
+        const QRgb shown = Shown(point).rgb() & 0xFFFFFF;
+        return shown == RgbOf(CheckerLight) || shown == RgbOf(CheckerDark);
+    }
+    static QRgb RgbOf(uint32_t colour) {
+        return (colour & 0xFF) << 16 | (colour & 0xFF00) | (colour >> 16 & 0xFF);
+    }
 };
 
 } // namespace velmora

@@ -143,6 +143,7 @@ int BmpBitCount(const QString& path) {
 TEST_F(ObjectCommandsTest, SaveBmpWritesTheShownPictureIn24Bits) {
     Create(KindPoint);
     Form->Document.Modified = false;
+    ASSERT_TRUE(ShowsCheckerboard(QPoint(10, 10))) << "the screen shows the transparent cell as such";
     Prompts.AnswerSaveFile(TempFile("point.bmp"));
     Form->ToolButton7Click();
     EXPECT_EQ(Prompts.Log.back().Save.Filter, "Файл bmp (*.bmp)");
@@ -178,7 +179,7 @@ TEST_F(ObjectCommandsTest, TemplateIsStretchedUnderTheGridAndStaysWhilePainting)
 
     // Cancelling the dialog lays the same picture again; selecting the object removes it.
     ChooseObject(0);
-    EXPECT_EQ(Shown(QPoint(30, 10)), QColor(Qt::white));
+    EXPECT_TRUE(ShowsCheckerboard(QPoint(30, 10))) << "the transparent cell without the template";
     Prompts.AnswerOpenFile(std::nullopt);
     Form->ToolButton6Click();
     EXPECT_EQ(Shown(QPoint(30, 10)), QColor(255, 0, 0));

@@ -159,6 +159,125 @@ TEST(ClipboardRecord, TrailingBytesOfTheBlockAreIgnored) {
     EXPECT_TRUE(DecodeClipboardRecord(block).has_value());
 }
 
+// A point with every property the extension carries: font, label colours, alphas of both tables,
+// kept lines, more than four labels and a night bitmap of its own size.
+TGarminObject RichPoint() {
+    TGarminObject point = DayAndNightPoint();
+    point.Labels = {"0x01,a", "0x02,b", "0x03,c", "0x04,d", "0x05,e", "0x06,f"};
+    point.FontStyle = FontDefault;
+    point.DayLabelColour = 0x0080FF;
+    point.NightLabelColour = 0;
+    point.SetColourAlpha(Day, 1, 7);
+    point.SetColourAlpha(Night, 3, 15);
+    point.KeptLines = {{KeptPlace::SectionStart, Day, 0, ";comment"},
+                       {KeptPlace::BeforeRow, Night, 3, "; row comment"},
+                       {KeptPlace::XpmHeaderTail, Day, 0, " Colormode=16"},
+                       {KeptPlace::AfterBlock, Night, 0, std::string("\0\xFF", 2)}};
+    point.XpmHeader[Night].Width = 8;
+    point.XpmHeader[Night].Height = 20;
+    point.Pixels[Night] = std::vector<std::string>(20, std::string(8, '5'));
+    point.Pixels[Night][19][7] = '6';
+    return point;
+}
+
+void ExpectSameExtension(const TGarminObject& copy, const TGarminObject& original) {
+    EXPECT_EQ(copy.FontStyle, original.FontStyle);
+    EXPECT_EQ(copy.DayLabelColour, original.DayLabelColour);
+    EXPECT_EQ(copy.NightLabelColour, original.NightLabelColour);
+    EXPECT_EQ(copy.Alpha, original.Alpha);
+    EXPECT_EQ(copy.KeptLines, original.KeptLines);
+    EXPECT_EQ(copy.Pixels[Night], original.Pixels[Night]);
+}
+
+// Where the extension starts: right after the night plane of the old layout.
+size_t ExtensionStart(const TGarminObject& object) {
+    const TXpmHeader& day = object.XpmHeader[Day];
+    return 20 + LabelBlockSize(object.Labels) + 14 * (day.ColourCount + object.XpmHeader[Night].ColourCount) +
+           2 * size_t(day.Width) * day.Height;
+}
+
+TEST(ClipboardExtension, EveryNewPropertyTravelsWhole) {
+    const TGarminObject original = RichPoint();
+    const std::vector<uint8_t> block = EncodeClipboardRecord(original);
+    ASSERT_GT(block.size(), ExtensionStart(original) + 4);
+    EXPECT_EQ(std::string(block.begin() + long(ExtensionStart(original)),
+                          block.begin() + long(ExtensionStart(original)) + 4),
+              "VlmX");
+    const std::optional<TGarminObject> copy = DecodeClipboardRecord(block);
+    ASSERT_TRUE(copy.has_value());
+    ExpectSameObject(*copy, original);
+    ExpectSameExtension(*copy, original);
+
+    // Each property alone travels too, and the others stay none.
+    TGarminObject line = SampleLineWithoutBitmap();
+    line.NightLabelColour = 0xFFFFFF;
+    const std::optional<TGarminObject> lineCopy = DecodeClipboardRecord(EncodeClipboardRecord(line));
+    ASSERT_TRUE(lineCopy.has_value());
+    ExpectSameExtension(*lineCopy, line);
+}
+
+TEST(ClipboardExtension, ObjectWithoutNewPropertiesGivesTheOldBlockAndTheOldBlockPastes) {
+    // Alphas that are all opaque say nothing either.
+    TGarminObject point = SamplePoint();
+    point.Alpha[Day].assign(4, AlphaOpaque);
+    const std::vector<uint8_t> block = EncodeClipboardRecord(point);
+    EXPECT_EQ(block.size(), ExtensionStart(point));
+
+    // The old layout of a rich object, cut where the extension starts, pastes with none of them.
+    const TGarminObject rich = RichPoint();
+    std::vector<uint8_t> old = EncodeClipboardRecord(rich);
+    old.resize(ExtensionStart(rich));
+    const std::optional<TGarminObject> pasted = DecodeClipboardRecord(old);
+    ASSERT_TRUE(pasted.has_value());
+    ExpectSameObject(*pasted, rich);
+    EXPECT_FALSE(pasted->FontStyle || pasted->DayLabelColour || pasted->NightLabelColour);
+    EXPECT_TRUE(pasted->Alpha[Day].empty() && pasted->Alpha[Night].empty() && pasted->KeptLines.empty());
+    EXPECT_EQ(pasted->Labels.size(), 6u) << "the old layout always carried every label";
+    EXPECT_EQ(pasted->Pixels[Night][19], std::string(8, '~'))
+        << "beyond the day height: the first night code";
+}
+
+TEST(ClipboardExtension, DamagedExtensionIsRefused) {
+    const TGarminObject rich = RichPoint();
+    const std::vector<uint8_t> good = EncodeClipboardRecord(rich);
+    const size_t start = ExtensionStart(rich);
+    // Every cut inside the extension, end tag included, is refused: no half-pasted object.
+    for (size_t size = start + 4; size < good.size(); ++size)
+        EXPECT_FALSE(DecodeClipboardRecord(std::span(good.data(), size)).has_value()) << size;
+
+    const size_t firstRecord = start + 4; // tag 1, length 1, the font style
+    auto with = [&](size_t offset, uint8_t value) {
+        std::vector<uint8_t> block = good;
+        block[offset] = value;
+        return block;
+    };
+    struct Case {
+        const char* What;
+        std::vector<uint8_t> Block;
+    };
+    const std::vector<Case> cases = {
+        {"font style above 7", with(firstRecord + 5, 8)},
+        {"font record longer than its value", with(firstRecord + 1, 2)},
+        {"record length past the block", with(firstRecord + 4, 0x7F)},
+        {"day label colour above 24 bits", with(firstRecord + 6 + 5 + 3, 0x01)},
+    };
+    for (const Case& c : cases)
+        EXPECT_FALSE(DecodeClipboardRecord(c.Block).has_value()) << c.What;
+}
+
+TEST(ClipboardExtension, UnknownRecordsAndBytesAfterTheEndAreSteppedOver) {
+    const TGarminObject rich = RichPoint();
+    std::vector<uint8_t> block = EncodeClipboardRecord(rich);
+    const size_t firstRecord = ExtensionStart(rich) + 4;
+    // A record of a later version before the others: tag 0x40, three bytes.
+    const std::vector<uint8_t> later = {0x40, 3, 0, 0, 0, 0xAA, 0xBB, 0xCC};
+    block.insert(block.begin() + long(firstRecord), later.begin(), later.end());
+    block.resize(block.size() + 9, 0xEE);
+    const std::optional<TGarminObject> copy = DecodeClipboardRecord(block);
+    ASSERT_TRUE(copy.has_value());
+    ExpectSameExtension(*copy, rich);
+}
+
 TEST(ClipboardRecord, DamagedBlocksAreRefused) {
     const std::vector<uint8_t> good = EncodeClipboardRecord(SamplePoint());
     const size_t labels = LabelBlockSize(SamplePoint().Labels);

@@ -316,6 +316,51 @@ TEST(ShowingAnObject, NeverChangesIt) {
     EXPECT_EQ(point.XpmHeader[Night].CharsPerPixel, 2);
 }
 
+TEST(LabelStyle, FontListOffersNoneAndTheFileWordsAndSelectsTheObjectsStyle) {
+    const std::vector<QString> words = {"none", "NoLabel", "SmallFont", "NormalFont", "LargeFont", "Default"};
+    struct Case {
+        std::optional<uint8_t> Style;
+        int Selected;
+    };
+    for (const Case& c : {Case{std::nullopt, 0}, Case{FontNoLabel, 1}, Case{FontSmall, 2},
+                          Case{FontNormal, 3}, Case{FontLarge, 4}, Case{FontDefault, 5}}) {
+        const FontStyleChoices list = FontStyleListOf(c.Style);
+        EXPECT_EQ(list.Items, words);
+        ASSERT_EQ(list.Values.size(), words.size());
+        EXPECT_EQ(list.Selected, c.Selected);
+        EXPECT_EQ(list.Values[size_t(c.Selected)], c.Style);
+    }
+    // A style no word names (a compiled font byte may hold 5 to 7) is offered as its number, so that
+    // showing the object keeps it.
+    const FontStyleChoices odd = FontStyleListOf(uint8_t(6));
+    ASSERT_EQ(odd.Items.size(), 7u);
+    EXPECT_EQ(odd.Items.back(), "6");
+    EXPECT_EQ(odd.Selected, 6);
+    EXPECT_EQ(odd.Values.back(), std::optional<uint8_t>(6));
+}
+
+TEST(LabelStyle, ShownForEveryObjectAndDisabledWithoutOne) {
+    const LabelStyleDisplay nothing = LabelStyleOf(nullptr);
+    EXPECT_FALSE(nothing.Enabled);
+    EXPECT_EQ(nothing.Fonts.Selected, 0);
+    EXPECT_FALSE(nothing.DayColour || nothing.NightColour);
+
+    TGarminObject line = Swatches(KindLine);
+    line.FontStyle = FontLarge;
+    line.NightLabelColour = 0x123456;
+    TGarminObject point = PointWithNight();
+    point.DayLabelColour = 0x0000FF;
+    for (const TGarminObject* object : {&line, &point}) {
+        for (int view : {Day, Night}) {
+            const LabelStyleDisplay shown = ObjectDisplay(*object, view).LabelStyle;
+            EXPECT_TRUE(shown.Enabled);
+            EXPECT_EQ(shown.Fonts.Values[size_t(shown.Fonts.Selected)], object->FontStyle);
+            EXPECT_EQ(shown.DayColour, object->DayLabelColour);
+            EXPECT_EQ(shown.NightColour, object->NightLabelColour);
+        }
+    }
+}
+
 TEST(PropertyWrites, StoreTheUsersValueAndSayWhetherItChanged) {
     TGarminObject line = Swatches(KindLine);
     EXPECT_TRUE(SetLineWidth(&line, 7));
