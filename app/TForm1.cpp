@@ -186,9 +186,9 @@ void TForm1::ConnectControls() {
           static_cast<QObject*>(Edit3), static_cast<QObject*>(Edit1)})
         watched->installEventFilter(this);
     // The editors and fields whose own undo keys would hide the document's history.
-    for (QWidget* editor : {static_cast<QWidget*>(Memo1), static_cast<QWidget*>(LabelEditor),
-                            static_cast<QWidget*>(SpinEdit1), static_cast<QWidget*>(SpinEdit2),
-                            static_cast<QWidget*>(SpinEdit6)})
+    for (QWidget* editor :
+         {static_cast<QWidget*>(Memo1), static_cast<QWidget*>(LabelEditor), static_cast<QWidget*>(SpinEdit1),
+          static_cast<QWidget*>(SpinEdit2), static_cast<QWidget*>(SpinEdit6)})
         editor->installEventFilter(this);
     Memo1->setUndoRedoEnabled(false);
     LabelEditor->setUndoRedoEnabled(false);
@@ -362,7 +362,19 @@ void TForm1::ToolButton1Click() {
     std::optional<QString> fileName = Dialogs.OpenFileName(
         {QStringLiteral("Открыть"), QStringLiteral("Garmin текст (*.txt)"), OpenDialog1FileName});
     if (!fileName) return;
-    LoadTextFile(*fileName);
+    // A compiled file chosen here is imported, not read as an empty text: its signature decides.
+    if (HasCompiledSignature(*fileName))
+        ImportCompiledFile(*fileName);
+    else
+        LoadTextFile(*fileName);
+}
+
+bool TForm1::HasCompiledSignature(const QString& fileName) {
+    // The signature stands in the first twelve bytes; the command chosen reads the whole file.
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray head = file.read(12);
+    return IsCompiledTypFile({}, std::string_view(head.constData(), size_t(head.size())));
 }
 
 void TForm1::LoadTextFile(const QString& fileName) {
@@ -495,7 +507,17 @@ void TForm1::TakeImportedDocument(TypDocument imported, const QString& fileName)
 
 void TForm1::ShowImportWarnings(const std::vector<std::string>& warnings) {
     if (warnings.empty()) return;
+    // A damaged file is not taken silently: the user learns how much of it made it into the document.
+    const size_t points = Document.PointList.size();
+    const size_t lineCount = Document.LineList.size();
+    const size_t polygons = Document.PolygonList.size();
     QStringList lines;
+    lines << QStringLiteral("Файл typ повреждён или обрывается: прочитано объектов %1 (точек %2, линий %3, "
+                            "полигонов %4).")
+                 .arg(points + lineCount + polygons)
+                 .arg(points)
+                 .arg(lineCount)
+                 .arg(polygons);
     for (const std::string& warning : warnings)
         lines << FromUtf8(warning);
     Dialogs.Message(lines.join(u'\r'), MessageKind::Warning);

@@ -59,30 +59,30 @@ class TForm1 : public QMainWindow {
     std::unique_ptr<EditHistory> History;
 
     // ---- menu ("Файл", "Создать", "Сохранить", "Помощь") ----
-    QMenu* N1 = nullptr;        // "Файл"
-    QAction* N2 = nullptr;      // "Открыть"
-    QAction* typ2 = nullptr;    // "Открыть typ"
-    QAction* N3 = nullptr;      // "Сохранить"
-    QAction* N5 = nullptr;      // "Выход"
-    QMenu* N20 = nullptr;       // "Правка"
-    QAction* Undo1 = nullptr;   // "Отменить: <step>", also on the toolbar
-    QAction* Redo1 = nullptr;   // "Повторить: <step>", also on the toolbar
+    QMenu* N1 = nullptr;         // "Файл"
+    QAction* N2 = nullptr;       // "Открыть"
+    QAction* typ2 = nullptr;     // "Открыть typ"
+    QAction* N3 = nullptr;       // "Сохранить"
+    QAction* N5 = nullptr;       // "Выход"
+    QMenu* N20 = nullptr;        // "Правка"
+    QAction* Undo1 = nullptr;    // "Отменить: <step>", also on the toolbar
+    QAction* Redo1 = nullptr;    // "Повторить: <step>", also on the toolbar
     QAction* ZoomIn1 = nullptr;  // Ctrl+plus: the zoom one step up
     QAction* ZoomOut1 = nullptr; // Ctrl+minus: the zoom one step down
-    QMenu* N6 = nullptr;        // "Создать"
-    QAction* N10 = nullptr;     // "Точки"
-    QAction* N11 = nullptr;     // "Линии"
-    QAction* N12 = nullptr;     // "Полигоны"
-    QAction* N14 = nullptr;     // "Копировать"
-    QAction* N15 = nullptr;     // "Вставить"
-    QAction* N16 = nullptr;     // "Удалить"
-    QAction* N18 = nullptr;     // "Добавить bmp"
-    QMenu* N7 = nullptr;        // "Сохранить"
-    QAction* BitMap1 = nullptr; // "BitMap"
-    QAction* TYP1 = nullptr;    // "TYP-файл"
-    QMenu* N19 = nullptr;       // "Помощь"
-    QAction* N8 = nullptr;      // "О программе"
-    QAction* N9 = nullptr;      // "Справка"
+    QMenu* N6 = nullptr;         // "Создать"
+    QAction* N10 = nullptr;      // "Точки"
+    QAction* N11 = nullptr;      // "Линии"
+    QAction* N12 = nullptr;      // "Полигоны"
+    QAction* N14 = nullptr;      // "Копировать"
+    QAction* N15 = nullptr;      // "Вставить"
+    QAction* N16 = nullptr;      // "Удалить"
+    QAction* N18 = nullptr;      // "Добавить bmp"
+    QMenu* N7 = nullptr;         // "Сохранить"
+    QAction* BitMap1 = nullptr;  // "BitMap"
+    QAction* TYP1 = nullptr;     // "TYP-файл"
+    QMenu* N19 = nullptr;        // "Помощь"
+    QAction* N8 = nullptr;       // "О программе"
+    QAction* N9 = nullptr;       // "Справка"
 
     // ---- toolbar, left to right; ToolButton3 and ToolButton8 are the separators ----
     QToolBar* ToolBar1 = nullptr;
@@ -290,6 +290,8 @@ class TForm1 : public QMainWindow {
     QString ReadTextDocument(const std::string& bytes);
     // Imports a compiled file as the import command does after its dialog.
     void ImportCompiledFile(const QString& fileName);
+    // Whether the file's first bytes carry the signature of a compiled file (its name aside).
+    static bool HasCompiledSignature(const QString& fileName);
     void TakeImportedDocument(TypDocument imported, const QString& fileName);
     void ShowImportWarnings(const std::vector<std::string>& warnings);
     void ReleaseShownMatrix();

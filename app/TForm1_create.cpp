@@ -291,11 +291,12 @@ void TForm1::ComboBox4Change() {
     const std::string text = ComboBox4->itemText(row).toStdString();
     const int selected = ComboBox1->currentIndex();
     std::optional<QString> listText;
-    History->Push(std::make_unique<ObjectEditStep>(Document, *object, StepName::Retype, [&](TGarminObject& o) {
-        const uint32_t type = o.TypeCode, subType = o.SubTypeCode;
-        listText = RetypeFromCatalogue(Document, o, text);
-        return listText && (o.TypeCode != type || o.SubTypeCode != subType);
-    }));
+    History->Push(
+        std::make_unique<ObjectEditStep>(Document, *object, StepName::Retype, [&](TGarminObject& o) {
+            const uint32_t type = o.TypeCode, subType = o.SubTypeCode;
+            listText = RetypeFromCatalogue(Document, o, text);
+            return listText && (o.TypeCode != type || o.SubTypeCode != subType);
+        }));
     if (listText && selected >= 0) {
         QSignalBlocker block(ComboBox1);
         ComboBox1->setItemText(selected, *listText);
@@ -316,9 +317,10 @@ void TForm1::ComboBox3DblClick() {
     const int row = ComboBox3->currentIndex();
     if (!object || row < 0 || size_t(row) >= LanguageList().size()) return;
     bool appended = false;
-    History->Push(std::make_unique<ObjectEditStep>(Document, *object, StepName::LabelLine, [&](TGarminObject& o) {
-        return appended = AppendLabelLine(Document, o, LanguageList()[size_t(row)]);
-    }));
+    History->Push(
+        std::make_unique<ObjectEditStep>(Document, *object, StepName::LabelLine, [&](TGarminObject& o) {
+            return appended = AppendLabelLine(Document, o, LanguageList()[size_t(row)]);
+        }));
     if (!appended) return;
     ShowLabels();
     // The user goes on typing the label text after the comma.

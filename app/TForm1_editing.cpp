@@ -49,7 +49,8 @@ std::optional<TForm1::PaintTarget> TForm1::LeftPaintTarget(const TGarminObject& 
     const int entry = ComboBox2->currentIndex();
     if (object.Kind == KindPoint) {
         // Painting needs a colour: without a selected colour list entry the click does nothing.
-        if (object.XpmHeader[size_t(view)].Width == 0 || !IsUsedEntry(object, view, entry)) return std::nullopt;
+        if (object.XpmHeader[size_t(view)].Width == 0 || !IsUsedEntry(object, view, entry))
+            return std::nullopt;
         return PaintTarget{view, entry, object.Colours[size_t(view)][size_t(entry)].Code};
     }
     // Only the day pair of a line or polygon with bitmap can be painted, and only in the day view.
@@ -59,7 +60,8 @@ std::optional<TForm1::PaintTarget> TForm1::LeftPaintTarget(const TGarminObject& 
 }
 
 void TForm1::PaintAt(TGarminObject& object, int row, int col, const PaintTarget& target) {
-    History->Push(std::make_unique<PaintStep>(Document, object, target.Plane, row, col, target.Code, StrokeNumber));
+    History->Push(
+        std::make_unique<PaintStep>(Document, object, target.Plane, row, col, target.Code, StrokeNumber));
     if (object.Kind == KindPoint) {
         PaintCell(object, row, col, target.Entry, target.Plane);
     } else {
@@ -234,7 +236,8 @@ void TForm1::ComboBox2KeyDown(int, Qt::KeyboardModifiers) {
         }
         ComboBox2->update();
     } else if (result.Result == Answer::Yes) {
-        if (!push(StepName::AddColour, [&](TGarminObject& o) { return AddColourEntry(Document, o, view, edit); }))
+        if (!push(StepName::AddColour,
+                  [&](TGarminObject& o) { return AddColourEntry(Document, o, view, edit); }))
             return;
         const int count = object->XpmHeader[size_t(view)].ColourCount;
         {

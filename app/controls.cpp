@@ -1,10 +1,10 @@
 #include "app/controls.h"
 
 #include <QMouseEvent>
-#include <QWheelEvent>
 #include <QPainter>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
+#include <QWheelEvent>
 
 namespace velmora {
 

@@ -75,7 +75,8 @@ bool EndsWord(const std::vector<std::string>& before, const std::vector<std::str
 
 // ---------------------------------------------------------------------------------------------
 
-PaintStep::PaintStep(TypDocument& doc, TGarminObject& object, int plane, int row, int col, char code, int stroke)
+PaintStep::PaintStep(TypDocument& doc, TGarminObject& object, int plane, int row, int col, char code,
+                     int stroke)
     : DocumentStep(doc, StepName::Painting), Object(&object), Plane(plane), Stroke(stroke) {
     auto& rows = object.Pixels[size_t(plane)];
     if (row >= 0 && size_t(row) < rows.size() && col >= 0 && size_t(col) < rows[size_t(row)].size() &&
@@ -153,7 +154,8 @@ void ObjectEditStep::undo() {
 
 bool ObjectEditStep::mergeWith(const QUndoCommand* other) {
     const auto* next = static_cast<const ObjectEditStep*>(other);
-    if (next->Object != Object || EndsWord || next->Time - Time > TypingPause || next->Time < Time) return false;
+    if (next->Object != Object || EndsWord || next->Time - Time > TypingPause || next->Time < Time)
+        return false;
     After = next->After;
     Time = next->Time;
     EndsWord = next->EndsWord;

@@ -66,7 +66,9 @@ class PaintStep : public DocumentStep {
     void undo() override;
     int id() const override { return 1; }
     bool mergeWith(const QUndoCommand* other) override;
-    StepSubject Subject() const override { return {Object, Object->Kind, Object->Kind == KindPoint ? Plane : Day}; }
+    StepSubject Subject() const override {
+        return {Object, Object->Kind, Object->Kind == KindPoint ? Plane : Day};
+    }
 
   private:
     struct Cell {

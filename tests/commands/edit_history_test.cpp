@@ -41,9 +41,10 @@ class EditHistoryTest : public testing::Test {
         for (int kind : {KindPoint, KindLine, KindPolygon})
             for (const auto& object : Doc.List(kind)) {
                 text += "[" + std::to_string(object->Kind) + " " + std::to_string(object->TypeCode) + "/" +
-                        std::to_string(object->SubTypeCode) + " w" + std::to_string(object->LineWidth) + " b" +
-                        std::to_string(object->BorderWidth) + " o" + std::to_string(object->UseOrientation) +
-                        " n" + std::to_string(object->XpmHeader[Day].ColourCount) + " c" +
+                        std::to_string(object->SubTypeCode) + " w" + std::to_string(object->LineWidth) +
+                        " b" + std::to_string(object->BorderWidth) + " o" +
+                        std::to_string(object->UseOrientation) + " n" +
+                        std::to_string(object->XpmHeader[Day].ColourCount) + " c" +
                         std::to_string(object->XpmHeader[Day].CharsPerPixel) + "]";
                 for (const auto& label : object->Labels)
                     text += label + ";";
@@ -52,7 +53,8 @@ class EditHistoryTest : public testing::Test {
                         text += row + "|";
                 for (const auto& table : object->Colours)
                     for (const auto& entry : table)
-                        text += std::string(1, entry.Code) + entry.TransparentMark + std::to_string(entry.Colour());
+                        text += std::string(1, entry.Code) + entry.TransparentMark +
+                                std::to_string(entry.Colour());
                 text += "\n";
             }
         return text;
@@ -92,23 +94,25 @@ TEST_F(EditHistoryTest, EveryKindOfStepUndoesAndRedoesExactly) {
                        Doc, point, StepName::Colour,
                        [&](TGarminObject& o) { return ChangeColourEntry(Doc, o, Day, 1, recolour); }),
                    StepName::Colour);
-    ExpectUndoRedo(std::make_unique<ObjectEditStep>(
-                       Doc, point, StepName::AddColour,
-                       [&](TGarminObject& o) { return AddColourEntry(Doc, o, Day, {"Z", true, 0}); }),
+    ExpectUndoRedo(std::make_unique<ObjectEditStep>(Doc, point, StepName::AddColour,
+                                                    [&](TGarminObject& o) {
+                                                        return AddColourEntry(Doc, o, Day, {"Z", true, 0});
+                                                    }),
                    StepName::AddColour);
-    ExpectUndoRedo(std::make_unique<ObjectEditStep>(
-                       Doc, line, QStringLiteral("Ширина линии"),
-                       [](TGarminObject& o) { return SetLineWidth(&o, 7); }),
+    ExpectUndoRedo(std::make_unique<ObjectEditStep>(Doc, line, QStringLiteral("Ширина линии"),
+                                                    [](TGarminObject& o) { return SetLineWidth(&o, 7); }),
                    QStringLiteral("Ширина линии"));
-    ExpectUndoRedo(std::make_unique<ObjectEditStep>(
-                       Doc, line, StepName::Retype,
-                       [&](TGarminObject& o) { return RetypeFromCatalogue(Doc, o, "0x1a    Паром").has_value(); }),
-                   StepName::Retype);
+    ExpectUndoRedo(
+        std::make_unique<ObjectEditStep>(
+            Doc, line, StepName::Retype,
+            [&](TGarminObject& o) { return RetypeFromCatalogue(Doc, o, "0x1a    Паром").has_value(); }),
+        StepName::Retype);
     ExpectUndoRedo(std::make_unique<ObjectEditStep>(
                        Doc, point, StepName::LabelLine,
                        [&](TGarminObject& o) { return AppendLabelLine(Doc, o, "0x19 - russian"); }),
                    StepName::LabelLine);
-    ExpectUndoRedo(std::make_unique<HeaderStep>(Doc, std::vector<std::string>{"[_id]", ";x"}, 0), StepName::Header);
+    ExpectUndoRedo(std::make_unique<HeaderStep>(Doc, std::vector<std::string>{"[_id]", ";x"}, 0),
+                   StepName::Header);
     ExpectUndoRedo(std::make_unique<AddObjectStep>(Doc, NewObject(KindLine, 0x21), StepName::Create),
                    StepName::Create);
     ExpectUndoRedo(std::make_unique<AddObjectStep>(Doc, NewObject(KindPoint, 0x12), StepName::Paste),
@@ -181,11 +185,12 @@ TEST_F(EditHistoryTest, TypingGroupsIntoWordsAndPauses) {
         for (char c : text) {
             labels.back() += c;
             now += pause;
-            auto step = std::make_unique<ObjectEditStep>(Doc, point, StepName::Labels, [labels](TGarminObject& o) {
-                if (o.Labels == labels) return false;
-                o.Labels = labels;
-                return true;
-            });
+            auto step =
+                std::make_unique<ObjectEditStep>(Doc, point, StepName::Labels, [labels](TGarminObject& o) {
+                    if (o.Labels == labels) return false;
+                    o.Labels = labels;
+                    return true;
+                });
             step->SetMerging(MergeKeys::Labels, now, c == ' ');
             History.Push(std::move(step));
         }
@@ -209,8 +214,9 @@ TEST_F(EditHistoryTest, TypingGroupsIntoWordsAndPauses) {
 TEST_F(EditHistoryTest, PropertyChangesOfOneControlMergeAndGoingBackLeavesNoStep) {
     TGarminObject& line = *Doc.LineList[0];
     auto width = [&](int value, StepTime time) {
-        auto step = std::make_unique<ObjectEditStep>(Doc, line, QStringLiteral("Ширина линии"),
-                                                     [value](TGarminObject& o) { return SetLineWidth(&o, value); });
+        auto step =
+            std::make_unique<ObjectEditStep>(Doc, line, QStringLiteral("Ширина линии"),
+                                             [value](TGarminObject& o) { return SetLineWidth(&o, value); });
         step->SetMerging(MergeKeys::LineWidth, time);
         History.Push(std::move(step));
     };
