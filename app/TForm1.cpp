@@ -33,6 +33,7 @@
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTextCursor>
 
@@ -210,6 +211,10 @@ bool IsObjectCommandKey(const QKeyEvent* key) {
 } // namespace
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == PropertyColumn) {
+        if (event->type() == QEvent::Resize) WidenPropertyColumn();
+        return false;
+    }
     if (event->type() == QEvent::MouseButtonDblClick) {
         if (watched == ComboBox1->lineEdit())
             ComboBox1DblClick();
@@ -259,6 +264,7 @@ void TForm1::FormCreate() {
         std::make_unique<QSettings>(QDir(SettingsFolder.isEmpty() ? QDir::currentPath() : SettingsFolder)
                                         .filePath(QStringLiteral("Velmora.ini")),
                                     QSettings::IniFormat);
+    RestoreLayout();
     // The clipboard format "Garmin" needs no registration: it is a MIME type of the clipboard's data.
     {
         QSignalBlocker block(ComboBox5);
@@ -331,10 +337,32 @@ bool TForm1::FormClose() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    if (FormClose())
+    if (FormClose()) {
+        SaveLayout();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
+}
+
+namespace {
+
+const QString WindowGeometryKey = QStringLiteral("Window/Geometry");
+const QString SplitterKey = QStringLiteral("Window/Splitter");
+
+} // namespace
+
+void TForm1::RestoreLayout() {
+    const QByteArray geometry = IniFile->value(WindowGeometryKey).toByteArray();
+    if (!geometry.isEmpty()) restoreGeometry(geometry);
+    const QByteArray splitter = IniFile->value(SplitterKey).toByteArray();
+    if (!splitter.isEmpty()) Splitter1->restoreState(splitter);
+}
+
+void TForm1::SaveLayout() {
+    IniFile->setValue(WindowGeometryKey, saveGeometry());
+    IniFile->setValue(SplitterKey, Splitter1->saveState());
+    IniFile->sync();
 }
 
 void TForm1::N5Click() {

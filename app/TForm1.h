@@ -279,6 +279,10 @@ class TForm1 : public QMainWindow {
     void CreateStatusBar();
     void CreateClientArea();
     void CreatePropertyColumn();
+    void WidenPropertyColumn();
+    // The window's size and the splitter's positions, kept in Velmora.ini between runs.
+    void RestoreLayout();
+    void SaveLayout();
     void ConnectControls();
     // Before replacing the document: the shutdown question while Modified; false to stop.
     bool MayDiscardDocument();

@@ -30,8 +30,9 @@ namespace velmora {
 
 namespace {
 
-// Geometry of the client area, from the right edge inwards.
-constexpr int HeaderPanelWidth = 112;
+// Geometry of the client area, from the right edge inwards. The header panel starts wide enough for
+// the usual "[_id]" lines; both panels can be widened with the splitter.
+constexpr int HeaderPanelWidth = 200;
 constexpr int SplitterWidth = 3;
 constexpr int PropertyColumnWidth = 166;
 constexpr int PropertyContentWidth = 148;
@@ -225,10 +226,14 @@ void TForm1::CreateClientArea() {
 
     ScrollBox2 = new QScrollArea;
     ScrollBox2->setObjectName(QStringLiteral("ScrollBox2"));
-    ScrollBox2->setFixedWidth(PropertyColumnWidth);
+    ScrollBox2->setMinimumWidth(PropertyColumnWidth);
     ScrollBox2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The column's contents follow its width: the lists and the label editor widen with it.
+    ScrollBox2->setWidgetResizable(true);
     PropertyColumn = new QWidget;
-    PropertyColumn->setFixedSize(PropertyContentWidth, PropertyContentHeight);
+    PropertyColumn->setObjectName(QStringLiteral("PropertyColumn"));
+    PropertyColumn->setMinimumSize(PropertyContentWidth, PropertyContentHeight);
+    PropertyColumn->installEventFilter(this);
     PropertyColumn->setAutoFillBackground(true);
     // The column is narrow: a compact font keeps every caption beside its field readable.
     QFont compact = PropertyColumn->font();
@@ -236,13 +241,6 @@ void TForm1::CreateClientArea() {
     PropertyColumn->setFont(compact);
     ScrollBox2->setWidget(PropertyColumn);
     CreatePropertyColumn();
-
-    auto* left = new QWidget;
-    auto* leftLayout = new QHBoxLayout(left);
-    leftLayout->setContentsMargins(0, 0, 0, 0);
-    leftLayout->setSpacing(0);
-    leftLayout->addWidget(ScrollBox1, 1);
-    leftLayout->addWidget(ScrollBox2);
 
     Panel1 = new QWidget;
     Panel1->setObjectName(QStringLiteral("Panel1"));
@@ -259,11 +257,14 @@ void TForm1::CreateClientArea() {
     Splitter1->setObjectName(QStringLiteral("Splitter1"));
     Splitter1->setHandleWidth(SplitterWidth);
     Splitter1->setChildrenCollapsible(false);
-    Splitter1->addWidget(left);
+    Splitter1->addWidget(ScrollBox1);
+    Splitter1->addWidget(ScrollBox2);
     Splitter1->addWidget(Panel1);
     Splitter1->setStretchFactor(0, 1);
     Splitter1->setStretchFactor(1, 0);
-    Splitter1->setSizes({941 - HeaderPanelWidth - SplitterWidth, HeaderPanelWidth});
+    Splitter1->setStretchFactor(2, 0);
+    Splitter1->setSizes({941 - PropertyColumnWidth - HeaderPanelWidth - 2 * SplitterWidth,
+                         PropertyColumnWidth, HeaderPanelWidth});
     auto* clientArea = new QWidget;
     auto* clientLayout = new QVBoxLayout(clientArea);
     clientLayout->setContentsMargins(0, 0, 0, 0);
@@ -395,6 +396,17 @@ void TForm1::CreatePropertyColumn() {
     }
     for (std::string_view row : LanguageList())
         ComboBox3->addItem(QString::fromUtf8(row.data(), qsizetype(row.size())));
+}
+
+void TForm1::WidenPropertyColumn() {
+    // The controls that span the column take its width; the captioned fields keep their place.
+    const int width = PropertyColumn->width();
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{ComboBox1, LabelEditor, ComboBox3, BitBtn1, BitBtn2})
+        control->resize(width - 12, control->height());
+    for (QWidget* box : {static_cast<QWidget*>(RadioGroup1Box), static_cast<QWidget*>(RadioGroup2Box),
+                         static_cast<QWidget*>(RadioGroup3Box)})
+        box->resize(width - 8, box->height());
 }
 
 } // namespace velmora

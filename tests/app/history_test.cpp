@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QSet>
+#include <QSplitter>
 #include <QTest>
 #include <QTextCursor>
 #include <QUndoStack>
@@ -301,6 +302,28 @@ TEST_F(HistoryTest, CompiledFileCutShortSaysHowManyObjectsWereRead) {
         << Prompts.Messages()[0].toStdString();
     EXPECT_EQ(Prompts.Log.back().Icon, MessageKind::Warning);
     EXPECT_EQ(Caption(), cut);
+}
+
+} // namespace
+} // namespace velmora
+
+namespace velmora {
+namespace {
+
+TEST_F(HistoryTest, WindowSizeAndSplitterPositionsAreRememberedInVelmoraIni) {
+    Form->show();
+    Form->resize(1000, 700);
+    Form->Splitter1->setSizes({500, 250, 250});
+    QApplication::processEvents();
+    const QList<int> sizes = Form->Splitter1->sizes();
+    EXPECT_GT(Form->LabelEditor->width(), 200) << "the label editor widens with the column";
+    ASSERT_TRUE(Form->close());
+    ASSERT_TRUE(QFile::exists(QDir(Temp.path()).filePath(QStringLiteral("Velmora.ini"))));
+    Form = std::make_unique<TForm1>(Prompts, Temp.path());
+    Form->show();
+    QApplication::processEvents();
+    EXPECT_EQ(Form->size(), QSize(1000, 700));
+    EXPECT_EQ(Form->Splitter1->sizes(), sizes);
 }
 
 } // namespace
