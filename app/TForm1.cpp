@@ -116,7 +116,10 @@ TForm1::TForm1(Prompts& prompts, const QString& settingsFolder, QWidget* parent)
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // The history empties itself when it goes; the window must not follow that half destroyed.
+    QObject::disconnect(&History->Stack(), nullptr, this, nullptr);
+}
 
 void TForm1::ConnectControls() {
     const std::array<std::pair<QAction*, void (TForm1::*)()>, 23> commands{{

@@ -283,6 +283,11 @@ EditHistory::EditHistory(TypDocument& doc) : Doc(doc) {
     QObject::connect(&UndoStack, &QUndoStack::cleanChanged, &UndoStack, [this] { Follow(); });
 }
 
+EditHistory::~EditHistory() {
+    // The stack empties itself as it goes and signals it; nobody is to follow that any more.
+    QObject::disconnect(&UndoStack, nullptr, nullptr, nullptr);
+}
+
 void EditHistory::Push(std::unique_ptr<DocumentStep> step) {
     // A step that already knows it changes nothing never enters the history; one that finds so when
     // it runs is dropped by the stack.

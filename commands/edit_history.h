@@ -204,6 +204,7 @@ void LayTemplate(TQuadrat& matrix, const QImage& picture);
 class EditHistory {
   public:
     explicit EditHistory(TypDocument& doc);
+    ~EditHistory();
     EditHistory(const EditHistory&) = delete;
     EditHistory& operator=(const EditHistory&) = delete;
 
