@@ -3,6 +3,7 @@
 #include "app/Ab.h"
 
 #include "commands/catalogues.h"
+#include "commands/edit_history.h"
 #include "model/text_format.h"
 #include "typbin/binary_import.h"
 #include "view/display.h"
@@ -33,6 +34,7 @@
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTextCursor>
 
@@ -95,10 +97,11 @@ std::string AllLabelBytes(const TypDocument& doc) {
 } // namespace
 
 TForm1::TForm1(Prompts& prompts, const QString& settingsFolder, QWidget* parent)
-    : QMainWindow(parent), Dialogs(prompts) {
+    : QMainWindow(parent), Dialogs(prompts), History(std::make_unique<EditHistory>(Document)) {
     EnsureResources();
+    Clock.start();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(FormCaption);
+    SetCaption(FormCaption);
     resize(941, 792);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect available = screen->availableGeometry();
@@ -114,7 +117,10 @@ TForm1::TForm1(Prompts& prompts, const QString& settingsFolder, QWidget* parent)
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // The history empties itself when it goes; the window must not follow that half destroyed.
+    QObject::disconnect(&History->Stack(), nullptr, this, nullptr);
+}
 
 void TForm1::ConnectControls() {
     const std::array<std::pair<QAction*, void (TForm1::*)()>, 23> commands{{
@@ -146,6 +152,14 @@ void TForm1::ConnectControls() {
         connect(action, &QAction::triggered, this, [this, handler = handler] { (this->*handler)(); });
     connect(N8, &QAction::triggered, this, &TForm1::N8Click);
     connect(N9, &QAction::triggered, this, &TForm1::N9Click);
+    connect(Undo1, &QAction::triggered, this, &TForm1::Undo1Click);
+    connect(Redo1, &QAction::triggered, this, &TForm1::Redo1Click);
+    connect(ZoomIn1, &QAction::triggered, this, [this] { ZoomBy(1); });
+    connect(ZoomOut1, &QAction::triggered, this, [this] { ZoomBy(-1); });
+    connect(ScrollBox1, &ViewPanel::ZoomWheel, this, &TForm1::ZoomBy);
+    QUndoStack* stack = &History->Stack();
+    connect(stack, &QUndoStack::indexChanged, this, &TForm1::HistoryChanged);
+    connect(stack, &QUndoStack::cleanChanged, this, &TForm1::HistoryChanged);
 
     connect(RadioGroup1, &QButtonGroup::idClicked, this, &TForm1::RadioGroup1Click);
     connect(ComboBox1, &QComboBox::activated, this, &TForm1::ComboBox1Change);
@@ -168,6 +182,8 @@ void TForm1::ConnectControls() {
     connect(DayLabelColourNone, &QPushButton::clicked, this, &TForm1::DayLabelColourNoneClick);
     connect(NightLabelColourButton, &QPushButton::clicked, this, &TForm1::NightLabelColourButtonClick);
     connect(NightLabelColourNone, &QPushButton::clicked, this, &TForm1::NightLabelColourNoneClick);
+    connect(Image1, &ImageControl::MouseDown, this, &TForm1::Image1MouseDown);
+    connect(Image1, &ImageControl::MouseMove, this, &TForm1::Image1MouseMove);
     connect(Image1, &ImageControl::MouseUp, this, &TForm1::Image1MouseUp);
     connect(ComboBox4, &QComboBox::activated, this, &TForm1::ComboBox4Change);
     connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
@@ -179,9 +195,35 @@ void TForm1::ConnectControls() {
           static_cast<QObject*>(ComboBox4->lineEdit()), static_cast<QObject*>(ComboBox2),
           static_cast<QObject*>(Edit3), static_cast<QObject*>(Edit1)})
         watched->installEventFilter(this);
+    // The editors and fields whose own undo keys would hide the document's history.
+    for (QWidget* editor :
+         {static_cast<QWidget*>(Memo1), static_cast<QWidget*>(LabelEditor), static_cast<QWidget*>(SpinEdit1),
+          static_cast<QWidget*>(SpinEdit2), static_cast<QWidget*>(SpinEdit6)})
+        editor->installEventFilter(this);
+    Memo1->setUndoRedoEnabled(false);
+    LabelEditor->setUndoRedoEnabled(false);
 }
 
+namespace {
+
+bool IsUndoKey(const QKeyEvent* key) {
+    return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+           key->keyCombination() == QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_Z) ||
+           key->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y);
+}
+
+bool IsObjectCommandKey(const QKeyEvent* key) {
+    return key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste) ||
+           key->key() == Qt::Key_Delete;
+}
+
+} // namespace
+
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == PropertyColumn) {
+        if (event->type() == QEvent::Resize) WidenPropertyColumn();
+        return false;
+    }
     if (event->type() == QEvent::MouseButtonDblClick) {
         if (watched == ComboBox1->lineEdit())
             ComboBox1DblClick();
@@ -189,6 +231,19 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
             ComboBox3DblClick();
         else if (watched == ComboBox4->lineEdit())
             ComboBox4DblClick();
+        return false;
+    }
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        // The undo keys belong to the document's history everywhere, and the read-only lists
+        // leave copy, paste and delete to the object commands: the override is refused so that the
+        // window's shortcut runs.
+        const bool readOnlyList = watched == ComboBox1->lineEdit() || watched == ComboBox3->lineEdit() ||
+                                  watched == ComboBox4->lineEdit();
+        if (IsUndoKey(key) || (readOnlyList && IsObjectCommandKey(key))) {
+            event->ignore();
+            return true;
+        }
         return false;
     }
     if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
@@ -218,17 +273,66 @@ void TForm1::FormCreate() {
         std::make_unique<QSettings>(QDir(SettingsFolder.isEmpty() ? QDir::currentPath() : SettingsFolder)
                                         .filePath(QStringLiteral("Velmora.ini")),
                                     QSettings::IniFormat);
+    RestoreLayout();
     // The clipboard format "Garmin" needs no registration: it is a MIME type of the clipboard's data.
     {
         QSignalBlocker block(ComboBox5);
         ComboBox5->setCurrentIndex(0);
     }
-    Document.Modified = false;
+    History->Restart();
     TextEncoding = DefaultTextEncoding;
     ToolButton9->setEnabled(false);
     TYP1->setEnabled(false);
     ShowHeaderLines();
     RadioGroup1Click();
+    HistoryChanged();
+}
+
+void TForm1::SetCaption(const QString& text) {
+    setWindowTitle(text + QStringLiteral("[*]"));
+    setWindowModified(Document.Modified);
+}
+
+void TForm1::HistoryChanged() {
+    setWindowModified(Document.Modified);
+    const QUndoStack& stack = History->Stack();
+    const auto follow = [this](QAction* action, const QString& verb, bool can, const QString& step) {
+        action->setEnabled(can && !Creating);
+        action->setText(can ? QStringLiteral("&%1: %2").arg(verb, step) : QStringLiteral("&") + verb);
+        action->setToolTip(can ? QStringLiteral("%1: %2").arg(verb, step) : verb);
+    };
+    follow(Undo1, QStringLiteral("Отменить"), stack.canUndo(), stack.undoText());
+    follow(Redo1, QStringLiteral("Повторить"), stack.canRedo(), stack.redoText());
+}
+
+void TForm1::Undo1Click() {
+    if (Creating) return;
+    if (std::optional<StepSubject> subject = History->Undo()) ShowStepSubject(*subject);
+}
+
+void TForm1::Redo1Click() {
+    if (Creating) return;
+    if (std::optional<StepSubject> subject = History->Redo()) ShowStepSubject(*subject);
+}
+
+void TForm1::ShowStepSubject(const StepSubject& subject) {
+    ShowHeaderLines();
+    if (subject.Kind < 0) {
+        ShowMatrix();
+        return;
+    }
+    // The step's object is shown in the view it was changed in, so that the user sees what undo did.
+    SetChosenKindSilently(subject.Kind);
+    if (subject.View && subject.Object && subject.Object->Kind == KindPoint &&
+        subject.Object->XpmHeader[size_t(*subject.View)].Width != 0)
+        SetShownViewSilently(*subject.View);
+    RadioGroup1Click();
+    const ObjectList& list = Document.List(subject.Kind);
+    for (size_t i = 0; i < list.size(); ++i)
+        if (list[i].get() == subject.Object) {
+            ChooseObjectSilently(int(i));
+            break;
+        }
 }
 
 bool TForm1::FormClose() {
@@ -245,10 +349,32 @@ bool TForm1::FormClose() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    if (FormClose())
+    if (FormClose()) {
+        SaveLayout();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
+}
+
+namespace {
+
+const QString WindowGeometryKey = QStringLiteral("Window/Geometry");
+const QString SplitterKey = QStringLiteral("Window/Splitter");
+
+} // namespace
+
+void TForm1::RestoreLayout() {
+    const QByteArray geometry = IniFile->value(WindowGeometryKey).toByteArray();
+    if (!geometry.isEmpty()) restoreGeometry(geometry);
+    const QByteArray splitter = IniFile->value(SplitterKey).toByteArray();
+    if (!splitter.isEmpty()) Splitter1->restoreState(splitter);
+}
+
+void TForm1::SaveLayout() {
+    IniFile->setValue(WindowGeometryKey, saveGeometry());
+    IniFile->setValue(SplitterKey, Splitter1->saveState());
+    IniFile->sync();
 }
 
 void TForm1::N5Click() {
@@ -276,7 +402,19 @@ void TForm1::ToolButton1Click() {
     std::optional<QString> fileName = Dialogs.OpenFileName(
         {QStringLiteral("Открыть"), QStringLiteral("Garmin текст (*.txt)"), OpenDialog1FileName});
     if (!fileName) return;
-    LoadTextFile(*fileName);
+    // A compiled file chosen here is imported, not read as an empty text: its signature decides.
+    if (HasCompiledSignature(*fileName))
+        ImportCompiledFile(*fileName);
+    else
+        LoadTextFile(*fileName);
+}
+
+bool TForm1::HasCompiledSignature(const QString& fileName) {
+    // The signature stands in the first twelve bytes; the command chosen reads the whole file.
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray head = file.read(12);
+    return IsCompiledTypFile({}, std::string_view(head.constData(), size_t(head.size())));
 }
 
 void TForm1::LoadTextFile(const QString& fileName) {
@@ -302,7 +440,9 @@ void TForm1::PrepareWindowForText(const QString& fileName) {
     OpenDialog1FileName = fileName;
     SaveDialog1FileName = fileName;
     Document.WorkFolder = ToLocalPath(QDir::currentPath());
-    setWindowTitle(QFileInfo(fileName).absoluteFilePath());
+    // The steps of the old document refer to its objects: a new file starts a new history.
+    History->Restart();
+    SetCaption(QFileInfo(fileName).absoluteFilePath());
     ComboBox1->show();
     Edit3->hide();
     RadioGroup1Box->setEnabled(true);
@@ -320,7 +460,7 @@ QString TForm1::ReadTextDocument(const std::string& bytes) {
         // The objects completed before the error stay and are shown.
         failure = FromUtf8(error.what());
     }
-    Document.Modified = false;
+    History->Restart();
     // The reader judges UTF-8 without the program's own head lines, which are 1251 in files whose
     // compiler reads them in another code page.
     TextEncoding = Document.Utf8 ? Utf8Encoding : ChooseTextEncoding(bytes, Document.HeaderLines);
@@ -350,10 +490,10 @@ bool TForm1::SaveDocument() {
     QDir::setCurrent(folder);
     OpenDialog1FileName = saved.absoluteFilePath();
     SaveDialog1FileName = saved.absoluteFilePath();
-    setWindowTitle(QDir::toNativeSeparators(saved.absoluteFilePath()));
+    History->MarkSaved();
+    SetCaption(QDir::toNativeSeparators(saved.absoluteFilePath()));
     ToolButton9->setEnabled(true);
     TYP1->setEnabled(true);
-    Document.Modified = false;
     return true;
 }
 
@@ -391,25 +531,35 @@ void TForm1::ImportCompiledFile(const QString& fileName) {
 
 void TForm1::TakeImportedDocument(TypDocument imported, const QString& fileName) {
     // The import built a new document; the old one is replaced only now that it succeeded, and
-    // Modified and WorkFolder stay the window's.
+    // WorkFolder stays the window's. The steps of the old document go with it: a new history.
     ClearPicture();
-    bool modified = Document.Modified;
+    History->Restart();
     std::string workFolder = std::move(Document.WorkFolder);
     Document = std::move(imported);
     Document.CurrentObject = nullptr;
-    Document.Modified = modified;
+    Document.Modified = false;
     Document.WorkFolder = std::move(workFolder);
     TextEncoding = ChooseTextEncoding(AllLabelBytes(Document), Document.HeaderLines);
     ToolButton9->setEnabled(false);
     TYP1->setEnabled(false);
-    setWindowTitle(QFileInfo(fileName).absoluteFilePath());
+    SetCaption(QFileInfo(fileName).absoluteFilePath());
     ShowHeaderLines();
     RadioGroup1Click();
 }
 
 void TForm1::ShowImportWarnings(const std::vector<std::string>& warnings) {
     if (warnings.empty()) return;
+    // A damaged file is not taken silently: the user learns how much of it made it into the document.
+    const size_t points = Document.PointList.size();
+    const size_t lineCount = Document.LineList.size();
+    const size_t polygons = Document.PolygonList.size();
     QStringList lines;
+    lines << QStringLiteral("Файл typ повреждён или обрывается: прочитано объектов %1 (точек %2, линий %3, "
+                            "полигонов %4).")
+                 .arg(points + lineCount + polygons)
+                 .arg(points)
+                 .arg(lineCount)
+                 .arg(polygons);
     for (const std::string& warning : warnings)
         lines << FromUtf8(warning);
     Dialogs.Message(lines.join(u'\r'), MessageKind::Warning);
@@ -471,6 +621,12 @@ void TForm1::BtnVisible(bool enable) {
     };
     for (GroupCommand command : BtnVisibleGroup)
         if (QAction* item = action(command)) item->setEnabled(enable);
+    // Importing replaces the document as opening does, and undoing would change it under the new
+    // object's settings: creation mode switches them off too.
+    ToolButton13->setEnabled(enable);
+    typ2->setEnabled(enable);
+    Creating = !enable;
+    HistoryChanged();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -492,6 +648,14 @@ void TForm1::SetChosenKindSilently(int kind) {
 void TForm1::SetShownViewSilently(int view) {
     QSignalBlocker block(RadioGroup2);
     RadioGroup2->button(view)->setChecked(true);
+}
+
+void TForm1::ChooseObjectSilently(int index) {
+    {
+        QSignalBlocker block(ComboBox1);
+        ComboBox1->setCurrentIndex(index);
+    }
+    ComboBox1Change();
 }
 
 void TForm1::RadioGroup2Clicked() {
@@ -664,20 +828,41 @@ void TForm1::ComboBox2Change() {
     Edit2->setText(ColourReadout(*Document.CurrentObject, ShownView(), index, ComboBox2->itemText(index)));
 }
 
+void TForm1::PushPropertyStep(const QString& name, int mergeKey, std::function<bool(TGarminObject*)> write) {
+    TGarminObject* object = Document.CurrentObject;
+    if (!object) return;
+    auto step = std::make_unique<ObjectEditStep>(Document, *object, name,
+                                                 [write](TGarminObject& o) { return write(&o); });
+    step->SetMerging(mergeKey, Now());
+    History->Push(std::move(step));
+}
+
 void TForm1::SpinEdit1Change() {
-    if (SetLineWidth(Document.CurrentObject, SpinEdit1->value())) Document.Modified = true;
+    const int value = SpinEdit1->value();
+    PushPropertyStep(QStringLiteral("Ширина линии"), MergeKeys::LineWidth,
+                     [value](TGarminObject* o) { return SetLineWidth(o, value); });
 }
 
 void TForm1::SpinEdit2Change() {
-    if (SetBorderWidth(Document.CurrentObject, SpinEdit2->value())) Document.Modified = true;
+    const int value = SpinEdit2->value();
+    PushPropertyStep(QStringLiteral("Ширина бордюра"), MergeKeys::BorderWidth,
+                     [value](TGarminObject* o) { return SetBorderWidth(o, value); });
 }
 
 void TForm1::ComboBox5Change() {
-    if (SetUseOrientation(Document.CurrentObject, ComboBox5->currentIndex())) Document.Modified = true;
+    const int index = ComboBox5->currentIndex();
+    PushPropertyStep(QStringLiteral("Ориентация"), MergeKeys::Orientation,
+                     [index](TGarminObject* o) { return SetUseOrientation(o, index); });
 }
 
 void TForm1::SpinEdit6Change() {
-    if (SetCharsPerPixel(Document.CurrentObject, SpinEdit6->value())) Document.Modified = true;
+    const int value = SpinEdit6->value();
+    PushPropertyStep(QStringLiteral("Повторяемость"), MergeKeys::CharsPerPixel,
+                     [value](TGarminObject* o) { return SetCharsPerPixel(o, value); });
+}
+
+void TForm1::ZoomBy(int steps) {
+    ScrollBar1->setValue(ScrollBar1->value() + steps);
 }
 
 void TForm1::CheckBox1Click() {
@@ -810,8 +995,7 @@ void TForm1::ShowLabelStyle() {
 void TForm1::Memo1Change() {
     EncodedLines encoded =
         EncodeEditedLines(Document.HeaderLines, SplitLines(Memo1->toPlainText()), TextEncoding);
-    Document.HeaderLines = std::move(encoded.Lines);
-    Document.Modified = true;
+    History->Push(std::make_unique<HeaderStep>(Document, std::move(encoded.Lines), Now()));
     if (!encoded.Replaced) return;
     ReplaceEditorText(Memo1, JoinDecoded(Document.HeaderLines, *this));
     TellAboutReplacedCharacters();
@@ -823,8 +1007,15 @@ void TForm1::LabelEditorChange() {
     QString text = LabelEditor->toPlainText();
     EncodedLines encoded =
         EncodeEditedLines(object->Labels, text.isEmpty() ? QStringList() : SplitLines(text), TextEncoding);
-    object->Labels = std::move(encoded.Lines);
-    Document.Modified = true;
+    const bool endsWord = EndsWord(object->Labels, encoded.Lines);
+    auto step = std::make_unique<ObjectEditStep>(Document, *object, StepName::Labels,
+                                                 [lines = encoded.Lines](TGarminObject& o) {
+                                                     if (o.Labels == lines) return false;
+                                                     o.Labels = lines;
+                                                     return true;
+                                                 });
+    step->SetMerging(MergeKeys::Labels, Now(), endsWord);
+    History->Push(std::move(step));
     if (!encoded.Replaced) return;
     ReplaceEditorText(LabelEditor, JoinDecoded(object->Labels, *this));
     TellAboutReplacedCharacters();

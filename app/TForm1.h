@@ -10,11 +10,13 @@
 #include "view/transparency.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QMainWindow>
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -40,6 +42,8 @@ namespace velmora {
 
 // The window draws transparency over the grey checkerboard; files keep the white drawing.
 inline constexpr TransparencyDrawing ScreenDrawing = TransparencyDrawing::Checkerboard;
+class EditHistory;
+struct StepSubject;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -54,27 +58,34 @@ class TForm1 : public QMainWindow {
 
     TypDocument Document;
     Prompts& Dialogs;
+    // The undo history of Document; it decides Document.Modified.
+    std::unique_ptr<EditHistory> History;
 
     // ---- menu ("Файл", "Создать", "Сохранить", "Помощь") ----
-    QMenu* N1 = nullptr;        // "Файл"
-    QAction* N2 = nullptr;      // "Открыть"
-    QAction* typ2 = nullptr;    // "Открыть typ"
-    QAction* N3 = nullptr;      // "Сохранить"
-    QAction* N5 = nullptr;      // "Выход"
-    QMenu* N6 = nullptr;        // "Создать"
-    QAction* N10 = nullptr;     // "Точки"
-    QAction* N11 = nullptr;     // "Линии"
-    QAction* N12 = nullptr;     // "Полигоны"
-    QAction* N14 = nullptr;     // "Копировать"
-    QAction* N15 = nullptr;     // "Вставить"
-    QAction* N16 = nullptr;     // "Удалить"
-    QAction* N18 = nullptr;     // "Добавить bmp"
-    QMenu* N7 = nullptr;        // "Сохранить"
-    QAction* BitMap1 = nullptr; // "BitMap"
-    QAction* TYP1 = nullptr;    // "TYP-файл"
-    QMenu* N19 = nullptr;       // "Помощь"
-    QAction* N8 = nullptr;      // "О программе"
-    QAction* N9 = nullptr;      // "Справка"
+    QMenu* N1 = nullptr;         // "Файл"
+    QAction* N2 = nullptr;       // "Открыть"
+    QAction* typ2 = nullptr;     // "Открыть typ"
+    QAction* N3 = nullptr;       // "Сохранить"
+    QAction* N5 = nullptr;       // "Выход"
+    QMenu* N20 = nullptr;        // "Правка"
+    QAction* Undo1 = nullptr;    // "Отменить: <step>", also on the toolbar
+    QAction* Redo1 = nullptr;    // "Повторить: <step>", also on the toolbar
+    QAction* ZoomIn1 = nullptr;  // Ctrl+plus: the zoom one step up
+    QAction* ZoomOut1 = nullptr; // Ctrl+minus: the zoom one step down
+    QMenu* N6 = nullptr;         // "Создать"
+    QAction* N10 = nullptr;      // "Точки"
+    QAction* N11 = nullptr;      // "Линии"
+    QAction* N12 = nullptr;      // "Полигоны"
+    QAction* N14 = nullptr;      // "Копировать"
+    QAction* N15 = nullptr;      // "Вставить"
+    QAction* N16 = nullptr;      // "Удалить"
+    QAction* N18 = nullptr;      // "Добавить bmp"
+    QMenu* N7 = nullptr;         // "Сохранить"
+    QAction* BitMap1 = nullptr;  // "BitMap"
+    QAction* TYP1 = nullptr;     // "TYP-файл"
+    QMenu* N19 = nullptr;        // "Помощь"
+    QAction* N8 = nullptr;       // "О программе"
+    QAction* N9 = nullptr;       // "Справка"
 
     // ---- toolbar, left to right; ToolButton3 and ToolButton8 are the separators ----
     QToolBar* ToolBar1 = nullptr;
@@ -210,6 +221,14 @@ class TForm1 : public QMainWindow {
 
     // ---- editing (pixels, colours, creation, catalogue, deletion, clipboard, BMP, compiler) ----
     void Image1MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    // A left press paints the cell under the pointer and starts a stroke; moving with the button
+    // held paints every cell the pointer passes; the release ends the stroke. One stroke is one step.
+    void Image1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void Image1MouseMove(Qt::MouseButtons buttons, int x, int y);
+    // "Отменить" and "Повторить": the step is undone or redone and its object shown.
+    void Undo1Click();
+    void Redo1Click();
+    void ZoomBy(int steps);
     void EditPixelColour(int row, int col, Qt::KeyboardModifiers shift, int view, int kind);
     void ComboBox2KeyDown(int key, Qt::KeyboardModifiers shift);
     void ToolButton5Click();
@@ -238,6 +257,8 @@ class TForm1 : public QMainWindow {
     // Sets RadioGroup1 / RadioGroup2 without running their reactions.
     void SetChosenKindSilently(int kind);
     void SetShownViewSilently(int view);
+    // Selects object index of the list and shows it.
+    void ChooseObjectSilently(int index);
     // The reaction RadioGroup2 runs when the user picks an item; creation mode swaps it for
     // RadioGroup2Click2 or detaches it (nullptr).
     void (TForm1::*RadioGroup2Handler)() = &TForm1::RadioGroup2Click;
@@ -262,6 +283,13 @@ class TForm1 : public QMainWindow {
     // The colour of the main window's standard colour dialog, for presets of the colour dialogs.
     ColourValue StandardDialogColour = 0;
 
+    // The caption: the file's path (or the program's name) with Qt's mark of unsaved changes.
+    void SetCaption(const QString& text);
+    // Follows the history: the caption's mark and the texts and states of "Отменить"/"Повторить".
+    void HistoryChanged();
+    // True between "Добавить объект" and "Добавить"/"&Отменить".
+    bool Creating = false;
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -274,6 +302,10 @@ class TForm1 : public QMainWindow {
     void CreateClientArea();
     void CreatePropertyColumn();
     void CreateLabelStyleBox(QRect geometry);
+    void WidenPropertyColumn();
+    // The window's size and the splitter's positions, kept in Velmora.ini between runs.
+    void RestoreLayout();
+    void SaveLayout();
     void ConnectControls();
     // Before replacing the document: the shutdown question while Modified; false to stop.
     bool MayDiscardDocument();
@@ -285,11 +317,16 @@ class TForm1 : public QMainWindow {
     QString ReadTextDocument(const std::string& bytes);
     // Imports a compiled file as the import command does after its dialog.
     void ImportCompiledFile(const QString& fileName);
+    // Whether the file's first bytes carry the signature of a compiled file (its name aside).
+    static bool HasCompiledSignature(const QString& fileName);
     void TakeImportedDocument(TypDocument imported, const QString& fileName);
     void ShowImportWarnings(const std::vector<std::string>& warnings);
     void ApplyObjectDisplay(TGarminObject& object);
     void FillColourList(const std::vector<QString>& items, int selected);
     void RadioGroup2Clicked();
+    // A property control's change as an undo step named after the control; changes of one control
+    // that follow each other merge.
+    void PushPropertyStep(const QString& name, int mergeKey, std::function<bool(TGarminObject*)> write);
 
     // ===================================================================================
     // Members of the editing handlers (TForm1_editing.cpp and the files beside it) go
@@ -305,6 +342,21 @@ class TForm1 : public QMainWindow {
     void RecolourSwatch(TGarminObject& object, int entry);
     void ApplyCreationPreset(int kind);
     void LeaveCreationMode();
+    // The plane, entry and code that a left click paints with in the view shown, or none.
+    struct PaintTarget {
+        int Plane;
+        int Entry;
+        char Code;
+    };
+    std::optional<PaintTarget> LeftPaintTarget(const TGarminObject& object) const;
+    void PaintAt(TGarminObject& object, int row, int col, const PaintTarget& target);
+    void ShowStepSubject(const StepSubject& subject);
+    // Milliseconds since the window started: typing that pauses starts a new undo step.
+    int64_t Now() const { return Clock.elapsed(); }
+    QElapsedTimer Clock;
+    int StrokeNumber = 0;
+    bool Stroking = false;
+    QPoint LastStrokePoint;
 };
 
 } // namespace velmora

@@ -3,6 +3,7 @@
 #include "app/TForm1.h"
 
 #include "commands/catalogues.h"
+#include "commands/edit_history.h"
 #include "commands/new_object.h"
 #include "commands/object_edits.h"
 
@@ -108,10 +109,11 @@ void TForm1::ToolButton5Click() {
 
 void TForm1::ApplyCreationPreset(int kind) {
     const CreationPreset preset = CreationPresetFor(kind, ShownView() == Night);
-    Edit3->setText(preset.TypeText);
+    // The length first: the limit of the kind set up before would cut the new preset.
     Edit3->setMaxLength(preset.TypeMaxLength);
-    Edit1->setText(preset.SubTypeText);
+    Edit3->setText(preset.TypeText);
     Edit1->setMaxLength(preset.SubTypeMaxLength);
+    Edit1->setText(preset.SubTypeText);
     Edit1->setVisible(preset.SubTypeVisible);
 
     StatusPanels[0]->setText(preset.StatusText);
@@ -137,8 +139,9 @@ void TForm1::ApplyCreationPreset(int kind) {
         SpinEdit6->setValue(preset.CharsPerPixel);
     }
     if (preset.CharsPerPixelEnabled) SpinEdit6->setEnabled(true);
-    // A "Без матрицы" left ticked from an earlier set-up keeps its meaning.
-    if (preset.NoBitmapVisible && CheckBox1->isChecked()) CheckBox1Click();
+    // Every set-up starts with a bitmap: a "Без матрицы" ticked for the last object is not carried over.
+    CheckBox1->setChecked(false);
+    if (preset.NoBitmapVisible) CheckBox1Click();
     RadioGroup2Handler = preset.ViewChooserFollowsColours ? &TForm1::RadioGroup2Click2 : nullptr;
 }
 
@@ -212,7 +215,7 @@ void TForm1::BitBtn1Click() {
     } else if (settings.NoBitmap) {
         SetShownViewSilently(Day);
     }
-    Document.List(kind).push_back(std::move(object));
+    History->Push(std::make_unique<AddObjectStep>(Document, std::move(object), StepName::Create));
     const TGarminObject& added = *Document.List(kind).back();
 
     BitBtn1->hide();
@@ -242,7 +245,6 @@ void TForm1::BitBtn1Click() {
     SetShownViewSilently(Day);
     if (wasNight) RadioGroup2Click();
     ComboBox2->setCurrentIndex(0);
-    Document.Modified = true;
 }
 
 void TForm1::BitBtn2Click() {
@@ -292,8 +294,14 @@ void TForm1::ComboBox4Change() {
     if (!object || row < 0) return;
     const std::string text = ComboBox4->itemText(row).toStdString();
     const int selected = ComboBox1->currentIndex();
-    if (std::optional<QString> listText = RetypeFromCatalogue(Document, *object, text);
-        listText && selected >= 0) {
+    std::optional<QString> listText;
+    History->Push(
+        std::make_unique<ObjectEditStep>(Document, *object, StepName::Retype, [&](TGarminObject& o) {
+            const uint32_t type = o.TypeCode, subType = o.SubTypeCode;
+            listText = RetypeFromCatalogue(Document, o, text);
+            return listText && (o.TypeCode != type || o.SubTypeCode != subType);
+        }));
+    if (listText && selected >= 0) {
         QSignalBlocker block(ComboBox1);
         ComboBox1->setItemText(selected, *listText);
     }
@@ -312,7 +320,12 @@ void TForm1::ComboBox3DblClick() {
     TGarminObject* object = Document.CurrentObject;
     const int row = ComboBox3->currentIndex();
     if (!object || row < 0 || size_t(row) >= LanguageList().size()) return;
-    if (!AppendLabelLine(Document, *object, LanguageList()[size_t(row)])) return;
+    bool appended = false;
+    History->Push(
+        std::make_unique<ObjectEditStep>(Document, *object, StepName::LabelLine, [&](TGarminObject& o) {
+            return appended = AppendLabelLine(Document, o, LanguageList()[size_t(row)]);
+        }));
+    if (!appended) return;
     ShowLabels();
     // The user goes on typing the label text after the comma.
     QTextCursor cursor = LabelEditor->textCursor();

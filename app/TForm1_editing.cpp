@@ -2,6 +2,7 @@
 // a clicked pixel, swatches of objects without bitmap, and the colour edit dialog of the colour list.
 #include "app/TForm1.h"
 
+#include "commands/edit_history.h"
 #include "commands/object_edits.h"
 #include "view/matrix.h"
 #include "view/render.h"
@@ -43,7 +44,76 @@ std::optional<ColourValue> TForm1::PickColour(ColourValue preset) {
     return picked;
 }
 
+std::optional<TForm1::PaintTarget> TForm1::LeftPaintTarget(const TGarminObject& object) const {
+    const int view = ShownView();
+    const int entry = ComboBox2->currentIndex();
+    if (object.Kind == KindPoint) {
+        // Painting needs a colour: without a selected colour list entry the click does nothing.
+        if (object.XpmHeader[size_t(view)].Width == 0 || !IsUsedEntry(object, view, entry))
+            return std::nullopt;
+        return PaintTarget{view, entry, object.Colours[size_t(view)][size_t(entry)].Code};
+    }
+    // Only the day pair of a line or polygon with bitmap can be painted, and only in the day view.
+    if (object.XpmHeader[Day].Width == 0 || view == Night || entry > 1 || !IsUsedEntry(object, Day, entry))
+        return std::nullopt;
+    return PaintTarget{Day, entry, object.Colours[Day][size_t(entry)].Code};
+}
+
+void TForm1::PaintAt(TGarminObject& object, int row, int col, const PaintTarget& target) {
+    History->Push(
+        std::make_unique<PaintStep>(Document, object, target.Plane, row, col, target.Code, StrokeNumber));
+    if (object.Kind == KindPoint) {
+        PaintCell(MatrixImage, object, row, col, target.Entry, target.Plane, ScreenDrawing);
+    } else {
+        RenderObject(MatrixImage, object, Day, ScreenDrawing);
+        PaintCell(MatrixImage, object, row, col, target.Entry, Day, ScreenDrawing);
+        PlacePicture(
+            ResizeGrid(MatrixImage, object, ScrollBar1->value(), Day, ScrollBox1->size(), ScreenDrawing));
+    }
+    ShowMatrix();
+}
+
+void TForm1::Image1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
+    Stroking = false;
+    TGarminObject* object = Document.CurrentObject;
+    if (button != Qt::LeftButton || !object || !object->Quadrat) return;
+    std::optional<PaintTarget> target = LeftPaintTarget(*object);
+    if (!target) return;
+    ++StrokeNumber;
+    Stroking = true;
+    LastStrokePoint = QPoint(x, y);
+    if (std::optional<CellPosition> cell = CellAtImagePoint(*object, ShownView(), LastStrokePoint))
+        PaintAt(*object, cell->Row, cell->Col, *target);
+    ComboBox2Change();
+}
+
+void TForm1::Image1MouseMove(Qt::MouseButtons buttons, int x, int y) {
+    TGarminObject* object = Document.CurrentObject;
+    if (!Stroking || !(buttons & Qt::LeftButton) || !object || !object->Quadrat) return;
+    std::optional<PaintTarget> target = LeftPaintTarget(*object);
+    if (!target) return;
+    // The pointer may jump several cells between two moves: every cell on the way is painted.
+    const QPoint to(x, y);
+    const QPoint way = to - LastStrokePoint;
+    const int stride = std::max(1, ShownCellSize(*object->Quadrat) / 2);
+    const int parts = std::max(std::abs(way.x()), std::abs(way.y())) / stride + 1;
+    std::optional<CellPosition> last = CellAtImagePoint(*object, ShownView(), LastStrokePoint);
+    for (int i = 1; i <= parts; ++i) {
+        const QPoint at = LastStrokePoint + way * i / parts;
+        std::optional<CellPosition> cell = CellAtImagePoint(*object, ShownView(), at);
+        if (!cell || (last && last->Row == cell->Row && last->Col == cell->Col)) continue;
+        PaintAt(*object, cell->Row, cell->Col, *target);
+        last = cell;
+    }
+    LastStrokePoint = to;
+}
+
 void TForm1::Image1MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
+    if (Stroking && button == Qt::LeftButton) {
+        // The press and the moves have painted; the stroke ends here.
+        Stroking = false;
+        return;
+    }
     TGarminObject* object = Document.CurrentObject;
     if (!object || !object->Quadrat) return;
     const int view = ShownView();
@@ -64,47 +134,42 @@ void TForm1::Image1MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, 
             EditPixelColour(cell->Row, cell->Col, shift, view, object->Kind);
             ShowMatrix();
             ComboBox2Change();
-        } else if (object->Kind == KindPoint) {
-            // Painting needs a colour: without a selected colour list entry the click does nothing.
-            if (!IsUsedEntry(*object, view, ComboBox2->currentIndex())) return;
-            PaintPointPixel(*object, cell->Row, cell->Col, view);
-        } else if (view == Night) {
+        } else if (std::optional<PaintTarget> target = LeftPaintTarget(*object)) {
+            // A release without a press on the picture (the press fell elsewhere) paints as a click.
+            ++StrokeNumber;
+            PaintAt(*object, cell->Row, cell->Col, *target);
+        } else if (object->Kind != KindPoint && view == Night && ComboBox2->currentIndex() >= 0) {
             // Only the day pair can be painted; the night view is only redrawn.
-            if (ComboBox2->currentIndex() < 0) return;
             RenderObject(MatrixImage, *object, Night, ScreenDrawing);
             ShowMatrix();
-        } else {
-            if (!IsUsedEntry(*object, Day, ComboBox2->currentIndex())) return;
-            PaintLinePixel(*object, cell->Row, cell->Col);
         }
     }
     ComboBox2Change();
-    Document.Modified = true;
 }
 
-void TForm1::PaintPointPixel(TGarminObject& object, int row, int col, int view) {
-    const int entry = ComboBox2->currentIndex();
-    object.Pixels[size_t(view)][size_t(row)][size_t(col)] = object.Colours[size_t(view)][size_t(entry)].Code;
-    PaintCell(MatrixImage, object, row, col, entry, view, ScreenDrawing);
-    ShowMatrix();
+namespace {
+
+// The step that gives colour entry k of table the picked colour.
+std::unique_ptr<ObjectEditStep> RecolourStep(TypDocument& doc, TGarminObject& object, int table, size_t k,
+                                             ColourValue picked, std::optional<int> view) {
+    return std::make_unique<ObjectEditStep>(
+        doc, object, StepName::Colour,
+        [table, k, picked](TGarminObject& o) {
+            auto& colours = o.Colours[size_t(table)];
+            if (k >= colours.size() || colours[k].Colour() == (picked & 0xFFFFFF)) return false;
+            colours[k].SetColour(picked);
+            return true;
+        },
+        view);
 }
 
-void TForm1::PaintLinePixel(TGarminObject& object, int row, int col) {
-    const int entry = ComboBox2->currentIndex();
-    if (entry > 1) return; // entries 2 and 3 are the night pair: they are never painted
-    object.Pixels[Day][size_t(row)][size_t(col)] = object.Colours[Day][size_t(entry)].Code;
-    RenderObject(MatrixImage, object, Day, ScreenDrawing);
-    PaintCell(MatrixImage, object, row, col, entry, Day, ScreenDrawing);
-    PlacePicture(
-        ResizeGrid(MatrixImage, object, ScrollBar1->value(), Day, ScrollBox1->size(), ScreenDrawing));
-    ShowMatrix();
-}
+} // namespace
 
 void TForm1::RecolourSwatch(TGarminObject& object, int entry) {
     TColourEntry& colour = object.Colours[Day][size_t(entry)];
     if (colour.Code == 0) return; // the "none" square does not react
     if (std::optional<ColourValue> picked = PickColour(colour.Colour())) {
-        colour.SetColour(*picked);
+        History->Push(RecolourStep(Document, object, Day, size_t(entry), *picked, std::nullopt));
         RenderObject(MatrixImage, object, ShownView(), ScreenDrawing);
         ShowMatrix();
         ComboBox2Change();
@@ -131,7 +196,7 @@ void TForm1::EditPixelColour(int row, int col, Qt::KeyboardModifiers shift, int 
     if (!edited) return;
 
     if (std::optional<ColourValue> picked = PickColour(colours[*edited].Colour())) {
-        colours[*edited].SetColour(*picked);
+        History->Push(RecolourStep(Document, *object, table, *edited, *picked, view));
         // With Shift held the matrix keeps its old colours until the next redraw.
         if (!(shift & Qt::ShiftModifier)) RenderObject(MatrixImage, *object, ShownView(), ScreenDrawing);
     }
@@ -153,8 +218,17 @@ void TForm1::ComboBox2KeyDown(int, Qt::KeyboardModifiers) {
 
     const std::string code = CodeFieldBytes(result.CodeText);
     const SymbolEdit edit{code, result.NoneChecked, result.SymbolColour};
+    // The step runs the engine while the dialog's texts are still alive.
+    const auto push = [&](const QString& name, auto engine) {
+        bool changed = false;
+        History->Push(std::make_unique<ObjectEditStep>(
+            Document, *object, name, [&](TGarminObject& o) { return changed = engine(o); }, view));
+        return changed;
+    };
     if (result.Result == Answer::Ok) {
-        if (!ChangeColourEntry(Document, *object, view, entry, edit)) return;
+        if (!push(StepName::Colour,
+                  [&](TGarminObject& o) { return ChangeColourEntry(Document, o, view, entry, edit); }))
+            return;
         ColorBox(view);
         ComboBox1Change();
         if (Document.CurrentObject && Document.CurrentObject->Quadrat) {
@@ -163,7 +237,9 @@ void TForm1::ComboBox2KeyDown(int, Qt::KeyboardModifiers) {
         }
         ComboBox2->update();
     } else if (result.Result == Answer::Yes) {
-        if (!AddColourEntry(Document, *object, view, edit)) return;
+        if (!push(StepName::AddColour,
+                  [&](TGarminObject& o) { return AddColourEntry(Document, o, view, edit); }))
+            return;
         const int count = object->XpmHeader[size_t(view)].ColourCount;
         {
             QSignalBlocker block(SpinEdit3);

@@ -30,8 +30,9 @@ namespace velmora {
 
 namespace {
 
-// Geometry of the client area, from the right edge inwards.
-constexpr int HeaderPanelWidth = 112;
+// Geometry of the client area, from the right edge inwards. The header panel starts wide enough for
+// the usual "[_id]" lines; both panels can be widened with the splitter.
+constexpr int HeaderPanelWidth = 200;
 constexpr int SplitterWidth = 3;
 constexpr int PropertyColumnWidth = 166;
 constexpr int PropertyContentWidth = 148;
@@ -102,7 +103,11 @@ void TForm1::CreateActions() {
     ToolButton4 = NewAction(this, QStringLiteral("Удалить объект"), "ToolButton4");
     ToolButton7 = NewAction(this, QStringLiteral("Сохранить bmp"), "ToolButton7");
     ToolButton9 = NewAction(this, QStringLiteral("Создать TYP"), "ToolButton9");
-    const std::array<std::pair<QAction*, ToolbarIcon>, 10> icons{{
+    Undo1 = NewAction(this, QStringLiteral("&Отменить"), "Undo1");
+    Redo1 = NewAction(this, QStringLiteral("&Повторить"), "Redo1");
+    Undo1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    Redo1->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    const std::array<std::pair<QAction*, ToolbarIcon>, 12> icons{{
         {ToolButton1, ToolbarIcon::OpenText},
         {ToolButton13, ToolbarIcon::OpenCompiled},
         {ToolButton2, ToolbarIcon::Save},
@@ -113,6 +118,8 @@ void TForm1::CreateActions() {
         {ToolButton4, ToolbarIcon::Delete},
         {ToolButton7, ToolbarIcon::SaveBmp},
         {ToolButton9, ToolbarIcon::Compile},
+        {Undo1, ToolbarIcon::Undo},
+        {Redo1, ToolbarIcon::Redo},
     }};
     for (const auto& [action, icon] : icons) {
         action->setIcon(ToolbarIconImage(icon));
@@ -120,37 +127,60 @@ void TForm1::CreateActions() {
         action->setToolTip(action->text());
     }
 
-    N2 = NewAction(this, QStringLiteral("Открыть"), "N2");
-    typ2 = NewAction(this, QStringLiteral("Открыть typ"), "typ2");
-    N3 = NewAction(this, QStringLiteral("Сохранить"), "N3");
-    N5 = NewAction(this, QStringLiteral("Выход"), "N5");
-    N10 = NewAction(this, QStringLiteral("Точки"), "N10");
-    N11 = NewAction(this, QStringLiteral("Линии"), "N11");
-    N12 = NewAction(this, QStringLiteral("Полигоны"), "N12");
-    N14 = NewAction(this, QStringLiteral("Копировать"), "N14");
-    N15 = NewAction(this, QStringLiteral("Вставить"), "N15");
-    N16 = NewAction(this, QStringLiteral("Удалить"), "N16");
-    N18 = NewAction(this, QStringLiteral("Добавить bmp"), "N18");
-    BitMap1 = NewAction(this, QStringLiteral("BitMap"), "BitMap1");
-    TYP1 = NewAction(this, QStringLiteral("TYP-файл"), "TYP1");
-    N8 = NewAction(this, QStringLiteral("О программе"), "N8");
-    N9 = NewAction(this, QStringLiteral("Справка"), "N9");
+    // The menu items carry the Alt letters; the keys of the commands stand beside them.
+    N2 = NewAction(this, QStringLiteral("&Открыть"), "N2");
+    typ2 = NewAction(this, QStringLiteral("Открыть &typ"), "typ2");
+    N3 = NewAction(this, QStringLiteral("&Сохранить"), "N3");
+    N5 = NewAction(this, QStringLiteral("&Выход"), "N5");
+    N10 = NewAction(this, QStringLiteral("&Точки"), "N10");
+    N11 = NewAction(this, QStringLiteral("&Линии"), "N11");
+    N12 = NewAction(this, QStringLiteral("&Полигоны"), "N12");
+    N14 = NewAction(this, QStringLiteral("&Копировать"), "N14");
+    N15 = NewAction(this, QStringLiteral("&Вставить"), "N15");
+    N16 = NewAction(this, QStringLiteral("&Удалить"), "N16");
+    N18 = NewAction(this, QStringLiteral("Добавить &bmp"), "N18");
+    BitMap1 = NewAction(this, QStringLiteral("&BitMap"), "BitMap1");
+    TYP1 = NewAction(this, QStringLiteral("&TYP-файл"), "TYP1");
+    N8 = NewAction(this, QStringLiteral("&О программе"), "N8");
+    N9 = NewAction(this, QStringLiteral("&Справка"), "N9");
+    const std::array<std::pair<QAction*, QKeySequence>, 8> keys{{
+        {N2, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {typ2, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)},
+        {N3, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {N5, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {N14, QKeySequence(Qt::CTRL | Qt::Key_C)},
+        {N15, QKeySequence(Qt::CTRL | Qt::Key_V)},
+        {N16, QKeySequence(Qt::Key_Delete)},
+        {N9, QKeySequence(Qt::Key_F1)},
+    }};
+    for (const auto& [action, key] : keys)
+        action->setShortcut(key);
+
+    // The zoom keys have no menu item: they act on the window.
+    ZoomIn1 = NewAction(this, QStringLiteral("Крупнее"), "ZoomIn1");
+    ZoomOut1 = NewAction(this, QStringLiteral("Мельче"), "ZoomOut1");
+    ZoomIn1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    ZoomOut1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    addAction(ZoomIn1);
+    addAction(ZoomOut1);
 }
 
 void TForm1::CreateMenu() {
-    N1 = menuBar()->addMenu(QStringLiteral("Файл"));
+    N1 = menuBar()->addMenu(QStringLiteral("&Файл"));
     N1->addActions({N2, typ2, N3});
     N1->addSeparator();
     N1->addAction(N5);
-    N6 = menuBar()->addMenu(QStringLiteral("Создать"));
+    N20 = menuBar()->addMenu(QStringLiteral("&Правка"));
+    N20->addActions({Undo1, Redo1});
+    N6 = menuBar()->addMenu(QStringLiteral("&Создать"));
     N6->addActions({N10, N11, N12});
     N6->addSeparator();
     N6->addActions({N14, N15, N16});
     N6->addSeparator();
     N6->addAction(N18);
-    N7 = menuBar()->addMenu(QStringLiteral("Сохранить"));
+    N7 = menuBar()->addMenu(QStringLiteral("Со&хранить"));
     N7->addActions({BitMap1, TYP1});
-    N19 = menuBar()->addMenu(QStringLiteral("Помощь"));
+    N19 = menuBar()->addMenu(QStringLiteral("По&мощь"));
     N19->addActions({N8, N9});
 }
 
@@ -161,6 +191,8 @@ void TForm1::CreateToolBar() {
     ToolBar1->setIconSize(QSize(24, 24));
     ToolBar1->addActions({ToolButton1, ToolButton13, ToolButton2});
     ToolButton3 = ToolBar1->addSeparator();
+    ToolBar1->addActions({Undo1, Redo1});
+    ToolBar1->addSeparator();
     ToolBar1->addActions({ToolButton5, ToolButton6, ToolButton10, ToolButton11, ToolButton4});
     ToolButton8 = ToolBar1->addSeparator();
     ToolBar1->addActions({ToolButton7, ToolButton9});
@@ -194,10 +226,14 @@ void TForm1::CreateClientArea() {
 
     ScrollBox2 = new QScrollArea;
     ScrollBox2->setObjectName(QStringLiteral("ScrollBox2"));
-    ScrollBox2->setFixedWidth(PropertyColumnWidth);
+    ScrollBox2->setMinimumWidth(PropertyColumnWidth);
     ScrollBox2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The column's contents follow its width: the lists and the label editor widen with it.
+    ScrollBox2->setWidgetResizable(true);
     PropertyColumn = new QWidget;
-    PropertyColumn->setFixedSize(PropertyContentWidth, PropertyContentHeight);
+    PropertyColumn->setObjectName(QStringLiteral("PropertyColumn"));
+    PropertyColumn->setMinimumSize(PropertyContentWidth, PropertyContentHeight);
+    PropertyColumn->installEventFilter(this);
     PropertyColumn->setAutoFillBackground(true);
     // The column is narrow: a compact font keeps every caption beside its field readable.
     QFont compact = PropertyColumn->font();
@@ -205,13 +241,6 @@ void TForm1::CreateClientArea() {
     PropertyColumn->setFont(compact);
     ScrollBox2->setWidget(PropertyColumn);
     CreatePropertyColumn();
-
-    auto* left = new QWidget;
-    auto* leftLayout = new QHBoxLayout(left);
-    leftLayout->setContentsMargins(0, 0, 0, 0);
-    leftLayout->setSpacing(0);
-    leftLayout->addWidget(ScrollBox1, 1);
-    leftLayout->addWidget(ScrollBox2);
 
     Panel1 = new QWidget;
     Panel1->setObjectName(QStringLiteral("Panel1"));
@@ -228,11 +257,14 @@ void TForm1::CreateClientArea() {
     Splitter1->setObjectName(QStringLiteral("Splitter1"));
     Splitter1->setHandleWidth(SplitterWidth);
     Splitter1->setChildrenCollapsible(false);
-    Splitter1->addWidget(left);
+    Splitter1->addWidget(ScrollBox1);
+    Splitter1->addWidget(ScrollBox2);
     Splitter1->addWidget(Panel1);
     Splitter1->setStretchFactor(0, 1);
     Splitter1->setStretchFactor(1, 0);
-    Splitter1->setSizes({941 - HeaderPanelWidth - SplitterWidth, HeaderPanelWidth});
+    Splitter1->setStretchFactor(2, 0);
+    Splitter1->setSizes({941 - PropertyColumnWidth - HeaderPanelWidth - 2 * SplitterWidth,
+                         PropertyColumnWidth, HeaderPanelWidth});
     auto* clientArea = new QWidget;
     auto* clientLayout = new QVBoxLayout(clientArea);
     clientLayout->setContentsMargins(0, 0, 0, 0);
@@ -319,6 +351,8 @@ void TForm1::CreatePropertyColumn() {
     ScrollBar1->setRange(MinCellSize, MaxCellSize);
     ScrollBar1->setValue(DefaultCellSize);
     ScrollBar1->setPageStep(1);
+    // The zoom is reached with Tab and moved with the arrow keys like any other control.
+    ScrollBar1->setFocusPolicy(Qt::StrongFocus);
     ScrollBar1->setGeometry(FieldLeft - 40, top + 2, FieldWidth + 40, 18);
 
     LabelEditor = new QPlainTextEdit(column);
@@ -397,6 +431,17 @@ void TForm1::CreateLabelStyleBox(QRect geometry) {
     chooser(QStringLiteral("Ночь"), Top + 2 * RowHeight, "NightLabelColour", NightLabelColourButton,
             NightLabelColourNone);
     LabelStyleBox->setEnabled(false);
+}
+
+void TForm1::WidenPropertyColumn() {
+    // The controls that span the column take its width; the captioned fields keep their place.
+    const int width = PropertyColumn->width();
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{ComboBox1, LabelEditor, ComboBox3, BitBtn1, BitBtn2})
+        control->resize(width - 12, control->height());
+    for (QWidget* box : {static_cast<QWidget*>(RadioGroup1Box), static_cast<QWidget*>(RadioGroup2Box),
+                         static_cast<QWidget*>(RadioGroup3Box)})
+        box->resize(width - 8, box->height());
 }
 
 } // namespace velmora

@@ -3,6 +3,7 @@
 #include "app/TForm1.h"
 
 #include "commands/clipboard_record.h"
+#include "commands/edit_history.h"
 #include "commands/object_edits.h"
 #include "view/matrix.h"
 #include "view/render.h"
@@ -32,31 +33,15 @@ constexpr qsizetype MaxClipboardBlock = 64 * 1024 * 1024;
 
 const QString UnsavedChangesQuestion = QStringLiteral("Были внесены изменения!\rФайл надо записать?");
 
-// The grid lines over a laid template: the top and left edges of every cell, and the lines just
-// outside the right and bottom edge.
-void DrawTemplateGrid(QImage& image, int rows, int cols) {
-    QPainter painter(&image);
-    painter.setPen(Qt::black);
-    const int width = image.width();
-    const int height = image.height();
-    for (int i = 0; i <= rows; ++i) {
-        const int y = i * height / rows;
-        painter.drawLine(0, y, width - 1, y);
-    }
-    for (int i = 0; i <= cols; ++i) {
-        const int x = i * width / cols;
-        painter.drawLine(x, 0, x, height - 1);
-    }
-}
-
 } // namespace
 
 void TForm1::ToolButton4Click() {
     const int index = ComboBox1->currentIndex();
     const int kind = ChosenKind();
-    if (ComboBox1->count() > 0 && index >= 0 && DeleteObject(Document, kind, index) &&
-        Document.List(kind).empty())
-        ComboBox2->update();
+    if (ComboBox1->count() > 0 && index >= 0) {
+        History->Push(std::make_unique<DeleteObjectStep>(Document, kind, index));
+        if (Document.List(kind).empty()) ComboBox2->update();
+    }
     ShowLabels();
     RadioGroup2Box->setEnabled(true);
     ClearPicture();
@@ -81,9 +66,8 @@ void TForm1::ToolButton11Click() {
     std::optional<TGarminObject> pasted = DecodeClipboardRecord(
         std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(block.constData()), size_t(block.size())));
     if (!pasted) return;
-    const int kind = pasted->Kind;
-    Document.List(kind).push_back(std::make_unique<TGarminObject>(std::move(*pasted)));
-    Document.Modified = true;
+    History->Push(std::make_unique<AddObjectStep>(
+        Document, std::make_unique<TGarminObject>(std::move(*pasted)), StepName::Paste));
     // The pasted object stands at the end of its own kind's list, whatever kind is shown.
     RadioGroup1Click();
 }
@@ -105,16 +89,8 @@ void TForm1::ToolButton6Click() {
         }
         TracingPicture = std::move(picture);
     }
-    const TQuadrat& matrix = *object->Quadrat;
-    EnsureMatrixImage(MatrixImage, matrix);
-    if (TracingPicture.isNull()) {
-        // Nothing has been loaded yet: the grid stands on white.
-        MatrixImage.fill(Qt::white);
-    } else {
-        QPainter painter(&MatrixImage);
-        painter.drawImage(MatrixImage.rect(), TracingPicture);
-    }
-    DrawTemplateGrid(MatrixImage, matrix.RowCount, matrix.ColCount);
+    History->Push(std::make_unique<TemplateStep>(Document, *object, MatrixImage, TracingPicture, ShownView(),
+                                                 ScreenDrawing));
     ShowMatrix();
 }
 

@@ -8,6 +8,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
+#include <QWheelEvent>
 
 namespace velmora {
 
@@ -34,6 +35,16 @@ void ImageControl::paintEvent(QPaintEvent*) {
     painter.drawImage(0, 0, Shown);
 }
 
+void ImageControl::mousePressEvent(QMouseEvent* event) {
+    QPoint at = event->position().toPoint();
+    emit MouseDown(event->button(), event->modifiers(), at.x(), at.y());
+}
+
+void ImageControl::mouseMoveEvent(QMouseEvent* event) {
+    QPoint at = event->position().toPoint();
+    emit MouseMove(event->buttons(), at.x(), at.y());
+}
+
 void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
     QPoint at = event->position().toPoint();
     emit MouseUp(event->button(), event->modifiers(), at.x(), at.y());
@@ -44,6 +55,19 @@ ViewPanel::ViewPanel(QWidget* parent) : QFrame(parent) {}
 void ViewPanel::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
     emit Resized();
+}
+
+void ViewPanel::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QFrame::wheelEvent(event);
+        return;
+    }
+    // One notch of a wheel is 120 eighths of a degree; a touchpad sends smaller parts of it.
+    WheelRest += event->angleDelta().y();
+    const int steps = WheelRest / 120;
+    WheelRest -= steps * 120;
+    if (steps != 0) emit ZoomWheel(steps);
+    event->accept();
 }
 
 OwnerDrawComboBox::OwnerDrawComboBox(QWidget* parent) : QComboBox(parent) {}

@@ -15,7 +15,8 @@
 
 namespace velmora {
 
-// Shows a copy of a picture at its own size and reports mouse releases in picture coordinates.
+// Shows a copy of a picture at its own size and reports presses, moves with a button held and
+// releases of the mouse in picture coordinates.
 class ImageControl : public QWidget {
     Q_OBJECT
   public:
@@ -27,17 +28,22 @@ class ImageControl : public QWidget {
     const QImage& Picture() const { return Shown; }
 
   signals:
+    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void MouseMove(Qt::MouseButtons buttons, int x, int y);
     void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     QImage Shown;
 };
 
-// The view panel: the picture is placed in it by position, also partly outside.
+// The view panel: the picture is placed in it by position, also partly outside. The wheel with
+// Ctrl held zooms.
 class ViewPanel : public QFrame {
     Q_OBJECT
   public:
@@ -45,9 +51,14 @@ class ViewPanel : public QFrame {
 
   signals:
     void Resized();
+    void ZoomWheel(int steps); // positive: zoom in
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+  private:
+    int WheelRest = 0;
 };
 
 // A drop-down list whose entries, and the closed box, are drawn by the owner.

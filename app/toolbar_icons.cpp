@@ -90,6 +90,31 @@ void DrawGridSquare(QPainter& p) {
     }
 }
 
+// A curved arrow turning back to the left (undo) or, mirrored, to the right (redo).
+void DrawTurnArrow(QPainter& p, bool mirrored) {
+    p.save();
+    if (mirrored) {
+        p.translate(Edge, 0);
+        p.scale(-1, 1);
+    }
+    p.setPen(QPen(QColor(30, 110, 60), 3, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath arc;
+    arc.moveTo(7, 10);
+    arc.cubicTo(14, 5, 22, 8, 20, 15);
+    arc.cubicTo(19, 19, 14, 20, 10, 20);
+    p.drawPath(arc);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 110, 60));
+    QPainterPath head;
+    head.moveTo(2, 10);
+    head.lineTo(10, 4);
+    head.lineTo(10, 16);
+    head.closeSubpath();
+    p.drawPath(head);
+    p.restore();
+}
+
 void Paint(QPainter& p, ToolbarIcon icon) {
     switch (icon) {
     case ToolbarIcon::OpenText:
@@ -145,6 +170,12 @@ void Paint(QPainter& p, ToolbarIcon icon) {
         p.drawText(QRectF(2, 5, 20, 14), Qt::AlignCenter, QStringLiteral("TYP"));
         break;
     }
+    case ToolbarIcon::Undo:
+        DrawTurnArrow(p, false);
+        break;
+    case ToolbarIcon::Redo:
+        DrawTurnArrow(p, true);
+        break;
     }
 }
 

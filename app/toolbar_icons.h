@@ -15,7 +15,9 @@ enum class ToolbarIcon {
     Paste,
     Delete,
     SaveBmp,
-    Compile
+    Compile,
+    Undo,
+    Redo
 };
 
 QIcon ToolbarIconImage(ToolbarIcon icon);

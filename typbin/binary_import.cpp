@@ -225,6 +225,25 @@ void ImportKind(ByteReader& reader, const TypHeader& header, int kind, BinaryImp
     }
 }
 
+// A file that ends before the tables and records its header announces: the objects that were read
+// are kept, and the warning says how far the file went.
+void CheckFileLength(const TypHeader& header, uint32_t fileSize, BinaryImportResult& result) {
+    uint64_t announcedEnd = uint64_t(header.DrawOrder.Offset) + header.DrawOrder.Length;
+    for (int kind : {KindPoint, KindLine, KindPolygon}) {
+        const Table& index = header.Index[size_t(kind)];
+        const Section& data = header.Data[size_t(kind)];
+        if (index.Length != 0) announcedEnd = std::max(announcedEnd, uint64_t(index.Offset) + index.Length);
+        if (data.Length != 0) announcedEnd = std::max(announcedEnd, uint64_t(data.Offset) + data.Length);
+    }
+    if (announcedEnd <= fileSize) return;
+    const TypDocument& doc = result.Document;
+    result.Warnings.push_back(
+        "The file ends after " + std::to_string(fileSize) + " of the " + std::to_string(announcedEnd) +
+        " bytes its header announces: " + std::to_string(doc.PointList.size()) + " points, " +
+        std::to_string(doc.LineList.size()) + " lines and " + std::to_string(doc.PolygonList.size()) +
+        " polygons were read, the last of them possibly incomplete");
+}
+
 } // namespace
 
 BinaryImportResult ImportBinaryTyp(std::span<const uint8_t> bytes) {
@@ -241,6 +260,7 @@ BinaryImportResult ImportBinaryTyp(std::span<const uint8_t> bytes) {
     DecodeBudget budget{DecodedCellsPerFileByte * bytes.size() + DecodedCellsFloor};
     for (int kind : {KindPolygon, KindLine, KindPoint})
         ImportKind(reader, header, kind, result, budget);
+    CheckFileLength(header, reader.Size(), result);
     if (budget.Exceeded)
         result.Warnings.push_back("The file announces far larger bitmaps or labels than it holds; some of "
                                   "them were left empty");

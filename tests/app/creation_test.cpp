@@ -19,7 +19,8 @@ TEST_F(CreationTest, CreationModeSwitchesTheGroupOffAndPresetsThePointFields) {
     EXPECT_FALSE(Form->ToolButton1->isEnabled());
     EXPECT_FALSE(Form->ToolButton2->isEnabled());
     EXPECT_FALSE(Form->ToolButton4->isEnabled());
-    EXPECT_TRUE(Form->ToolButton13->isEnabled());
+    EXPECT_FALSE(Form->ToolButton13->isEnabled());
+    EXPECT_FALSE(Form->typ2->isEnabled());
     EXPECT_TRUE(Form->ToolButton5->isEnabled());
     EXPECT_FALSE(Form->BitBtn1->isHidden());
     EXPECT_FALSE(Form->BitBtn2->isHidden());

@@ -10,7 +10,7 @@ using PixelEditingTest = EditingTest;
 
 TEST_F(PixelEditingTest, LeftClickPaintsTheCellWithTheSelectedColour) {
     TGarminObject& point = Create(KindPoint);
-    Form->Document.Modified = false;
+    Form->History->MarkSaved();
     Form->ComboBox2->setCurrentIndex(1); // "1", red
     Click(Qt::LeftButton, CellCentre(3, 5));
     EXPECT_EQ(point.Pixels[Day][3][5], '1');
@@ -23,7 +23,7 @@ TEST_F(PixelEditingTest, LeftClickPaintsTheCellWithTheSelectedColour) {
 TEST_F(PixelEditingTest, ClicksOutsideTheGridOrWithoutSelectedColourChangeNothing) {
     TGarminObject& point = Create(KindPoint);
     const std::vector<std::string> before = point.Pixels[Day];
-    Form->Document.Modified = false;
+    Form->History->MarkSaved();
     Form->ComboBox2->setCurrentIndex(1);
     for (QPoint outside : {QPoint(-1, 5), QPoint(5, -1), QPoint(320, 5), QPoint(5, 320), QPoint(900, 900)})
         for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton})
@@ -42,7 +42,7 @@ TEST_F(PixelEditingTest, ClickBeyondASmallerNightBitmapReachesNoPixel) {
     point.Pixels[Night] = std::vector<std::string>(4, std::string(4, '~'));
     ChooseObject(0);
     ChooseView(Night);
-    Form->Document.Modified = false;
+    Form->History->MarkSaved();
     Form->ComboBox2->setCurrentIndex(1);
     Click(Qt::LeftButton, CellCentre(10, 10));
     EXPECT_FALSE(Form->Document.Modified);
@@ -55,7 +55,7 @@ TEST_F(PixelEditingTest, RightClickRecoloursThroughTheChosenPalette) {
     TGarminObject& point = Create(KindPoint);
     point.Pixels[Day][1][1] = '2';
     ChooseObject(0);
-    Form->Document.Modified = false;
+    Form->History->MarkSaved();
 
     Prompts.AnswerPaletteColour(0x00FFFF); // yellow
     Click(Qt::RightButton, CellCentre(1, 1));
@@ -80,12 +80,14 @@ TEST_F(PixelEditingTest, RightClickWithShiftLeavesTheOldColourOnScreen) {
     EXPECT_EQ(Shown(CellCentre(0, 0)), QColor(255, 0, 0)) << "still the old red";
 }
 
-TEST_F(PixelEditingTest, RightClickOnATransparentPixelAsksNothingButSetsModified) {
+TEST_F(PixelEditingTest, RightClickOnATransparentPixelAsksNothingAndChangesNothing) {
     Create(KindPoint);
-    Form->Document.Modified = false;
+    Form->History->MarkSaved();
+    const int steps = Form->History->Stack().count();
     Click(Qt::RightButton, CellCentre(0, 0));
     EXPECT_TRUE(Prompts.Log.empty());
-    EXPECT_TRUE(Form->Document.Modified);
+    EXPECT_FALSE(Form->Document.Modified);
+    EXPECT_EQ(Form->History->Stack().count(), steps);
 }
 
 TEST_F(PixelEditingTest, LinePaintsOnlyTheDayPair) {
@@ -100,7 +102,7 @@ TEST_F(PixelEditingTest, LinePaintsOnlyTheDayPair) {
 
     // By night the colour list is empty, so a left click does nothing at all.
     ChooseView(Night);
-    Form->Document.Modified = false;
+    Form->History->MarkSaved();
     Click(Qt::LeftButton, CellCentre(2, 9));
     EXPECT_EQ(line.Pixels[Day][2][9], '0');
     EXPECT_FALSE(Form->Document.Modified);
@@ -121,7 +123,7 @@ TEST_F(PixelEditingTest, SwatchClickRecoloursItsEntryPresetWithItsColour) {
     EXPECT_EQ(Shown(QPoint(50, 150)), QColor(255, 255, 0));
 
     const size_t asked = Prompts.Log.size();
-    Form->Document.Modified = false;
+    Form->History->MarkSaved();
     Click(Qt::LeftButton, QPoint(50, 250)); // below the two squares
     EXPECT_EQ(Prompts.Log.size(), asked);
     EXPECT_FALSE(Form->Document.Modified);
@@ -136,7 +138,7 @@ TEST_F(PixelEditingTest, ChangeInTheColourEditDialogRecodesPixelsAndSetsModified
     point.Pixels[Day][0] = std::string(16, '1');
     ChooseObject(0);
     Form->ComboBox2->setCurrentIndex(1);
-    Form->Document.Modified = false;
+    Form->History->MarkSaved();
     Prompts.AnswerEditColour(Edited(Answer::Ok, "b", false, 0xFF0000));
     Form->ComboBox2KeyDown(Qt::Key_Down, {});
     const ColourEditRequest& request = Prompts.Log.back().Edit;
@@ -154,7 +156,7 @@ TEST_F(PixelEditingTest, EmptyCodeFieldChangesNothing) {
     TGarminObject& point = Create(KindPoint);
     const TGarminObject before = point;
     Form->ComboBox2->setCurrentIndex(1);
-    Form->Document.Modified = false;
+    Form->History->MarkSaved();
     for (Answer answer : {Answer::Ok, Answer::Yes}) {
         Prompts.AnswerEditColour(Edited(answer, ""));
         Form->ComboBox2KeyDown(Qt::Key_A, {});

@@ -51,7 +51,7 @@ TEST_F(FileCommandsTest, OpenShowsTheFirstPointAndEnablesTheCompileCommand) {
     ASSERT_EQ(Prompts.CountOf(ScriptedPrompts::Kind::OpenFile), 1u);
     EXPECT_EQ(Prompts.Log[0].Open.Filter, QStringLiteral("Garmin текст (*.txt)"));
     EXPECT_TRUE(Prompts.Messages().empty());
-    EXPECT_EQ(Form->windowTitle(), QFileInfo(path).absoluteFilePath());
+    EXPECT_EQ(Caption(), QFileInfo(path).absoluteFilePath());
     EXPECT_FALSE(Form->Document.Modified);
     EXPECT_TRUE(Form->ToolButton9->isEnabled());
     EXPECT_TRUE(Form->TYP1->isEnabled());
@@ -74,16 +74,16 @@ TEST_F(FileCommandsTest, CancelledOpenChangesNothing) {
     Form->ToolButton1Click();
     EXPECT_EQ(ObjectCount(), 5);
     EXPECT_TRUE(Form->Document.Modified);
-    EXPECT_EQ(Form->windowTitle(), QFileInfo(TestDataFile("window.txt")).absoluteFilePath());
+    EXPECT_EQ(Caption(), QFileInfo(TestDataFile("window.txt")).absoluteFilePath());
 }
 
 TEST_F(FileCommandsTest, UnreadableFileIsReportedAndTheDocumentStays) {
     OpenText(TestDataFile("window.txt"));
-    const QString title = Form->windowTitle();
+    const QString title = Caption();
     OpenText(TempFile("missing.txt"));
     EXPECT_EQ(Prompts.Messages(), std::vector<QString>{CannotOpen});
     EXPECT_EQ(ObjectCount(), 5);
-    EXPECT_EQ(Form->windowTitle(), title);
+    EXPECT_EQ(Caption(), title);
     EXPECT_FALSE(Form->Document.Modified);
     EXPECT_EQ(Form->Document.CurrentObject, Form->Document.PointList[0].get());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -115,7 +115,7 @@ TEST_F(FileCommandsTest, SaveWritesTheTextFileAndClearsModified) {
     EXPECT_TRUE(asked.Save.AskOverwrite);
     EXPECT_EQ(asked.Save.ProposedName, TestDataFile("window.txt"));
     EXPECT_FALSE(Form->Document.Modified);
-    EXPECT_EQ(Form->windowTitle(), target);
+    EXPECT_EQ(Caption(), target);
     EXPECT_EQ(Form->Document.WorkFolder, Temp.path().toStdString());
     EXPECT_EQ(QDir::currentPath(), Temp.path());
     EXPECT_TRUE(Form->ToolButton9->isEnabled());
@@ -142,7 +142,7 @@ TEST_F(FileCommandsTest, CancelledSaveChangesNothing) {
     Prompts.AnswerSaveFile(std::nullopt);
     Form->ToolButton2Click();
     EXPECT_TRUE(Form->Document.Modified);
-    EXPECT_EQ(Form->windowTitle(), QFileInfo(TestDataFile("window.txt")).absoluteFilePath());
+    EXPECT_EQ(Caption(), QFileInfo(TestDataFile("window.txt")).absoluteFilePath());
 }
 
 TEST_F(FileCommandsTest, FailedSaveKeepsTheOldFileAndTheWindowState) {
@@ -155,7 +155,7 @@ TEST_F(FileCommandsTest, FailedSaveKeepsTheOldFileAndTheWindowState) {
     OpenText(TestDataFile("window.txt"));
     TypeIntoHeader(*Form, QStringLiteral(";x"));
     const std::string workFolder = Form->Document.WorkFolder;
-    const QString title = Form->windowTitle();
+    const QString title = Caption();
     {
         FileSizeLimit limit;
         Prompts.AnswerSaveFile(target);
@@ -166,7 +166,7 @@ TEST_F(FileCommandsTest, FailedSaveKeepsTheOldFileAndTheWindowState) {
     EXPECT_EQ(FileBytes(target), "old content");
     EXPECT_TRUE(Form->Document.Modified);
     EXPECT_EQ(Form->Document.WorkFolder, workFolder);
-    EXPECT_EQ(Form->windowTitle(), title);
+    EXPECT_EQ(Caption(), title);
 }
 
 // The shutdown question and what each answer leads to.
@@ -276,7 +276,7 @@ TEST_F(FileCommandsTest, RejectedCompiledFileLeavesDocumentAndWindowAsTheyWere) 
     ChooseKind(KindLine);
     ChooseObject(1);
     const std::vector<std::string> header = Form->Document.HeaderLines;
-    const QString title = Form->windowTitle();
+    const QString title = Caption();
     TGarminObject* shown = Form->Document.CurrentObject;
 
     Prompts.AnswerQuestion(Answer::No);
@@ -288,7 +288,7 @@ TEST_F(FileCommandsTest, RejectedCompiledFileLeavesDocumentAndWindowAsTheyWere) 
                                       NotGarminTypMessage.data(), qsizetype(NotGarminTypMessage.size()))});
     EXPECT_EQ(ObjectCount(), 5);
     EXPECT_EQ(Form->Document.HeaderLines, header);
-    EXPECT_EQ(Form->windowTitle(), title);
+    EXPECT_EQ(Caption(), title);
     EXPECT_TRUE(Form->ToolButton9->isEnabled());
     EXPECT_TRUE(Form->TYP1->isEnabled());
     EXPECT_TRUE(Form->Document.Modified);
@@ -304,13 +304,14 @@ TEST_F(FileCommandsTest, ImportReplacesTheDocumentAndDisablesCompilingUntilSaved
     Prompts.AnswerQuestion(Answer::No);
     ImportCompiled(CorpusFile("opentopomap.typ"));
 
-    EXPECT_EQ(Form->windowTitle(), CorpusFile("opentopomap.typ"));
+    EXPECT_EQ(Caption(), CorpusFile("opentopomap.typ"));
     EXPECT_GT(Form->Document.PointList.size(), 0u);
     EXPECT_GT(Form->Document.LineList.size(), 0u);
     EXPECT_GT(Form->Document.PolygonList.size(), 0u);
     EXPECT_FALSE(Form->ToolButton9->isEnabled());
     EXPECT_FALSE(Form->TYP1->isEnabled());
-    EXPECT_TRUE(Form->Document.Modified) << "the import leaves Modified as it was";
+    EXPECT_FALSE(Form->Document.Modified) << "the imported file starts a new history";
+    EXPECT_FALSE(Form->Undo1->isEnabled());
     EXPECT_EQ(Form->Document.CurrentObject, Form->Document.PointList[0].get());
     EXPECT_TRUE(Form->Memo1->toPlainText().contains(QStringLiteral("[_drawOrder]")));
 
@@ -347,14 +348,14 @@ TEST_F(FileCommandsTest, ImportWarningsAreShownAfterTheDocumentIsReplaced) {
     EXPECT_TRUE(Prompts.Messages()[0].contains(QStringLiteral("7 bytes")));
     EXPECT_EQ(Prompts.Log.back().Icon, MessageKind::Warning);
     EXPECT_GT(Form->Document.LineList.size(), 0u);
-    EXPECT_EQ(Form->windowTitle(), damaged);
+    EXPECT_EQ(Caption(), damaged);
 }
 
 TEST_F(FileCommandsTest, CommandLineFileIsImportedWhenCompiledAndReadWhenText) {
     VELMORA_NEED_CORPUS("contours.typ");
     Form->OpenFile(CorpusFile("contours.typ"));
     EXPECT_FALSE(Form->ToolButton9->isEnabled());
-    EXPECT_EQ(Form->windowTitle(), CorpusFile("contours.typ"));
+    EXPECT_EQ(Caption(), CorpusFile("contours.typ"));
     EXPECT_GT(Form->Document.LineList.size(), 0u);
 
     Form->OpenFile(TestDataFile("window.txt"));

@@ -32,7 +32,7 @@ TEST_F(ObjectCommandsTest, DeleteRemovesTheSelectedObjectAndShowsTheFirst) {
     }
     ChooseKind(KindPolygon);
     ChooseObject(1);
-    Form->Document.Modified = false;
+    Form->History->MarkSaved();
     Form->ToolButton4Click();
     EXPECT_EQ(Types(Form->Document.PolygonList), (std::vector<uint32_t>{0x31, 0x33}));
     EXPECT_EQ(Form->ComboBox1->count(), 2);
@@ -51,7 +51,7 @@ TEST_F(ObjectCommandsTest, DeletingTheOnlyLineLeavesAnEmptyView) {
     EXPECT_EQ(Form->ComboBox1->count(), 0);
     EXPECT_EQ(Form->Document.CurrentObject, nullptr);
     EXPECT_TRUE(Form->Image1->Picture().isNull());
-    Form->Document.Modified = false;
+    Form->History->MarkSaved();
     Form->ToolButton4Click(); // nothing left: the view is only refreshed
     EXPECT_FALSE(Form->Document.Modified);
 }
@@ -74,7 +74,7 @@ TEST_F(ObjectCommandsTest, PasteAppendsAnIndependentCopyToItsOwnKind) {
     Form->ToolButton10Click();
     Create(KindLine);
     ChooseKind(KindLine);
-    Form->Document.Modified = false;
+    Form->History->MarkSaved();
 
     Form->ToolButton11Click();
     ASSERT_EQ(Form->Document.PointList.size(), 2u);
@@ -111,7 +111,7 @@ TEST_F(ObjectCommandsTest, CopiedObjectTravelsToAnotherDocument) {
 
 TEST_F(ObjectCommandsTest, PasteRefusesForeignAndDamagedClipboardContents) {
     Create(KindPoint);
-    Form->Document.Modified = false;
+    Form->History->MarkSaved();
     QGuiApplication::clipboard()->setText("just text");
     Form->ToolButton11Click();
     auto* damaged = new QMimeData;
@@ -142,7 +142,7 @@ int BmpBitCount(const QString& path) {
 
 TEST_F(ObjectCommandsTest, SaveBmpWritesTheShownPictureIn24Bits) {
     Create(KindPoint);
-    Form->Document.Modified = false;
+    Form->History->MarkSaved();
     ASSERT_TRUE(ShowsCheckerboard(QPoint(10, 10))) << "the screen shows the transparent cell as such";
     Prompts.AnswerSaveFile(TempFile("point.bmp"));
     Form->ToolButton7Click();
@@ -162,7 +162,7 @@ TEST_F(ObjectCommandsTest, TemplateIsStretchedUnderTheGridAndStaysWhilePainting)
     red.fill(QColor(255, 0, 0));
     ASSERT_TRUE(red.save(TempFile("red.bmp"), "BMP"));
     TGarminObject& point = Create(KindPoint);
-    Form->Document.Modified = false;
+    Form->History->MarkSaved();
     Prompts.AnswerOpenFile(TempFile("red.bmp"));
     Form->ToolButton6Click();
     EXPECT_EQ(Prompts.Log.back().Open.Filter, "Рисунок (*.bmp)");
@@ -208,7 +208,7 @@ TEST_F(ObjectCommandsTest, CompilerQuestionYesStopsAndNoOpensTheDialog) {
     EXPECT_EQ(request.Settings, Form->IniFile.get());
     EXPECT_EQ(request.InputFile, QFileInfo(TestDataFile("window.txt")).absoluteFilePath());
 
-    Form->Document.Modified = false;
+    Form->History->MarkSaved();
     Prompts.AnswerCompiler(Answer::Cancel);
     Form->ToolButton9Click();
     EXPECT_EQ(Prompts.Questions().size(), 2u);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/TForm1.h"
+#include "commands/edit_history.h"
 #include "tests/app/ScriptedPrompts.h"
 
 #include <QAction>
@@ -84,6 +85,8 @@ class WindowTest : public testing::Test {
         Form->ComboBox1->setCurrentIndex(index);
         Form->ComboBox1Change();
     }
+    // The caption as shown while nothing is unsaved: without Qt's place of the unsaved mark.
+    QString Caption() const { return Form->windowTitle().remove(QStringLiteral("[*]")); }
     QString TempFile(const char* name) const { return QDir(Temp.path()).filePath(name); }
     int ObjectCount() const {
         return int(Form->Document.PointList.size() + Form->Document.LineList.size() +

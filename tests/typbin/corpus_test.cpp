@@ -52,5 +52,31 @@ TEST(CompiledCorpus, EveryFileImportsWithAsManyObjectsAsItsIndexAnnounces) {
     EXPECT_GT(files, 0);
 }
 
+TEST(CompiledCorpus, AFileCutShortKeepsWhatItHoldsAndSaysSo) {
+    const fs::path corpus = VELMORA_CORPUS_DIR;
+    if (!fs::is_directory(corpus)) GTEST_SKIP() << "corpus folder ../shared/corpus is absent";
+    int files = 0;
+    for (const auto& entry : fs::directory_iterator(corpus)) {
+        std::string extension = entry.path().extension().string();
+        for (char& c : extension)
+            c = char(std::tolower(static_cast<unsigned char>(c)));
+        if (extension != ".typ") continue;
+        ++files;
+        SCOPED_TRACE(entry.path().filename().string());
+        const Bytes file = ReadBytes(entry.path());
+        const BinaryImportResult whole = ImportBinaryTyp(file);
+        // Cut at two thirds and just before the end: the file no longer holds all it announces.
+        for (size_t size : {file.size() * 2 / 3, file.size() - 1}) {
+            const Bytes cut(file.begin(), file.begin() + std::ptrdiff_t(size));
+            BinaryImportResult result;
+            ASSERT_NO_THROW(result = ImportBinaryTyp(cut));
+            EXPECT_FALSE(result.Warnings.empty()) << "cut at " << size;
+            for (int kind = 0; kind < 3; ++kind)
+                EXPECT_LE(result.Document.List(kind).size(), whole.Document.List(kind).size());
+        }
+    }
+    EXPECT_GT(files, 0);
+}
+
 } // namespace
 } // namespace velmora::test
