@@ -327,6 +327,8 @@ class TForm1 : public QMainWindow {
     // A property control's change as an undo step named after the control; changes of one control
     // that follow each other merge.
     void PushPropertyStep(const QString& name, int mergeKey, std::function<bool(TGarminObject*)> write);
+    // Day or night label colour of the current object as a step of the history.
+    void SetLabelColour(bool night, std::optional<uint32_t> colour);
 
     // ===================================================================================
     // Members of the editing handlers (TForm1_editing.cpp and the files beside it) go

@@ -1,7 +1,9 @@
 // The label font and the label colours of the current object: the font list and the two colour
-// choosers of "Подпись". Each change goes through the engine functions of commands/label_style.h.
+// choosers of "Подпись". Each change is a step of the edit history around the engine functions of
+// commands/label_style.h.
 #include "app/TForm1.h"
 
+#include "commands/edit_history.h"
 #include "commands/label_style.h"
 
 #include <QComboBox>
@@ -9,43 +11,56 @@
 
 namespace velmora {
 
+namespace {
+
+const QString FontStyleStep = QStringLiteral("Шрифт подписи");
+const QString LabelColourStep = QStringLiteral("Цвет подписи");
+
+} // namespace
+
 void TForm1::FontStyleListChange() {
-    TGarminObject* object = Document.CurrentObject;
     const int index = FontStyleList->currentIndex();
-    if (!object || index < 0) return;
+    if (!Document.CurrentObject || index < 0) return;
     const QVariant value = FontStyleList->itemData(index);
-    SetFontStyle(Document, *object,
-                 value.isValid() ? std::optional<uint8_t>(uint8_t(value.toInt())) : std::nullopt);
+    const std::optional<uint8_t> style =
+        value.isValid() ? std::optional<uint8_t>(uint8_t(value.toInt())) : std::nullopt;
+    TypDocument& doc = Document;
+    PushPropertyStep(FontStyleStep, MergeKeys::FontStyle,
+                     [&doc, style](TGarminObject* o) { return SetFontStyle(doc, *o, style); });
+}
+
+void TForm1::SetLabelColour(bool night, std::optional<uint32_t> colour) {
+    TypDocument& doc = Document;
+    PushPropertyStep(LabelColourStep, night ? MergeKeys::NightLabelColour : MergeKeys::DayLabelColour,
+                     [&doc, night, colour](TGarminObject* o) {
+                         return night ? SetNightLabelColour(doc, *o, colour)
+                                      : SetDayLabelColour(doc, *o, colour);
+                     });
+    ShowLabelStyle();
 }
 
 void TForm1::DayLabelColourButtonClick() {
     TGarminObject* object = Document.CurrentObject;
     if (!object) return;
     if (std::optional<ColourValue> picked = PickColour(object->DayLabelColour.value_or(0)))
-        SetDayLabelColour(Document, *object, *picked);
+        SetLabelColour(false, *picked);
     ShowLabelStyle();
 }
 
 void TForm1::DayLabelColourNoneClick() {
-    TGarminObject* object = Document.CurrentObject;
-    if (!object) return;
-    SetDayLabelColour(Document, *object, std::nullopt);
-    ShowLabelStyle();
+    if (Document.CurrentObject) SetLabelColour(false, std::nullopt);
 }
 
 void TForm1::NightLabelColourButtonClick() {
     TGarminObject* object = Document.CurrentObject;
     if (!object) return;
     if (std::optional<ColourValue> picked = PickColour(object->NightLabelColour.value_or(0)))
-        SetNightLabelColour(Document, *object, *picked);
+        SetLabelColour(true, *picked);
     ShowLabelStyle();
 }
 
 void TForm1::NightLabelColourNoneClick() {
-    TGarminObject* object = Document.CurrentObject;
-    if (!object) return;
-    SetNightLabelColour(Document, *object, std::nullopt);
-    ShowLabelStyle();
+    if (Document.CurrentObject) SetLabelColour(true, std::nullopt);
 }
 
 } // namespace velmora

@@ -19,7 +19,7 @@ class LabelStyleTest : public EditingTest {
         OpenText(TestDataFile("window.txt"));
         ChooseKind(KindPoint);
         ChooseObject(0);
-        Form->Document.Modified = false;
+        Form->History->MarkSaved();
         return *Form->Document.PointList[0];
     }
     // Picks the font list item the way the user does.
@@ -38,11 +38,36 @@ TEST_F(LabelStyleTest, FontListWritesTheStyleAndSetsModified) {
     EXPECT_EQ(point.FontStyle, FontLarge);
     EXPECT_TRUE(Form->Document.Modified);
 
-    Form->Document.Modified = false;
+    Form->History->MarkSaved();
     ChooseFont("Default");
     EXPECT_EQ(point.FontStyle, FontDefault);
     ChooseFont("none");
     EXPECT_FALSE(point.FontStyle.has_value());
+    EXPECT_TRUE(Form->Document.Modified);
+}
+
+TEST_F(LabelStyleTest, FontAndLabelColoursAreStepsOfTheHistory) {
+    TGarminObject& point = ShowFirstPoint();
+    ChooseFont("SmallFont");
+    EXPECT_EQ(Form->Undo1->text().remove(u'&'), QStringLiteral("Отменить: Шрифт подписи"));
+    Prompts.AnswerPaletteColour(0x123456);
+    Form->DayLabelColourButton->click();
+    EXPECT_EQ(Form->Undo1->text().remove(u'&'), QStringLiteral("Отменить: Цвет подписи"));
+
+    Form->Undo1->trigger();
+    EXPECT_FALSE(point.DayLabelColour.has_value());
+    EXPECT_FALSE(Form->DayLabelColourButton->Colour().has_value());
+    EXPECT_EQ(point.FontStyle, FontSmall);
+    Form->Undo1->trigger();
+    EXPECT_FALSE(point.FontStyle.has_value());
+    EXPECT_EQ(Form->FontStyleList->currentText(), "none");
+    EXPECT_FALSE(Form->Document.Modified) << "back at the state opened";
+
+    Form->Redo1->trigger();
+    Form->Redo1->trigger();
+    EXPECT_EQ(point.FontStyle, FontSmall);
+    EXPECT_EQ(point.DayLabelColour, 0x123456u);
+    EXPECT_EQ(Form->DayLabelColourButton->Colour(), 0x123456u);
     EXPECT_TRUE(Form->Document.Modified);
 }
 
@@ -82,7 +107,7 @@ TEST_F(LabelStyleTest, ColourChoosersAskThroughTheChosenPaletteAndNoneTakesTheCo
     EXPECT_TRUE(Form->Document.Modified);
 
     ChooseStandardPalette();
-    Form->Document.Modified = false;
+    Form->History->MarkSaved();
     Prompts.AnswerStandardColour(std::nullopt); // cancelled
     Form->NightLabelColourButton->click();
     EXPECT_FALSE(point.NightLabelColour.has_value());
@@ -95,18 +120,18 @@ TEST_F(LabelStyleTest, ColourChoosersAskThroughTheChosenPaletteAndNoneTakesTheCo
     Form->NightLabelColourButton->click();
     EXPECT_EQ(Prompts.Log.back().Preset, 0x00FF00u) << "the dialog starts at the colour shown";
 
-    Form->Document.Modified = false;
+    Form->History->MarkSaved();
     Form->DayLabelColourNone->click();
     EXPECT_FALSE(point.DayLabelColour.has_value());
     EXPECT_FALSE(Form->DayLabelColourButton->Colour().has_value());
     EXPECT_EQ(point.NightLabelColour, 0x0000FFu);
     EXPECT_TRUE(Form->Document.Modified);
-    Form->Document.Modified = false;
+    Form->History->MarkSaved();
     Form->NightLabelColourNone->click();
     Form->NightLabelColourNone->click();
     EXPECT_FALSE(point.NightLabelColour.has_value());
     EXPECT_TRUE(Form->Document.Modified);
-    Form->Document.Modified = false;
+    Form->History->MarkSaved();
     Form->NightLabelColourNone->click();
     EXPECT_FALSE(Form->Document.Modified) << "none again changes nothing";
 }
