@@ -170,18 +170,25 @@ std::vector<IndexEntry> ReadIndex(ByteReader& reader, const Table& table) {
     return entries;
 }
 
-void SetTypeCodes(TGarminObject& object, const IndexEntry& entry, int32_t typFormatMark) {
+// Points hold their type and subtype apart; lines and polygons fold a subtype into TypeCode.
+void SetTypeCodes(TGarminObject& object, const IndexEntry& entry) {
     object.TypeCode = entry.Type;
     object.SubTypeCode = entry.SubType;
-    if (object.Kind == KindPoint) {
-        // NT files code extended point types as one number.
-        if (typFormatMark == TypFormatNT && entry.Type > 0xFF) {
-            object.TypeCode = entry.Type * 256 + entry.SubType;
-            object.SubTypeCode = 0;
-        }
-    } else if (entry.SubType != 0) {
-        object.TypeCode = entry.Type * 256 + entry.SubType;
+    if (object.Kind != KindPoint && entry.SubType != 0) object.TypeCode = entry.Type * 256 + entry.SubType;
+}
+
+// The length of each record of a kind, entries sorted by record offset: a record ends where the
+// record with the next higher offset begins, and none reaches past the end of the kind's data.
+std::vector<uint32_t> RecordLengths(const std::vector<IndexEntry>& entries, uint32_t dataLength) {
+    std::vector<uint32_t> lengths(entries.size());
+    uint32_t end = dataLength;
+    for (size_t i = entries.size(); i-- > 0;) {
+        const uint32_t offset = entries[i].RecordOffset;
+        if (i + 1 < entries.size() && entries[i + 1].RecordOffset > offset)
+            end = std::min(end, entries[i + 1].RecordOffset);
+        lengths[i] = end > offset ? end - offset : 0;
     }
+    return lengths;
 }
 
 void ImportKind(ByteReader& reader, const TypHeader& header, int kind, BinaryImportResult& result,
@@ -194,14 +201,19 @@ void ImportKind(ByteReader& reader, const TypHeader& header, int kind, BinaryImp
         return;
     }
     TypDocument& doc = result.Document;
+    const Section& data = header.Data[size_t(kind)];
     RecordDecoder decoder{reader, budget, {}};
     const std::vector<IndexEntry> entries = ReadIndex(reader, index);
+    const std::vector<uint32_t> lengths = RecordLengths(entries, data.Length);
     doc.List(kind).reserve(entries.size());
-    for (const IndexEntry& entry : entries) {
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const IndexEntry& entry = entries[i];
         auto object = std::make_unique<TGarminObject>();
         object->Kind = uint8_t(kind);
-        SetTypeCodes(*object, entry, doc.TypFormatMark);
-        reader.Seek(header.Data[size_t(kind)].Offset + entry.RecordOffset);
+        SetTypeCodes(*object, entry);
+        decoder.RecordStart = data.Offset + entry.RecordOffset;
+        decoder.RecordLength = lengths[i];
+        reader.Seek(decoder.RecordStart);
         if (kind == KindPoint)
             decoder.DecodePointRecord(*object);
         else if (kind == KindLine)

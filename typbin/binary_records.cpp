@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -89,12 +90,19 @@ constexpr uint8_t PointVariantsMask = 0x03;
 constexpr uint8_t PointDayOnly = 0x01;
 constexpr uint8_t PointDayAndNight = 0x03;
 constexpr uint8_t PointHasLabels = 0x04;
+constexpr uint8_t PointHasFont = 0x08;
 // Line flags (second byte) and polygon first byte.
 constexpr uint8_t LineHasLabels = 0x01;
 constexpr uint8_t LineWithoutOrientation = 0x02;
+constexpr uint8_t LineHasFont = 0x04;
 constexpr uint8_t PolygonHasLabels = 0x10;
+constexpr uint8_t PolygonHasFont = 0x20;
 
-constexpr int MaxLabels = 4;
+// The font byte: the style in its low three bits, then flags of the label colours that follow it.
+constexpr uint8_t FontStyleMask = 0x07;
+constexpr uint8_t FontHasDayColour = 0x08;
+constexpr uint8_t FontHasNightColour = 0x10;
+constexpr uint32_t ColourBytes = 3;
 
 void ApplyTableLayout(const TableLayout& layout, ByteReader& reader, TGarminObject& object) {
     std::array<TColourEntry, 4> stored{};
@@ -113,11 +121,14 @@ void ApplyTableLayout(const TableLayout& layout, ByteReader& reader, TGarminObje
     object.XpmHeader[Day].ColourCount = layout.EntryCount;
 }
 
-// Day and Night tables have equal length wherever a table is built; unused entries stay zero.
+// Day and Night tables have equal length wherever a table is built; unused entries stay zero. An
+// alpha table that is not empty keeps the length of its colour table.
 void EqualiseTables(TGarminObject& object) {
     const size_t length = std::max(object.Colours[Day].size(), object.Colours[Night].size());
-    object.Colours[Day].resize(length);
-    object.Colours[Night].resize(length);
+    for (int view : {Day, Night}) {
+        object.Colours[size_t(view)].resize(length);
+        if (!object.Alpha[size_t(view)].empty()) object.Alpha[size_t(view)].resize(length, AlphaOpaque);
+    }
 }
 
 uint8_t ClampedCount(size_t count) {
@@ -163,7 +174,20 @@ uint32_t LabelBlockLength(ByteReader& reader) {
     return value >> 3;
 }
 
+// Every alpha of a variant's table, or none when all of them are opaque.
+void SetAlphas(TGarminObject& object, int view, const std::vector<uint8_t>& alphas) {
+    object.Alpha[size_t(view)].clear();
+    for (size_t i = 0; i < alphas.size(); ++i)
+        object.SetColourAlpha(view, i, alphas[i]);
+}
+
 } // namespace
+
+uint32_t RecordDecoder::RecordBytesLeft() const {
+    // Positions wrap modulo 2^32 as the reader's do.
+    const uint32_t used = Reader.Position() - RecordStart;
+    return used < RecordLength ? RecordLength - used : 0;
+}
 
 void RecordDecoder::ReadBitmapBytes(uint32_t count, bool inverted) {
     BitmapBuffer.resize(count);
@@ -194,9 +218,11 @@ bool RecordDecoder::DecodePointVariant(TGarminObject& object, int view, int colo
         const bool transparentEntry = withNight || colourType == PointColoursWithTransparency;
         const int stored = withNight || knownType ? colourCount : 0;
         table.assign(size_t(stored + (transparentEntry ? 1 : 0)), TColourEntry{});
-        if (packed)
-            ReadPackedColours(Reader, stored, table);
-        else
+        if (packed) {
+            std::vector<uint8_t> alphas;
+            ReadPackedColours(Reader, stored, table, alphas);
+            SetAlphas(object, view, alphas);
+        } else
             ReadTriplets(Reader, stored, table);
         if (transparentEntry) table[size_t(stored)] = TransparentEntry(uint32_t(stored));
         header.ColourCount = ClampedCount(table.size());
@@ -238,6 +264,7 @@ void RecordDecoder::DecodePointRecord(TGarminObject& object) {
     const TXpmHeader& day = object.XpmHeader[Day];
     object.Quadrat = TQuadrat::Create(day.Width, day.Height, day.ColourCount);
     if (flags & PointHasLabels) DecodeLocalizationStrings(object);
+    if (flags & PointHasFont) DecodeFont(object);
 }
 
 void RecordDecoder::DecodeLineRecord(TGarminObject& object) {
@@ -266,6 +293,7 @@ void RecordDecoder::DecodeLineRecord(TGarminObject& object) {
     object.Quadrat = TQuadrat::Create(object.XpmHeader[Day].Width, object.XpmHeader[Day].Height,
                                       object.XpmHeader[Day].ColourCount);
     if (flags & LineHasLabels) DecodeLocalizationStrings(object);
+    if (flags & LineHasFont) DecodeFont(object);
 }
 
 void RecordDecoder::DecodePolygonRecord(TGarminObject& object) {
@@ -278,15 +306,19 @@ void RecordDecoder::DecodePolygonRecord(TGarminObject& object) {
     object.Quadrat = TQuadrat::Create(object.XpmHeader[Day].Width, object.XpmHeader[Day].Height,
                                       object.XpmHeader[Day].ColourCount);
     if (first & PolygonHasLabels) DecodeLocalizationStrings(object);
+    if (first & PolygonHasFont) DecodeFont(object);
 }
 
 void RecordDecoder::DecodeLocalizationStrings(TGarminObject& object) {
+    if (RecordBytesLeft() == 0) return;
     const uint32_t length = LabelBlockLength(Reader);
-    const std::span<const uint8_t> block = Reader.Window(uint64_t(Reader.Position()) + length);
+    // A block that announces more than its record holds ends with the record: the next record's
+    // bytes are never taken for labels.
+    const uint32_t inside = std::min(length, RecordBytesLeft());
+    const std::span<const uint8_t> block = Reader.Window(uint64_t(Reader.Position()) + inside);
     Reader.Skip(length);
-    object.Labels.reserve(MaxLabels);
     size_t at = 0;
-    for (int count = 0; count < MaxLabels && at < block.size(); ++count) {
+    while (at < block.size()) {
         const uint8_t language = block[at++];
         const void* zero = std::memchr(block.data() + at, 0, block.size() - at);
         if (!zero) break; // a text still open at the end of the block is dropped
@@ -295,6 +327,19 @@ void RecordDecoder::DecodeLocalizationStrings(TGarminObject& object) {
         object.Labels.push_back(LabelLine(language, block.subspan(at, textLength)));
         at += textLength + 1;
     }
+}
+
+void RecordDecoder::DecodeFont(TGarminObject& object) {
+    if (RecordBytesLeft() == 0) return;
+    const uint8_t font = Reader.U8();
+    object.FontStyle = uint8_t(font & FontStyleMask);
+    auto readColour = [&](std::optional<uint32_t>& colour) {
+        if (RecordBytesLeft() < ColourBytes) return;
+        const uint32_t blue = Reader.U8(), green = Reader.U8(), red = Reader.U8();
+        colour = red | green << 8 | blue << 16;
+    };
+    if (font & FontHasDayColour) readColour(object.DayLabelColour);
+    if (font & FontHasNightColour) readColour(object.NightLabelColour);
 }
 
 } // namespace velmora

@@ -91,8 +91,9 @@ void ReadTriplets(ByteReader& reader, int count, std::vector<TColourEntry>& tabl
     }
 }
 
-void ReadPackedColours(ByteReader& reader, int count, std::vector<TColourEntry>& table) {
-    constexpr uint8_t OpaqueAlphaLimit = 15;
+void ReadPackedColours(ByteReader& reader, int count, std::vector<TColourEntry>& table,
+                       std::vector<uint8_t>& alphas) {
+    alphas.assign(size_t(std::max(count, 0)), AlphaOpaque);
     for (int k = 0; k < count; ++k) {
         uint8_t b[4];
         reader.Read(b, 4);
@@ -107,7 +108,8 @@ void ReadPackedColours(ByteReader& reader, int count, std::vector<TColourEntry>&
             alpha = b[3] >> 4;
         }
         table[size_t(k)] = OpaqueEntry(uint32_t(k), red, green, blue);
-        if (alpha == OpaqueAlphaLimit) table[size_t(k)].TransparentMark = TransparentMarkNone;
+        alphas[size_t(k)] = alpha;
+        if (alpha == AlphaTransparent) table[size_t(k)].TransparentMark = TransparentMarkNone;
     }
     if (count % 2 == 1) reader.Skip(1);
 }

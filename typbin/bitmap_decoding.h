@@ -40,9 +40,11 @@ uint32_t RowStride(int width, int bits);
 
 // Reads count colour triplets (blue, green, red) into table entries first, first + 1, ...
 void ReadTriplets(ByteReader& reader, int count, std::vector<TColourEntry>& table, int first = 0);
-// Reads count packed colours (3.5 bytes each, with a 4-bit alpha) into table entries 0 ... count - 1;
-// an alpha of 15 makes the entry transparent, keeping its stored colour.
-void ReadPackedColours(ByteReader& reader, int count, std::vector<TColourEntry>& table);
+// Reads count packed colours (3.5 bytes each, with a 4-bit alpha) into table entries 0 ... count - 1
+// and their alphas into alphas; an alpha of 15 also makes the entry transparent, keeping its stored
+// colour.
+void ReadPackedColours(ByteReader& reader, int count, std::vector<TColourEntry>& table,
+                       std::vector<uint8_t>& alphas);
 
 // Unpacks height rows of width pixels at bits (1, 2, 4 or 8) per pixel into rows of code characters.
 // The leftmost pixel sits in the lowest bits of its byte.

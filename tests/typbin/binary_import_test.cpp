@@ -200,7 +200,7 @@ TEST(CompiledIndex, EqualRecordOffsetsEndWhereTheExchangeLoopsPutThem) {
     EXPECT_EQ(doc.PolygonList[2]->TypeCode, 0x0Au);
 }
 
-TEST(CompiledTypeCodes, SubtypesCombineByKindAndLayout) {
+TEST(CompiledTypeCodes, PointsKeepTypeAndSubtypeApartLinesAndPolygonsCombineThem) {
     struct Case {
         uint32_t HeaderLength;
         uint8_t Kind;
@@ -209,8 +209,9 @@ TEST(CompiledTypeCodes, SubtypesCombineByKindAndLayout) {
     } cases[] = {
         {91, KindLine, 0x03, 0x05, 0x305, 0x05},       {91, KindLine, 0x03, 0x00, 0x03, 0x00},
         {91, KindPolygon, 0x10A, 0x03, 0x10A03, 0x03}, {91, KindPoint, 0x2F, 0x0B, 0x2F, 0x0B},
-        {110, KindPoint, 0x2F, 0x0B, 0x2F, 0x0B},      {110, KindPoint, 0x110, 0x03, 0x11003, 0x00},
-        {91, KindPoint, 0x110, 0x03, 0x110, 0x03},
+        {110, KindPoint, 0x2F, 0x0B, 0x2F, 0x0B},      {110, KindPoint, 0x110, 0x03, 0x110, 0x03},
+        {91, KindPoint, 0x110, 0x03, 0x110, 0x03},     {156, KindPoint, 0x2A, 0x01, 0x2A, 0x01},
+        {110, KindPoint, 0x1FF, 0x1F, 0x1FF, 0x1F},
     };
     const Bytes records[] = {
         {0x00, 1, 1, 1, 0x00, 0, 0, 0, 0}, Cat({{0x06, 0x00}, Bgr(0), {1}}), OnePolygon()};

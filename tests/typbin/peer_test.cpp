@@ -62,21 +62,20 @@ std::string KeyText(const Key& key) {
     return text;
 }
 
-// The text reader keeps a type such as 0x2a00 or 0x10203 whole in TypeCode; the compiler takes a
-// type above 0xFF as type (high bits) and subtype (low byte), and a SubType line overrides that byte.
+// A point type the text reader kept whole (0x2a01, 0x11003) is split as the compiler splits it: type
+// in the high bits, subtype in the low byte, which a SubType line overrides. Lines and polygons
+// hold a subtype folded into TypeCode.
 Key KeyOfText(const TGarminObject& object) {
-    if (object.TypeCode > 0xFF)
+    const uint32_t largestWhole = object.Kind == KindPoint ? 0x1FF : 0xFF;
+    if (object.TypeCode > largestWhole)
         return {object.Kind, object.TypeCode >> 8,
                 object.SubTypeCode ? object.SubTypeCode : object.TypeCode & 0xFF};
     return {object.Kind, object.TypeCode, object.SubTypeCode};
 }
 
-Key KeyOfCompiled(const TGarminObject& object, int32_t typFormatMark) {
-    if (object.Kind == KindPoint) {
-        if (typFormatMark == TypFormatNT && object.TypeCode > 0xFFFF)
-            return {object.Kind, object.TypeCode >> 8, object.TypeCode & 0xFF};
-        return {object.Kind, object.TypeCode, object.SubTypeCode};
-    }
+// The import holds a point's type and subtype apart, and folds the subtype of a line or polygon.
+Key KeyOfCompiled(const TGarminObject& object) {
+    if (object.Kind == KindPoint) return {object.Kind, object.TypeCode, object.SubTypeCode};
     if (object.SubTypeCode != 0) return {object.Kind, object.TypeCode >> 8, object.SubTypeCode};
     return {object.Kind, object.TypeCode, 0};
 }
@@ -84,14 +83,16 @@ Key KeyOfCompiled(const TGarminObject& object, int32_t typFormatMark) {
 // What a pixel shows: a colour, transparency, or no entry of the table at all.
 constexpr int64_t Transparent = -1, NoEntry = -2;
 
-int64_t Shown(const TColourEntry& entry) {
-    return entry.IsTransparent() ? Transparent : int64_t(entry.Colour());
+// A colour that is not transparent shows with its alpha (bits 24 to 27).
+int64_t Shown(const TColourEntry& entry, uint8_t alpha = AlphaOpaque) {
+    if (entry.IsTransparent() || alpha == AlphaTransparent) return Transparent;
+    return int64_t(entry.Colour()) | int64_t(alpha) << 24;
 }
 
 int64_t ShownByCode(const TGarminObject& object, int view, char code) {
     const auto& table = object.Colours[size_t(view)];
     for (size_t i = 0; i < object.XpmHeader[size_t(view)].ColourCount && i < table.size(); ++i)
-        if (table[i].Code == code) return Shown(table[i]);
+        if (table[i].Code == code) return Shown(table[i], object.ColourAlpha(view, i));
     return NoEntry;
 }
 
@@ -149,9 +150,9 @@ struct Label {
     auto operator<=>(const Label&) const = default;
 };
 
-std::vector<Label> FirstFourLabels(const TGarminObject& object) {
+std::vector<Label> AllLabels(const TGarminObject& object) {
     std::vector<Label> labels;
-    for (size_t i = 0; i < object.Labels.size() && labels.size() < 4; ++i) {
+    for (size_t i = 0; i < object.Labels.size(); ++i) {
         const std::string& line = object.Labels[i];
         const size_t comma = line.find(',');
         Label label;
@@ -203,8 +204,8 @@ std::optional<std::string> Utf8InCodePage1252(std::string_view text) {
 }
 
 bool LabelsAgree(const TGarminObject& text, const TGarminObject& compiled, bool& transcoded) {
-    std::vector<Label> source = FirstFourLabels(text);
-    const std::vector<Label> imported = FirstFourLabels(compiled);
+    std::vector<Label> source = AllLabels(text);
+    const std::vector<Label> imported = AllLabels(compiled);
     if (source == imported) return true;
     for (Label& label : source) {
         const std::optional<std::string> inCodePage = Utf8InCodePage1252(label.Text);
@@ -236,6 +237,11 @@ std::vector<std::string> Differences(const TGarminObject& text, const TGarminObj
         }
     }
     if (!LabelsAgree(text, compiled, transcoded)) found.push_back("labels");
+    // The compiler writes a font byte of style 0 where the text gives label colours and no style.
+    if (text.FontStyle.value_or(FontDefault) != compiled.FontStyle.value_or(FontDefault))
+        found.push_back("font style");
+    if (text.DayLabelColour != compiled.DayLabelColour) found.push_back("day label colour");
+    if (text.NightLabelColour != compiled.NightLabelColour) found.push_back("night label colour");
     if (text.Kind == KindLine) {
         if ((text.UseOrientation > 0) != (compiled.UseOrientation > 0)) found.push_back("orientation");
         if (text.XpmHeader[Day].Width == 0 &&
@@ -318,7 +324,7 @@ Agreement CompareFile(const fs::path& source, const fs::path& folder) {
             agreement.SplitTypes += object->TypeCode > 0xFF ? 1 : 0;
         }
         for (const auto& object : imported.Document.List(kind))
-            fromCompiled[KeyOfCompiled(*object, imported.Document.TypFormatMark)].push_back(object.get());
+            fromCompiled[KeyOfCompiled(*object)].push_back(object.get());
     }
     std::map<Key, int> keys;
     for (const auto& [key, list] : fromText)

@@ -67,6 +67,7 @@ TEST(CompiledPoint, FlagBitsZeroAndOneChooseDayOnlyDayAndNightOrSkipped) {
         }
         EXPECT_EQ(point.Labels,
                   c.Flags & 4 ? std::vector<std::string>{"0x4,Name"} : std::vector<std::string>{});
+        EXPECT_EQ(point.FontStyle, c.Flags & 8 ? std::optional<uint8_t>(2) : std::nullopt);
     }
 }
 
@@ -117,7 +118,18 @@ TEST(CompiledPoint, PackedColoursCarryAlphaAndTakeThreeAndAHalfBytes) {
     EXPECT_EQ(point.Colours[Day][1].Blue, 0x1F);
     EXPECT_EQ(point.Colours[Day][1].Green, 0x32);
     EXPECT_EQ(point.Colours[Day][1].Red, 0x54);
+    EXPECT_EQ(point.Alpha[Day], (std::vector<uint8_t>{0, 15, 7}));
+    EXPECT_EQ(point.ColourAlpha(Day, 2), 7);
     EXPECT_EQ(point.Pixels[Day], Rows{"X-*"});
+}
+
+TEST(CompiledPoint, OpaquePackedColoursLeaveTheAlphaTableEmpty) {
+    const Bytes record =
+        Cat({PointHead(1, 2, 1, 2, 0x20), {0x10, 0x20, 0x30, 0x00, 0x21, 0x43, 0x05}, {0b0100}});
+    const TGarminObject& point = ImportOne(KindPoint, record);
+    EXPECT_EQ(TableText(point), "X=302010 -=543210");
+    EXPECT_TRUE(point.Alpha[Day].empty());
+    EXPECT_TRUE(point.Alpha[Night].empty());
 }
 
 TEST(CompiledPoint, PackedBitsPerPixelFollowTheirOwnRule) {
@@ -136,6 +148,8 @@ TEST(CompiledPoint, DayAndNightPackedColoursEachHaveTheirTableOfCountPlusOne) {
     const TGarminObject& point = ImportOne(KindPoint, record);
     EXPECT_EQ(TableText(point, Day), "X=302010 -=none *=none");
     EXPECT_EQ(TableText(point, Night), "X=030201 -=000000 *=070809 #=none");
+    EXPECT_EQ(point.Alpha[Day], (std::vector<uint8_t>{0, 15, 0, 0}));
+    EXPECT_TRUE(point.Alpha[Night].empty());
     EXPECT_EQ(point.XpmHeader[Night], (TXpmHeader{2, 1, 4, 1}));
     EXPECT_EQ(point.Colours[Day].size(), point.Colours[Night].size());
     EXPECT_EQ(point.Pixels[Day], Rows{"X-"});
@@ -364,10 +378,44 @@ TEST(CompiledLabels, FontDataAfterTheBlockIsNoLabel) {
     EXPECT_EQ(ImportOne(KindPoint, record).Labels, std::vector<std::string>{"0x4,Cafe"});
 }
 
-TEST(CompiledLabels, AtMostFourLabelsAndEmptyOnesAreKept) {
-    const Bytes record = Cat({{0x16}, Bgr(1), LabelBlock({{1, "a"}, {2, ""}, {3, "c"}, {4, "d"}, {5, "e"}})});
+TEST(CompiledLabels, EveryLabelIsReadAndEmptyOnesAreKept) {
+    const Bytes record =
+        Cat({{0x16},
+             Bgr(1),
+             LabelBlock({{1, "a"}, {2, ""}, {3, "c"}, {4, "d"}, {5, "e"}, {6, "f"}, {0x19, "g"}})});
     EXPECT_EQ(ImportOne(KindPolygon, record).Labels,
-              (std::vector<std::string>{"0x1,a", "0x2,", "0x3,c", "0x4,d"}));
+              (std::vector<std::string>{"0x1,a", "0x2,", "0x3,c", "0x4,d", "0x5,e", "0x6,f", "0x19,g"}));
+}
+
+TEST(CompiledLabels, ABlockLongerThanItsRecordEndsWithTheRecord) {
+    // The first record's block announces 60 bytes and holds one label; the next record by offset
+    // (listed first in the index) follows it directly.
+    const Bytes damaged = Cat({{0x16}, Bgr(1), {60 << 1 | 1, 4, 'A', 0}});
+    const Bytes next = Cat({{0x16}, Bgr(2), LabelBlock({{4, "Beta"}, {5, "Gamma"}})});
+    TypBuilder builder;
+    builder.Add(KindPolygon, 0x01, 0, damaged).Add(KindPolygon, 0x02, 0, next);
+    std::swap(builder.Index[KindPolygon][0], builder.Index[KindPolygon][1]);
+    const BinaryImportResult result = Import(builder);
+    ASSERT_EQ(result.Document.PolygonList.size(), 2u);
+    EXPECT_EQ(result.Document.PolygonList[0]->Labels, std::vector<std::string>{"0x4,A"});
+    EXPECT_EQ(result.Document.PolygonList[1]->Labels, (std::vector<std::string>{"0x4,Beta", "0x5,Gamma"}));
+    // The last record ends with the polygon data: the index behind it is no label.
+    TypBuilder last;
+    last.Add(KindPolygon, 0x01, 0, Cat({{0x16}, Bgr(1), {60 << 1 | 1, 4, 'A', 0}}));
+    last.Add(KindLine, 0x02, 0, Cat({{0x06, 0x00}, Bgr(1), {2}}));
+    EXPECT_EQ(Only(Import(last), KindPolygon).Labels, std::vector<std::string>{"0x4,A"});
+}
+
+TEST(CompiledLabels, RecordsSharingAnOffsetEndWhereTheNextHigherOffsetBegins) {
+    TypBuilder builder;
+    builder.Add(KindPolygon, 0x01, 0, Cat({{0x16}, Bgr(1), LabelBlock({{4, "Shared"}})}));
+    builder.Add(KindPolygon, 0x02, 0, Cat({{0x16}, Bgr(2), LabelBlock({{4, "Own"}})}));
+    builder.Index[KindPolygon].insert(builder.Index[KindPolygon].begin(), builder.Index[KindPolygon][0]);
+    const BinaryImportResult result = Import(builder);
+    ASSERT_EQ(result.Document.PolygonList.size(), 3u);
+    for (size_t i = 0; i < 2; ++i)
+        EXPECT_EQ(result.Document.PolygonList[i]->Labels, std::vector<std::string>{"0x4,Shared"});
+    EXPECT_EQ(result.Document.PolygonList[2]->Labels, std::vector<std::string>{"0x4,Own"});
 }
 
 TEST(CompiledLabels, LineBreaksAndEndOfInputBecomeSpaces) {
@@ -397,8 +445,112 @@ TEST(CompiledLabels, TextOpenAtTheEndOfTheBlockOrFileIsDropped) {
     Append(file, {0x16, 1, 0, 0, 100 << 1 | 1, 4, 'A', 0, 5, 'B'});
     const size_t entry = file[51 + 10 * KindPolygon]; // the polygon index lies below 256 here
     TypBuilder::Put16(file, entry + 2, uint16_t(recordOffset));
+    TypBuilder::Put32(file, 27 + 8 * KindPolygon, uint32_t(file.size()) + 100 - builder.HeaderLength);
     const BinaryImportResult result = Import(file);
     EXPECT_EQ(Only(result, KindPolygon).Labels, std::vector<std::string>{"0x4,A"});
+}
+
+// ---- label font and colours
+
+TEST(CompiledFont, StyleAndLabelColoursFollowTheLabelsOrStandInTheirPlace) {
+    // Records as mkgmap compiles FontStyle, DaycustomColor #112233 and NightcustomColor #445566.
+    constexpr uint32_t DayColour = 0x11 + 0x22 * 256 + 0x33 * 65536,
+                       NightColour = 0x44 + 0x55 * 256 + 0x66 * 65536;
+    const struct Case {
+        const char* What;
+        int Kind;
+        Bytes Record;
+        std::optional<uint8_t> Style;
+        std::optional<uint32_t> Day, Night;
+        std::vector<std::string> Labels;
+    } cases[] = {
+        {"point, labels, small, both colours",
+         KindPoint,
+         {0x0D, 2,   1,    1,    0x00, 0x00, 0x00, 0xFF, 0x00, 0x09, 0x04,
+          'A',  'B', 0x00, 0x1A, 0x33, 0x22, 0x11, 0x66, 0x55, 0x44},
+         FontSmall,
+         DayColour,
+         NightColour,
+         {"0x4,AB"}},
+        {"point, no labels, large",
+         KindPoint,
+         {0x09, 2, 1, 1, 0x00, 0x00, 0x00, 0xFF, 0x00, 0x04},
+         FontLarge,
+         {},
+         {},
+         {}},
+        {"point, no labels, night colour only",
+         KindPoint,
+         {0x09, 2, 1, 1, 0x00, 0x00, 0x00, 0xFF, 0x00, 0x10, 0x66, 0x55, 0x44},
+         FontDefault,
+         {},
+         NightColour,
+         {}},
+        {"point, labels, no font flag",
+         KindPoint,
+         {0x05, 2, 1, 1, 0x00, 0x00, 0x00, 0xFF, 0x00, 0x07, 0x04, 'A', 0x00, 0x1A},
+         {},
+         {},
+         {},
+         {"0x4,A"}},
+        {"line, labels, normal, day colour",
+         KindLine,
+         {0x00, 0x07, 0x00, 0x00, 0xFF, 0x00, 0xFF, 0x00, 0x02, 0x04, 0x07, 0x04, 'L', 0x00, 0x0B, 0x33, 0x22,
+          0x11},
+         FontNormal,
+         DayColour,
+         {},
+         {"0x4,L"}},
+        {"line, no labels, no label font",
+         KindLine,
+         {0x06, 0x06, 0x00, 0x00, 0xFF, 0x02, 0x01},
+         FontNoLabel,
+         {},
+         {},
+         {}},
+        {"polygon, labels, large, both colours",
+         KindPolygon,
+         {0x36, 0x00, 0x00, 0xFF, 0x07, 0x04, 'P', 0x00, 0x1C, 0x33, 0x22, 0x11, 0x66, 0x55, 0x44},
+         FontLarge,
+         DayColour,
+         NightColour,
+         {"0x4,P"}},
+        {"polygon, no labels, day colour",
+         KindPolygon,
+         {0x26, 0x00, 0x00, 0xFF, 0x08, 0x33, 0x22, 0x11},
+         FontDefault,
+         DayColour,
+         {},
+         {}},
+        {"polygon, style bits only", KindPolygon, Cat({{0x26}, Bgr(1), {0xE5}}), 5, {}, {}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.What);
+        const TGarminObject& object = ImportOne(c.Kind, c.Record);
+        EXPECT_EQ(object.FontStyle, c.Style);
+        EXPECT_EQ(object.DayLabelColour, c.Day);
+        EXPECT_EQ(object.NightLabelColour, c.Night);
+        EXPECT_EQ(object.Labels, c.Labels);
+    }
+}
+
+TEST(CompiledFont, NothingOfItIsReadPastTheRecord) {
+    // The first record ends inside the colours its font byte announces; the second follows it.
+    TypBuilder builder;
+    builder.Add(KindPolygon, 0x01, 0, Cat({{0x36}, Bgr(1), LabelBlock({{4, "A"}}), {0x1B, 0x10, 0x20}}));
+    builder.Add(KindPolygon, 0x02, 0,
+                Cat({{0x36}, Bgr(2), LabelBlock({{4, "B"}}), Font(FontSmall, 0x123456)}));
+    builder.Add(KindPolygon, 0x03, 0, Cat({{0x26}, Bgr(3)})); // the font byte lies beyond the data
+    const TypDocument doc = Import(builder).Document;
+    ASSERT_EQ(doc.PolygonList.size(), 3u);
+    const TGarminObject& first = *doc.PolygonList[0];
+    EXPECT_EQ(first.FontStyle, FontNormal);
+    EXPECT_FALSE(first.DayLabelColour.has_value());
+    EXPECT_FALSE(first.NightLabelColour.has_value());
+    const TGarminObject& second = *doc.PolygonList[1];
+    EXPECT_EQ(second.FontStyle, FontSmall);
+    EXPECT_EQ(second.DayLabelColour, 0x563412u);
+    EXPECT_FALSE(doc.PolygonList[2]->FontStyle.has_value());
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -45,6 +46,15 @@ inline Bytes LabelBlock(const std::vector<std::pair<uint8_t, std::string>>& labe
     if (prefixBytes == 3) block = {uint8_t(length << 3), uint8_t(length >> 5), uint8_t(length >> 13)};
     Append(block, body);
     return block;
+}
+
+// A font byte (the style in bits 0-2) followed by the day and night label colours (0xRRGGBB) it
+// announces.
+inline Bytes Font(uint8_t style, std::optional<uint32_t> day = {}, std::optional<uint32_t> night = {}) {
+    Bytes font = {uint8_t(style | (day ? 0x08 : 0) | (night ? 0x10 : 0))};
+    if (day) Append(font, Bgr(*day));
+    if (night) Append(font, Bgr(*night));
+    return font;
 }
 
 struct TypBuilder {
