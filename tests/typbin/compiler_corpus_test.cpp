@@ -104,7 +104,8 @@ TEST(CompilerCorpus, EveryCompiledFileCompilesIntoTheSameDocumentFieldByField) {
         for (int kind : {KindPoint, KindLine, KindPolygon}) {
             ASSERT_EQ(source.List(kind).size(), again.List(kind).size());
             for (size_t i = 0; i < source.List(kind).size(); ++i)
-                EXPECT_EQ(DifferingFields(*source.List(kind)[i], *again.List(kind)[i]), std::vector<std::string>{})
+                EXPECT_EQ(DifferingFields(*source.List(kind)[i], *again.List(kind)[i]),
+                          std::vector<std::string>{})
                     << CompiledObjectName(*source.List(kind)[i]);
         }
         // What the compiler writes, it writes again from its own import.

@@ -100,12 +100,15 @@ inline std::string DescribePointVariant(const TGarminObject& object, int view, b
     const bool partial = std::any_of(table.begin(), table.end(),
                                      [](const std::string& e) { return e.find('@') != std::string::npos; });
     // One transparent colour is stored after the opaque ones.
-    if (clear == 1 && !partial) MoveToEnd(indexed, size_t(std::find(table.begin(), table.end(), "none") - table.begin()));
+    if (clear == 1 && !partial)
+        MoveToEnd(indexed, size_t(std::find(table.begin(), table.end(), "none") - table.begin()));
     // A point with a night bitmap gets a transparent entry after the stored colours of each table.
     if (withNight)
-        while (!indexed.Table.empty() && indexed.Table.back() == "none" && !Uses(indexed, indexed.Table.size() - 1))
+        while (!indexed.Table.empty() && indexed.Table.back() == "none" &&
+               !Uses(indexed, indexed.Table.size() - 1))
             indexed.Table.pop_back();
-    std::string text = std::to_string(object.XpmHeader[Day].Width) + "x" + std::to_string(object.XpmHeader[Day].Height);
+    std::string text =
+        std::to_string(object.XpmHeader[Day].Width) + "x" + std::to_string(object.XpmHeader[Day].Height);
     for (const std::string& entry : indexed.Table)
         text += " " + entry;
     for (const std::string& row : indexed.Rows)
@@ -185,13 +188,16 @@ inline std::string DescribeLineOrPolygon(const TGarminObject& object) {
     // back as a solid area.
     if (polygon && bitmap &&
         (table.size() < 2 ||
-         (table[0] != "none" && table[1] != "none" && object.Colours[Day][0].Colour() == object.Colours[Day][1].Colour()) ||
+         (table[0] != "none" && table[1] != "none" &&
+          object.Colours[Day][0].Colour() == object.Colours[Day][1].Colour()) ||
          UniformPattern(object)))
         bitmap = false;
-    std::string text = object.Kind == KindLine ? (object.UseOrientation > 0 ? " oriented" : " unoriented") : "";
+    std::string text =
+        object.Kind == KindLine ? (object.UseOrientation > 0 ? " oriented" : " unoriented") : "";
     if (bitmap) {
         // A one-colour line pattern is read back with a transparent background.
-        return text + " " + std::to_string(day.Width) + "x" + std::to_string(day.Height) + PairPictures(object);
+        return text + " " + std::to_string(day.Width) + "x" + std::to_string(day.Height) +
+               PairPictures(object);
     }
     uint32_t lineWidth = object.LineWidth, borderWidth = object.BorderWidth;
     if (polygon) {
@@ -207,7 +213,8 @@ inline std::string DescribeLineOrPolygon(const TGarminObject& object) {
     if (table.size() == 2 && table[1] == "none") table.pop_back();
     if (table.size() == 4 && table[1] == "none" && table[3] == "none") table = {table[0], table[2]};
     if (table.size() < 2 || (table.size() == 2 && borderWidth == 0)) borderWidth = 0;
-    return text + " solid" + Join(table) + " width " + std::to_string(lineWidth) + "/" + std::to_string(borderWidth);
+    return text + " solid" + Join(table) + " width " + std::to_string(lineWidth) + "/" +
+           std::to_string(borderWidth);
 }
 
 inline std::string DescribeLabels(const TypDocument& doc, const TGarminObject& object) {
@@ -251,7 +258,8 @@ inline std::string DescribeHeader(const TypDocument& doc) {
     std::vector<std::pair<long, long>> order;
     for (const std::string& line : doc.HeaderLines) {
         std::string lower = line;
-        std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) { return char(std::tolower(c)); });
+        std::transform(lower.begin(), lower.end(), lower.begin(),
+                       [](char c) { return char(std::tolower(c)); });
         if (lower.rfind("[", 0) == 0) inDrawOrder = lower.rfind("[_draworder]", 0) == 0;
         const size_t comma = lower.find(',');
         if (!inDrawOrder || lower.rfind("type=", 0) != 0 || comma == std::string::npos) continue;
