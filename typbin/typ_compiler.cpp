@@ -269,11 +269,25 @@ void AppendPacked(Bytes& out, const std::vector<std::pair<TColourEntry, uint8_t>
         out.push_back(uint8_t(stream[i] | stream[i + 1] << 4));
 }
 
-PointVariant EncodePointVariant(const TGarminObject& object, int view, std::vector<std::string>& warnings) {
+bool PixelsUse(const TGarminObject& object, int view, char code) {
+    const TXpmHeader& day = object.XpmHeader[Day];
+    for (size_t r = 0; r < day.Height; ++r)
+        for (size_t c = 0; c < day.Width; ++c)
+            if (PixelCode(object, view, r, c) == code) return true;
+    return false;
+}
+
+PointVariant EncodePointVariant(const TGarminObject& object, int view, bool withNight,
+                                std::vector<std::string>& warnings) {
     const ObjectError error{object};
-    const size_t count = ColourCountOf(object, view);
+    size_t count = ColourCountOf(object, view);
     const TXpmHeader& day = object.XpmHeader[Day];
     const auto& table = object.Colours[size_t(view)];
+    // The tables of a point with a night bitmap end in a transparent entry of their own: one that no
+    // pixel uses need not be written.
+    if (withNight && count > 0 && IsClear(object, view, count - 1) &&
+        !PixelsUse(object, view, table[count - 1].Code))
+        --count;
     size_t clearCount = 0, clearEntry = 0;
     bool partialAlpha = false;
     for (size_t i = 0; i < count; ++i) {
@@ -560,13 +574,13 @@ Bytes Compiler::PointRecord(const TGarminObject& object) {
     uint8_t flags = withNight ? PointDayAndNight : PointDayOnly;
     if (!object.Labels.empty()) flags |= PointHasLabels;
     if (HasFont(object)) flags |= PointHasFont;
-    const PointVariant dayVariant = EncodePointVariant(object, Day, Warnings);
+    const PointVariant dayVariant = EncodePointVariant(object, Day, withNight, Warnings);
     record.insert(record.end(),
                   {flags, day.Width, day.Height, dayVariant.ColourCount, dayVariant.ColourType});
     record.insert(record.end(), dayVariant.Colours.begin(), dayVariant.Colours.end());
     record.insert(record.end(), dayVariant.Bitmap.begin(), dayVariant.Bitmap.end());
     if (withNight) {
-        const PointVariant nightVariant = EncodePointVariant(object, Night, Warnings);
+        const PointVariant nightVariant = EncodePointVariant(object, Night, true, Warnings);
         record.insert(record.end(), {nightVariant.ColourCount, nightVariant.ColourType});
         record.insert(record.end(), nightVariant.Colours.begin(), nightVariant.Colours.end());
         record.insert(record.end(), nightVariant.Bitmap.begin(), nightVariant.Bitmap.end());
