@@ -52,7 +52,7 @@ std::string UsageText() {
     }
     text += "  " + std::string(ProgramName) + " --help\n      show this text\n";
     text += "  " + std::string(ProgramName) + " --version\n      show the program's version\n";
-    text += "Exit status: 0 done, 1 the conversion or a file failed, 2 wrong usage.\n";
+    text += "Exit status: 0 done, 1 the conversion, the compilation or a file failed, 2 wrong usage.\n";
     return text;
 }
 
