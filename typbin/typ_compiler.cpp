@@ -477,7 +477,7 @@ std::string AsUtf8(std::string_view text, uint32_t codePage) {
 }
 
 // The label block: its length in the shortest prefix form, then language, text and a zero byte for
-// each label.
+// each label; empty when no label can be written.
 Bytes LabelBlock(const TGarminObject& object, const LabelSettings& settings,
                  std::vector<std::string>& warnings) {
     Bytes body;
@@ -516,6 +516,7 @@ Bytes LabelBlock(const TGarminObject& object, const LabelSettings& settings,
     }
     const uint32_t length = uint32_t(body.size());
     Bytes block;
+    if (length == 0) return block; // no label written: the record announces none
     if (length < 0x80) {
         block = {uint8_t(length << 1 | 1)};
     } else if (length < 0x4000) {
@@ -545,7 +546,7 @@ void AppendFont(Bytes& out, const TGarminObject& object) {
 
 // Labels (when the record announces them) and the font byte close every record.
 void AppendLabelsAndFont(Bytes& out, const TGarminObject& object, const Bytes& labels) {
-    if (!object.Labels.empty()) out.insert(out.end(), labels.begin(), labels.end());
+    out.insert(out.end(), labels.begin(), labels.end());
     if (HasFont(object)) AppendFont(out, object);
 }
 
@@ -572,7 +573,7 @@ Bytes Compiler::PointRecord(const TGarminObject& object) {
     const Bytes labels = LabelBlock(object, Labels, Warnings);
     Bytes record;
     uint8_t flags = withNight ? PointDayAndNight : PointDayOnly;
-    if (!object.Labels.empty()) flags |= PointHasLabels;
+    if (!labels.empty()) flags |= PointHasLabels;
     if (HasFont(object)) flags |= PointHasFont;
     const PointVariant dayVariant = EncodePointVariant(object, Day, withNight, Warnings);
     record.insert(record.end(),
@@ -614,7 +615,7 @@ Bytes Compiler::LineRecord(const TGarminObject& object) {
     }
     const Bytes labels = LabelBlock(object, Labels, Warnings);
     uint8_t flags = object.UseOrientation > 0 ? 0 : LineWithoutOrientation;
-    if (!object.Labels.empty()) flags |= LineHasLabels;
+    if (!labels.empty()) flags |= LineHasLabels;
     if (HasFont(object)) flags |= LineHasFont;
     Bytes record{uint8_t(choice.ColourType | (hasBitmap ? day.Height << 3 : 0)), flags};
     AppendStoredColours(record, object, choice);
@@ -658,7 +659,7 @@ Bytes Compiler::PolygonRecord(const TGarminObject& object) {
     }
     const Bytes labels = LabelBlock(object, Labels, Warnings);
     uint8_t first = choice.ColourType;
-    if (!object.Labels.empty()) first |= PolygonHasLabels;
+    if (!labels.empty()) first |= PolygonHasLabels;
     if (HasFont(object)) first |= PolygonHasFont;
     Bytes record{first};
     AppendStoredColours(record, object, choice);

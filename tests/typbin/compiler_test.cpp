@@ -378,6 +378,8 @@ TEST(Compiler, LabelsOfACodePageDocumentAreReadInItsCodePage) {
     const CompileResult unnamed = CompileTyp(noLanguage);
     ASSERT_EQ(unnamed.Warnings.size(), 1u);
     EXPECT_NE(unnamed.Warnings[0].find("\"Forest\" has no language code"), std::string::npos);
+    // A record none of whose labels is written announces no labels.
+    EXPECT_EQ(Records(unnamed.Bytes, KindPolygon)[0], Hex("06 33 22 11 "));
 }
 
 TEST(CodePages, EveryByteOfEverySingleBytePageReadsBackAsItself) {
