@@ -14,25 +14,6 @@ namespace velmora {
 
 namespace {
 
-// The length of the well-formed UTF-8 sequence at bytes[i], or 0 when there is none.
-size_t Utf8SequenceLength(std::string_view bytes, size_t i) {
-    auto at = [&](size_t k) { return uint8_t(bytes[k]); };
-    uint8_t lead = at(i);
-    size_t length = lead >= 0xF0 && lead <= 0xF4   ? 4
-                    : lead >= 0xE0                 ? 3
-                    : lead >= 0xC2 && lead <= 0xDF ? 2
-                                                   : 0;
-    if (length == 0 || i + length > bytes.size()) return 0;
-    for (size_t k = 1; k < length; ++k)
-        if ((at(i + k) & 0xC0) != 0x80) return 0;
-    uint8_t second = at(i + 1);
-    if (lead == 0xE0 && second < 0xA0) return 0; // overlong
-    if (lead == 0xED && second > 0x9F) return 0; // surrogate
-    if (lead == 0xF0 && second < 0x90) return 0; // overlong
-    if (lead == 0xF4 && second > 0x8F) return 0; // above U+10FFFF
-    return length;
-}
-
 bool StartsWithKey(const std::string& line, std::string_view key) {
     if (line.size() < key.size()) return false;
     for (size_t i = 0; i < key.size(); ++i)
@@ -72,25 +53,6 @@ int LeadingNumber(std::string_view value) {
 }
 
 } // namespace
-
-bool StartsWithUtf8Bom(std::string_view bytes) {
-    return bytes.substr(0, 3) == "\xEF\xBB\xBF";
-}
-
-bool IsUtf8Text(std::string_view bytes) {
-    bool anyHighByte = false;
-    for (size_t i = 0; i < bytes.size();) {
-        if (uint8_t(bytes[i]) < 0x80) {
-            ++i;
-            continue;
-        }
-        size_t length = Utf8SequenceLength(bytes, i);
-        if (length == 0) return false;
-        anyHighByte = true;
-        i += length;
-    }
-    return anyHighByte;
-}
 
 QByteArray CodePageEncoding(const std::vector<std::string>& headerLines) {
     static constexpr std::string_view Key = "codepage=";

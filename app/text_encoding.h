@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "model/utf8.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,13 +17,6 @@ namespace velmora {
 // Files without a usable "Codepage=" line, and new documents, are Cyrillic Windows text.
 inline const QByteArray DefaultTextEncoding = QByteArrayLiteral("windows-1251");
 inline const QByteArray Utf8Encoding = QByteArrayLiteral("UTF-8");
-
-// True when bytes start with the UTF-8 byte-order mark EF BB BF.
-bool StartsWithUtf8Bom(std::string_view bytes);
-
-// True when bytes hold at least one byte of 128 or above and every such byte belongs to a
-// well-formed UTF-8 sequence (no overlong forms, no surrogates, nothing above U+10FFFF).
-bool IsUtf8Text(std::string_view bytes);
 
 // The encoding named by the "Codepage=" line of the header (key in any letter case), or
 // DefaultTextEncoding when there is none or the number names no encoding the program knows.

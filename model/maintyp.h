@@ -102,17 +102,26 @@ struct TQuadrat {
 // Where a kept line of an object section stood, so that the writer puts it back in the same place.
 // The writer writes the keys it knows in a fixed order; a kept line follows the last of them that
 // stood before it in the file, or, inside a bitmap block, precedes a colour line or pixel row.
+// The last places are not positions but the spellings of values the model holds: the writer writes
+// such a text in place of its own form while the value it gives is still the model's value.
 enum class KeptPlace : uint8_t {
-    SectionStart,  // before any key the writer writes
-    AfterType,     // after "Type" and "SubType"
+    SectionStart, // before any key the writer writes
+    AfterType,    // after "Type" and "SubType"
     AfterOrientation,
-    AfterLabels,   // after the "string" lines
-    AfterFont,     // after "FontStyle", "DaycustomColor" and "NightcustomColor"
-    AfterWidths,   // after "LineWidth" and "BorderWidth"
-    XpmHeaderTail, // text after the closing quote of the XPM header of Variant ("Colormode=16")
-    BeforeColour,  // before colour line Index of the block of Variant
-    BeforeRow,     // before pixel row Index of the block of Variant
-    AfterBlock,    // after the last pixel row of the block of Variant
+    AfterLabels,              // after the "string" lines
+    AfterFont,                // after "FontStyle", "DaycustomColor" and "NightcustomColor"
+    AfterWidths,              // after "LineWidth" and "BorderWidth"
+    XpmHeaderTail,            // text after the closing quote of the XPM header of Variant ("Colormode=16")
+    BeforeColour,             // before colour line Index of the block of Variant
+    BeforeRow,                // before pixel row Index of the block of Variant
+    AfterBlock,               // after the last pixel row of the block of Variant
+    BeforeSection,            // outside any section, before this object's section line (a comment banner)
+    AfterSection,             // outside any section, after this object's "[end]" (the end of the file)
+    FontSpelling,             // the "FontStyle" line as the file wrote it ("FontStyle=NoLabel (invisible)")
+    DayLabelColourSpelling,   // the "DaycustomColor" line as the file wrote it
+    NightLabelColourSpelling, // the "NightcustomColor" line as the file wrote it
+    ColourTail,               // text after the closing quote of colour line Index of Variant ("  alpha=15")
+    ColourAlphaDigits,        // the two alpha digits of "#RRGGBBAA" on colour line Index of Variant
 };
 
 // A line of an object section that the reader does not use (a comment, a key it does not know,
@@ -140,17 +149,17 @@ inline constexpr uint8_t AlphaTransparent = 15;
 
 // One point, line or polygon type of the style.
 struct TGarminObject {
-    uint8_t Kind = 0;           // 0 point, 1 line, 2 polygon
-    uint32_t TypeCode = 0;      // the "Type" value
-    uint32_t SubTypeCode = 0;   // the "SubType" value (points)
-    int32_t UseOrientation = 0; // 1 for "UseOrientation=Y" (lines); > 0 counts as set
+    uint8_t Kind = 0;                // 0 point, 1 line, 2 polygon
+    uint32_t TypeCode = 0;           // the "Type" value
+    uint32_t SubTypeCode = 0;        // the "SubType" value (points)
+    int32_t UseOrientation = 0;      // 1 for "UseOrientation=Y" (lines); > 0 counts as set
     std::vector<std::string> Labels; // "0x" language "," text, kept byte for byte
     uint8_t LineWidth = 0;
     uint8_t BorderWidth = 0;
-    std::array<TXpmHeader, 2> XpmHeader{};                 // [Day, Night]
-    std::array<std::vector<TColourEntry>, 2> Colours;      // [Day, Night]
-    std::array<std::vector<std::string>, 2> Pixels;        // [Day, Night]: rows of code characters
-    std::optional<TQuadrat> Quadrat;                       // the magnified matrix, or none
+    std::array<TXpmHeader, 2> XpmHeader{};            // [Day, Night]
+    std::array<std::vector<TColourEntry>, 2> Colours; // [Day, Night]
+    std::array<std::vector<std::string>, 2> Pixels;   // [Day, Night]: rows of code characters
+    std::optional<TQuadrat> Quadrat;                  // the magnified matrix, or none
 
     // Label font and colours; none when the file names none. A colour is red + 256 * green +
     // 65536 * blue, as TColourEntry::Colour gives it.
@@ -198,7 +207,9 @@ struct TypDocument {
     bool Utf8 = false;
     bool ByteOrderMark = false;
 
-    ObjectList& List(int kind) { return kind == KindPoint ? PointList : kind == KindLine ? LineList : PolygonList; }
+    ObjectList& List(int kind) {
+        return kind == KindPoint ? PointList : kind == KindLine ? LineList : PolygonList;
+    }
     const ObjectList& List(int kind) const {
         return kind == KindPoint ? PointList : kind == KindLine ? LineList : PolygonList;
     }

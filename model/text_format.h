@@ -3,7 +3,9 @@
 
 #include "model/maintyp.h"
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +39,47 @@ void ParseXpmHeader(std::string_view line, TXpmHeader& header);
 // after "$", "x", "X", "0x", "0X"; nothing may follow; the value must fit 32 bits.
 // Throws ConversionError("'<text>' is not a valid integer value").
 int32_t StrToInt(std::string_view text);
+
+// The value of a key line: the text after the first "=" or ":", whichever comes first, without
+// blanks at either end.
+std::string_view KeyLineValue(std::string_view line);
+
+// A label colour "#RRGGBB" (exactly) as red + 256 * green + 65536 * blue, or none.
+std::optional<uint32_t> ParseLabelColour(std::string_view value);
+
+// The value of "alpha=N" in the text after a colour line's closing quote, as the map compiler finds
+// it: the first "alpha" (this letter case only) followed by "=" and a decimal number, blanks allowed
+// around the "=".
+std::optional<uint32_t> FindAlphaKey(std::string_view tail);
+
+// The font style a "FontStyle" value names, as the map compiler reads it: NoLabel (and every value
+// that begins so, "NoLabel (invisible)"), SmallFont or Small, NormalFont or Normal, LargeFont or
+// Large, in any letter case; anything else, "Default" among it, is the default font.
+uint8_t ParseFontStyle(std::string_view value);
+
+// The canonical "FontStyle" value of a font style.
+std::string_view FontStyleName(uint8_t fontStyle);
+
+// The four-bit alpha (0 opaque .. 15 transparent) of the opacity byte "AA" of "#RRGGBBAA"
+// (255 opaque .. 0 transparent), and of "alpha=N" on a colour line.
+uint8_t AlphaOfOpacity(uint8_t opacity);
+uint8_t AlphaOfAlphaKey(uint32_t value);
+
+// The two characters that stand for a code with two characters per pixel: a printable code (space
+// to "~" but the double quote) doubled, any other byte as "~" or "}" and a printable character other
+// than those two, so that the file stays plain text; and the code a pair of the second kind, or a
+// doubled printable code, stands for.
+std::array<char, 2> TwoCharCode(char code);
+std::optional<char> CodeOfTwoChars(char first, char second);
+
+// The value of the header's "CodePage" line (key in any letter case), or nothing.
+std::string_view DeclaredCodePage(const std::vector<std::string>& headerLines);
+
+// Whether the map compiler reads the written file as UTF-8: it has a byte-order mark, names code
+// page 65001, or is UTF-8 text that names no code page. A UTF-8 document that names another code
+// page is read in that one, where the program's head lines must be 1251 text (in UTF-8 they hold
+// bytes such a code page does not define, and the compiler refuses the file).
+bool CompilerReadsAsUtf8(const TypDocument& doc);
 
 // The whole text file for doc; dateTimeText is what follows ";" on the second head line.
 std::string WriteTextTyp(const TypDocument& doc, std::string_view dateTimeText);

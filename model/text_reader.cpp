@@ -1,7 +1,11 @@
 // The text TYP reader: one pass over the lines, header sections kept as text, each object section
 // turned into one TGarminObject. Numbers inside colour lines and pixel rows sit at fixed positions.
 #include "model/text_format.h"
+#include "model/texts1251.h"
+#include "model/utf8.h"
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstring>
 #include <limits>
@@ -65,6 +69,82 @@ std::string_view After(std::string_view s, char c) {
     return p == std::string_view::npos ? s : s.substr(p + 1);
 }
 
+// The value of a key line: the text after the first "=" or ":", whichever comes first; without
+// either the whole text.
+std::string_view ValueOf(std::string_view s) {
+    const size_t p = s.find_first_of("=:");
+    return p == std::string_view::npos ? s : s.substr(p + 1);
+}
+
+bool IsHexDigit(char c) {
+    const char lower = LowerAscii(c);
+    return (c >= '0' && c <= '9') || (lower >= 'a' && lower <= 'f');
+}
+
+std::optional<uint32_t> LabelColourOf(std::string_view value) {
+    if (value.size() != 7 || value[0] != '#') return std::nullopt;
+    for (size_t i = 1; i < 7; ++i)
+        if (!IsHexDigit(value[i])) return std::nullopt;
+    const auto component = [&](size_t i) { return static_cast<uint32_t>(ParseHex(value.substr(i, 2))); };
+    return component(1) | component(3) << 8 | component(5) << 16;
+}
+
+std::optional<uint32_t> AlphaKeyOf(std::string_view tail) {
+    for (size_t at = tail.find("alpha"); at != std::string_view::npos; at = tail.find("alpha", at + 1)) {
+        size_t i = at + 5;
+        while (i < tail.size() && (tail[i] == ' ' || tail[i] == '\t'))
+            ++i;
+        if (i >= tail.size() || tail[i] != '=') continue;
+        ++i;
+        while (i < tail.size() && (tail[i] == ' ' || tail[i] == '\t'))
+            ++i;
+        if (i >= tail.size() || tail[i] < '0' || tail[i] > '9') continue;
+        uint32_t value = 0;
+        for (int digits = 0; i < tail.size() && tail[i] >= '0' && tail[i] <= '9' && digits < 9; ++i, ++digits)
+            value = value * 10 + static_cast<uint32_t>(tail[i] - '0');
+        return value;
+    }
+    return std::nullopt;
+}
+
+// Codes written as a pair of two different characters with two characters per pixel: a lead and a
+// second character. Printable codes are written doubled.
+constexpr std::string_view PairLeads = "~}";
+
+bool IsPlainCode(uint8_t c) {
+    return c >= 32 && c <= 126 && c != '"';
+}
+
+bool IsPairSecond(uint8_t c) {
+    return c > 32 && c <= 126 && c != '"' && c != '~' && c != '}';
+}
+
+struct PairTables {
+    std::array<uint8_t, 256> IndexOfCode{};   // rank of a non-plain code among the non-plain codes
+    std::array<uint8_t, 256> CodeOfIndex{};   // the inverse
+    std::array<uint8_t, 128> IndexOfSecond{}; // rank of a second character
+    std::array<char, 91> Seconds{};
+    PairTables() {
+        size_t n = 0;
+        for (unsigned c = 0; c < 256; ++c)
+            if (!IsPlainCode(uint8_t(c))) {
+                IndexOfCode[c] = uint8_t(n);
+                CodeOfIndex[n++] = uint8_t(c);
+            }
+        n = 0;
+        for (unsigned c = 0; c < 128; ++c)
+            if (IsPairSecond(uint8_t(c))) {
+                IndexOfSecond[c] = uint8_t(n);
+                Seconds[n++] = char(c);
+            }
+    }
+};
+
+const PairTables& Pairs() {
+    static const PairTables tables;
+    return tables;
+}
+
 // Lines end at CR (an LF right after it belongs to the same line end) and at a lone LF;
 // a character with code 26 ends the input. The last line needs no line end.
 class LineReader {
@@ -72,6 +152,8 @@ class LineReader {
     explicit LineReader(std::string_view bytes) : Text(bytes.substr(0, bytes.find(EndOfInput))) {}
 
     bool AtEnd() const { return Position >= Text.size(); }
+    size_t Mark() const { return Position; }
+    void Reset(size_t mark) { Position = mark; }
 
     // The next line; at the end of the input an empty one.
     std::string_view Next() {
@@ -95,44 +177,155 @@ class LineReader {
     size_t Position = 0;
 };
 
+// The rank of the places that follow a key the writer writes, in the writer's order: a kept line
+// takes the furthest place reached so far, so kept lines never change their order.
+int RankOf(KeptPlace place, uint8_t variant) {
+    switch (place) {
+    case KeptPlace::SectionStart:
+        return 0;
+    case KeptPlace::AfterType:
+        return 1;
+    case KeptPlace::AfterOrientation:
+        return 2;
+    case KeptPlace::AfterLabels:
+        return 3;
+    case KeptPlace::AfterFont:
+        return 4;
+    case KeptPlace::AfterWidths:
+        return 5;
+    case KeptPlace::AfterBlock:
+        return variant == Day ? 6 : 7;
+    default:
+        return 0;
+    }
+}
+
+bool IsSectionLine(std::string_view line) {
+    return !line.empty() && line[0] == '[';
+}
+
+bool IsObjectSection(std::string_view line) {
+    return HasPrefix(line, "[_point]") || HasPrefix(line, "[_line]") || HasPrefix(line, "[_polygon]");
+}
+
+bool StartsWithEither(std::string_view line, std::string_view a, std::string_view b) {
+    return line.substr(0, a.size()) == a || line.substr(0, b.size()) == b;
+}
+
 // The reader's working state for one file.
 struct Reader {
+    Reader(std::string_view bytes, TypDocument& doc, std::vector<DayBlockReport>& dayBlocks)
+        : In(bytes), Doc(doc), DayBlocks(dayBlocks) {}
+
     LineReader In;
     TypDocument& Doc;
     std::vector<DayBlockReport>& DayBlocks;
     std::string ColourLine; // reused, so colour lines cost no allocation each
+    // Lines outside any section after the first object section, waiting for the section they precede.
+    std::vector<std::string> Pending;
+    TGarminObject* LastObject = nullptr;
+    size_t HeadEnd = 0; // where the text after the head lines of an earlier save begins
+    // The place a kept line of the object being read takes.
+    KeptPlace Place = KeptPlace::SectionStart;
+    uint8_t PlaceVariant = Day;
+    // With two characters per pixel: the model's code of each pair of the block (-1: none), and the
+    // pairs of the colour lines read.
+    std::vector<int16_t> CodeOfPair;
+    std::vector<uint16_t> ColourPairs;
+    bool TranslatePairs = false;
 
     void ReadFile();
+    void SkipEarlierHeadLines();
+    void KeepOutsideLine(std::string_view line);
+    void FlushPendingToHeader();
     void ReadHeaderSection(std::string_view firstLine, bool endWithEmptyLine);
     void ReadObject(std::string_view sectionLine);
+    void Advance(KeptPlace place, uint8_t variant = Day);
+    void Keep(TGarminObject& object, std::string_view text) {
+        object.KeptLines.push_back({Place, PlaceVariant, 0, std::string(text)});
+    }
     std::string_view ApplyKey(std::string_view line, TGarminObject& object, bool& hasDayBlock,
                               TXpmHeader& dayBlock);
     std::string_view ReadBitmapBlock(std::string_view headerLine, int variant, TGarminObject& object);
     std::string_view ReadColourLines(int variant, TGarminObject& object, int count, std::string_view line);
     std::string_view ReadPixelRows(int variant, TGarminObject& object, const TXpmHeader& header,
                                    std::string_view line);
-    void ReadColourLine(std::string_view line, TColourEntry& entry);
+    void ReadColourLine(std::string_view line, TGarminObject& object, int variant, size_t index,
+                        unsigned charsPerPixel);
+    bool GiveDistinctCodes(int variant, TGarminObject& object);
 };
 
-void Reader::ReadFile() {
-    while (!In.AtEnd()) {
-        std::string_view line = TrimLeft(In.Next());
-        if (line.empty() || IsComment(line)) continue;
-        if (HasPrefix(line, "[_id]"))
-            ReadHeaderSection(line, true);
-        else if (HasPrefix(line, "[_draworder]"))
-            ReadHeaderSection(line, false);
-        else if (HasPrefix(line, "[_point]") || HasPrefix(line, "[_line]") || HasPrefix(line, "[_polygon]"))
-            ReadObject(line);
-    }
+void SetSpelling(TGarminObject& object, KeptPlace place, std::string_view text) {
+    for (TKeptLine& kept : object.KeptLines)
+        if (kept.Place == place) {
+            kept.Text.assign(text);
+            return;
+        }
+    object.KeptLines.push_back({place, Day, 0, std::string(text)});
 }
 
-// Header sections are kept line by line, leading blanks removed and trailing ones kept.
+void Reader::ReadFile() {
+    SkipEarlierHeadLines();
+    while (!In.AtEnd()) {
+        std::string_view line = TrimLeft(In.Next());
+        if (line.empty()) continue;
+        if (IsComment(line) || !IsSectionLine(line) || HasPrefix(line, "[end]")) {
+            KeepOutsideLine(line);
+        } else if (HasPrefix(line, "[_id]")) {
+            FlushPendingToHeader();
+            ReadHeaderSection(line, true);
+        } else if (IsObjectSection(line)) {
+            ReadObject(line);
+        } else {
+            // "[_drawOrder]" and sections the program does not use ("[_comments]", "[_icons]", ...)
+            FlushPendingToHeader();
+            ReadHeaderSection(line, false);
+        }
+    }
+    if (!LastObject) {
+        FlushPendingToHeader();
+        return;
+    }
+    for (std::string& text : Pending)
+        LastObject->KeptLines.push_back({KeptPlace::AfterSection, Day, 0, std::move(text)});
+    Pending.clear();
+}
+
+// The three head lines of a file this program saved are written anew on every save.
+void Reader::SkipEarlierHeadLines() {
+    const size_t start = In.Mark();
+    if (!StartsWithEither(In.Next(), cp1251::HeadLineStart, utf8::HeadLineStart)) {
+        In.Reset(start);
+        return;
+    }
+    size_t mark = In.Mark();
+    if (IsComment(In.Next())) mark = In.Mark();
+    In.Reset(mark);
+    if (StartsWithEither(In.Next(), cp1251::AuthorLineStart, utf8::AuthorLineStart)) mark = In.Mark();
+    In.Reset(mark);
+    HeadEnd = mark;
+}
+
+// Such a line belongs to the section that follows it: a header section takes it into HeaderLines, an
+// object section keeps it before its section line. At the end of the file it stays with the last
+// object read, or with the header when there is none.
+void Reader::KeepOutsideLine(std::string_view line) {
+    Pending.emplace_back(line);
+}
+
+void Reader::FlushPendingToHeader() {
+    for (std::string& text : Pending)
+        Doc.HeaderLines.push_back(std::move(text));
+    Pending.clear();
+}
+
+// Header sections are kept line by line, comments included, leading blanks removed and trailing
+// ones kept.
 void Reader::ReadHeaderSection(std::string_view firstLine, bool endWithEmptyLine) {
     Doc.HeaderLines.emplace_back(firstLine);
     while (!In.AtEnd()) {
         std::string_view line = TrimLeft(In.Next());
-        if (line.empty() || IsComment(line)) continue;
+        if (line.empty()) continue;
         Doc.HeaderLines.emplace_back(line);
         if (HasPrefix(line, "[end]")) break;
     }
@@ -145,21 +338,37 @@ uint8_t KindOfSection(std::string_view sectionLine) {
     return KindPolygon;
 }
 
+void Reader::Advance(KeptPlace place, uint8_t variant) {
+    if (RankOf(place, variant) >= RankOf(Place, PlaceVariant)) {
+        Place = place;
+        PlaceVariant = variant;
+    }
+}
+
 void Reader::ReadObject(std::string_view sectionLine) {
     // The object belongs to no list until its section is complete; a conversion error drops it.
     auto object = std::make_unique<TGarminObject>();
     Doc.CurrentObject = object.get();
     object->Kind = KindOfSection(sectionLine);
+    for (std::string& text : Pending)
+        object->KeptLines.push_back({KeptPlace::BeforeSection, Day, 0, std::move(text)});
+    Pending.clear();
+    Place = KeptPlace::SectionStart;
+    PlaceVariant = Day;
     bool hasDayBlock = false;
     TXpmHeader dayBlock;
     for (;;) {
         std::string_view line = Trim(In.Next());
-        if (!line.empty() && !IsComment(line)) line = ApplyKey(line, *object, hasDayBlock, dayBlock);
+        if (IsComment(line))
+            Keep(*object, line);
+        else if (!line.empty())
+            line = ApplyKey(line, *object, hasDayBlock, dayBlock);
         // The line tested here may be the last one that a bitmap block consumed.
         if (In.AtEnd() || HasPrefix(line, "[end]")) break;
     }
     TGarminObject* appended = object.get();
     Doc.List(appended->Kind).push_back(std::move(object));
+    LastObject = appended;
     if (hasDayBlock) DayBlocks.push_back({appended, dayBlock});
 }
 
@@ -168,66 +377,147 @@ void Reader::ReadObject(std::string_view sectionLine) {
 std::string_view Reader::ApplyKey(std::string_view line, TGarminObject& object, bool& hasDayBlock,
                                   TXpmHeader& dayBlock) {
     if (HasPrefix(line, "type")) {
+        uint32_t value;
         if (line.find('x') != std::string_view::npos)
-            object.TypeCode = static_cast<uint32_t>(ParseHex(After(line, 'x')));
+            value = static_cast<uint32_t>(ParseHex(After(line, 'x')));
         else
-            object.TypeCode = static_cast<uint32_t>(StrToInt(After(line, '=')));
+            value = static_cast<uint32_t>(StrToInt(ValueOf(line)));
+        // A point type above 0xFF carries its subtype in the low byte, as the map compiler reads it;
+        // a "SubType" line after it overrides that byte.
+        if (object.Kind == KindPoint && value > 0xFF) {
+            object.TypeCode = value >> 8;
+            object.SubTypeCode = value & 0xFF;
+        } else {
+            object.TypeCode = value;
+        }
+        Advance(KeptPlace::AfterType);
     } else if (HasPrefix(line, "subtype")) {
         const bool hasX = line.find('x') != std::string_view::npos;
-        object.SubTypeCode = static_cast<uint32_t>(ParseHex(After(line, hasX ? 'x' : '=')));
+        object.SubTypeCode = static_cast<uint32_t>(ParseHex(hasX ? After(line, 'x') : ValueOf(line)));
+        Advance(KeptPlace::AfterType);
     } else if (HasPrefix(line, "useorientation")) {
-        const char flag = CharAt(After(line, '='), 0);
+        const char flag = CharAt(ValueOf(line), 0);
         object.UseOrientation = flag == 'y' || flag == 'Y' ? 1 : 0;
+        Advance(KeptPlace::AfterOrientation);
     } else if (HasPrefix(line, "string")) {
-        // The text after the first "=": the ninth character on for "string1=", and the whole
-        // label for the widely used "String=" without a digit.
-        object.Labels.emplace_back(After(line, '='));
+        // The text after the first "=" (or ":"): the ninth character on for "string1=", and the
+        // whole label for the widely used "String=" without a digit.
+        object.Labels.emplace_back(ValueOf(line));
+        Advance(KeptPlace::AfterLabels);
+    } else if (HasPrefix(line, "fontstyle")) {
+        object.FontStyle = ParseFontStyle(Trim(ValueOf(line)));
+        SetSpelling(object, KeptPlace::FontSpelling, line);
+        Advance(KeptPlace::AfterFont);
+    } else if (HasPrefix(line, "daycustomcolor") || HasPrefix(line, "nightcustomcolor")) {
+        const bool day = LowerAscii(line[0]) == 'd';
+        const std::optional<uint32_t> colour = LabelColourOf(Trim(ValueOf(line)));
+        if (colour) {
+            (day ? object.DayLabelColour : object.NightLabelColour) = colour;
+            SetSpelling(object, day ? KeptPlace::DayLabelColourSpelling : KeptPlace::NightLabelColourSpelling,
+                        line);
+        } else {
+            Keep(object, line);
+        }
+        Advance(KeptPlace::AfterFont);
     } else if (HasPrefix(line, "linewidth")) {
-        object.LineWidth = static_cast<uint8_t>(StrToInt(After(line, '=')));
+        object.LineWidth = static_cast<uint8_t>(StrToInt(ValueOf(line)));
+        Advance(KeptPlace::AfterWidths);
     } else if (HasPrefix(line, "borderwidth")) {
-        object.BorderWidth = static_cast<uint8_t>(StrToInt(After(line, '=')));
-    } else {
-        if (HasPrefix(line, "dayxpm") || HasPrefix(line, "xpm")) {
+        object.BorderWidth = static_cast<uint8_t>(StrToInt(ValueOf(line)));
+        Advance(KeptPlace::AfterWidths);
+    } else if (HasPrefix(line, "dayxpm") || HasPrefix(line, "xpm") || HasPrefix(line, "nightxpm")) {
+        if (!HasPrefix(line, "nightxpm")) {
             line = ReadBitmapBlock(line, Day, object);
             hasDayBlock = true;
             dayBlock = object.XpmHeader[Day];
+            Advance(KeptPlace::AfterBlock, Day);
         }
-        if (HasPrefix(line, "nightxpm")) line = ReadBitmapBlock(line, Night, object);
+        if (HasPrefix(line, "nightxpm")) {
+            line = ReadBitmapBlock(line, Night, object);
+            Advance(KeptPlace::AfterBlock, Night);
+        }
+    } else if (!IsSectionLine(line)) {
+        // A key the program does not use ("ExtendedLabels", "CustomColor", ...). Section lines are
+        // not kept: they would end the section early when written back.
+        Keep(object, line);
     }
     return line;
+}
+
+// The text after the closing quote of an XPM header ("   Colormode=16"), or nothing.
+std::string_view XpmHeaderTail(std::string_view line) {
+    const size_t open = line.find('"');
+    if (open == std::string_view::npos) return {};
+    const size_t close = line.find('"', open + 1);
+    return close == std::string_view::npos ? std::string_view() : line.substr(close + 1);
 }
 
 std::string_view Reader::ReadBitmapBlock(std::string_view headerLine, int variant, TGarminObject& object) {
     TXpmHeader& header = object.XpmHeader[variant];
     ParseXpmHeader(headerLine, header);
+    const std::string_view tail = XpmHeaderTail(headerLine);
+    if (!tail.empty())
+        object.KeptLines.push_back(
+            {KeptPlace::XpmHeaderTail, static_cast<uint8_t>(variant), 0, std::string(tail)});
+    object.Alpha[variant].clear();
     std::string_view last = headerLine;
     if (header.ColourCount > 0) {
         object.Colours[variant].assign(header.ColourCount, TColourEntry{});
         last = ReadColourLines(variant, object, header.ColourCount, last);
     }
+    TranslatePairs = header.CharsPerPixel == 2 && GiveDistinctCodes(variant, object);
     object.Pixels[variant].assign(header.Height, std::string(header.Width, '\0'));
     if (header.Height > 0) last = ReadPixelRows(variant, object, header, last);
+    if (TranslatePairs) {
+        for (uint16_t pair : ColourPairs)
+            CodeOfPair[pair] = -1;
+        TranslatePairs = false;
+    }
+    ColourPairs.clear();
     return last;
 }
 
-// Reads colour lines until count of them have been read or the input ends; comments and empty
-// lines between them do not count. Gives back the last line read (line when none was).
+// Reads colour lines until count of them have been read or the input ends; comments between them
+// are kept before the colour line that follows them, empty lines skipped. Gives back the last line
+// read (line when none was).
 std::string_view Reader::ReadColourLines(int variant, TGarminObject& object, int count,
                                          std::string_view line) {
     int read = 0;
+    const unsigned charsPerPixel = object.XpmHeader[variant].CharsPerPixel;
     while (read < count && !In.AtEnd()) {
         line = Trim(In.Next());
-        if (line.empty() || IsComment(line)) continue;
-        ReadColourLine(line, object.Colours[variant][read]);
+        if (line.empty()) continue;
+        if (IsComment(line)) {
+            object.KeptLines.push_back({KeptPlace::BeforeColour, static_cast<uint8_t>(variant),
+                                        static_cast<uint16_t>(read), std::string(line)});
+            continue;
+        }
+        ReadColourLine(line, object, variant, static_cast<size_t>(read), charsPerPixel);
         ++read;
     }
     return line;
 }
 
-void Reader::ReadColourLine(std::string_view line, TColourEntry& entry) {
+void Reader::ReadColourLine(std::string_view line, TGarminObject& object, int variant, size_t index,
+                            unsigned charsPerPixel) {
+    TColourEntry& entry = object.Colours[variant][index];
     entry.Red = entry.Green = entry.Blue = 255;
     // The code is set aside before the colour key is sought, so a code "c" is not taken for it.
     entry.Code = CharAt(line, 1);
+    if (charsPerPixel == 2)
+        ColourPairs.push_back(static_cast<uint16_t>(static_cast<uint8_t>(CharAt(line, 1)) << 8 |
+                                                    static_cast<uint8_t>(CharAt(line, 2))));
+
+    // Text after the closing quote is kept with the colour; an "alpha=N" there gives its alpha.
+    std::optional<uint32_t> alphaKey;
+    const size_t close = line.find('"', charsPerPixel == 2 ? 3 : 2);
+    if (close != std::string_view::npos && close + 1 < line.size()) {
+        const std::string_view tail = line.substr(close + 1);
+        object.KeptLines.push_back({KeptPlace::ColourTail, static_cast<uint8_t>(variant),
+                                    static_cast<uint16_t>(index), std::string(tail)});
+        alphaKey = AlphaKeyOf(tail);
+    }
+
     ColourLine.assign(line.substr(0, 1));
     if (line.size() > 3) ColourLine.append(line.substr(3));
     const std::string_view rest = ColourLine;
@@ -238,6 +528,8 @@ void Reader::ReadColourLine(std::string_view line, TColourEntry& entry) {
     for (size_t p = k + 1; p + 4 <= rest.size(); ++p) {
         if (HasPrefix(rest.substr(p - 1), "none")) {
             entry.TransparentMark = TransparentMarkNone;
+            if (alphaKey && AlphaOfAlphaKey(*alphaKey) != AlphaOpaque)
+                object.SetColourAlpha(variant, index, AlphaOfAlphaKey(*alphaKey));
             return;
         }
     }
@@ -248,19 +540,109 @@ void Reader::ReadColourLine(std::string_view line, TColourEntry& entry) {
     entry.Red = ParseHex(Copy(rest, redIndex, 2));
     entry.Green = ParseHex(Copy(rest, redIndex + 2, 2));
     entry.Blue = ParseHex(Copy(rest, redIndex + 4, 2));
+
+    uint8_t alpha = AlphaOpaque;
+    // "#RRGGBBAA": two more digits give the opacity.
+    if (hash != std::string_view::npos && IsHexDigit(CharAt(rest, redIndex + 6)) &&
+        IsHexDigit(CharAt(rest, redIndex + 7)) && !IsHexDigit(CharAt(rest, redIndex + 8))) {
+        const std::string_view digits = rest.substr(redIndex + 6, 2);
+        object.KeptLines.push_back({KeptPlace::ColourAlphaDigits, static_cast<uint8_t>(variant),
+                                    static_cast<uint16_t>(index), std::string(digits)});
+        alpha = AlphaOfOpacity(static_cast<uint8_t>(ParseHex(digits)));
+    }
+    if (alphaKey) alpha = AlphaOfAlphaKey(*alphaKey);
+    if (alpha != AlphaOpaque) object.SetColourAlpha(variant, index, alpha);
 }
 
-// Reads pixel rows until the header's height of them have been read or the input ends. The
-// reader keeps the first character of each pixel's code; widths other than two read like one.
+// With two characters per pixel the model keeps one character per pixel. Colours whose codes share
+// their first character get distinct characters of their own, so that every pixel keeps its colour;
+// gives back whether it did so (the pixel rows then translate each pair).
+bool Reader::GiveDistinctCodes(int variant, TGarminObject& object) {
+    std::array<int32_t, 256> pairOfFirst;
+    pairOfFirst.fill(-1);
+    bool clash = false;
+    bool allDoubled = true;
+    for (uint16_t pair : ColourPairs) {
+        int32_t& seen = pairOfFirst[pair >> 8];
+        if (seen < 0)
+            seen = pair;
+        else if (seen != pair)
+            clash = true;
+        allDoubled = allDoubled && (pair >> 8) == (pair & 0xFF);
+    }
+    if (allDoubled) return false;
+    if (CodeOfPair.empty()) CodeOfPair.assign(65536, -1);
+    auto& colours = object.Colours[variant];
+    const size_t count = std::min(ColourPairs.size(), colours.size());
+
+    // The pairs this program writes for codes that are no printable character decode to those codes.
+    bool decoded = true;
+    for (size_t i = 0; i < count && decoded; ++i) {
+        const uint16_t pair = ColourPairs[i];
+        const std::optional<char> code =
+            CodeOfTwoChars(static_cast<char>(pair >> 8), static_cast<char>(pair));
+        if (code) CodeOfPair[pair] = static_cast<uint8_t>(*code);
+        decoded = code.has_value();
+    }
+    if (!decoded) {
+        for (uint16_t pair : ColourPairs)
+            CodeOfPair[pair] = -1;
+        if (!clash) return false;
+    }
+
+    std::array<bool, 256> used{};
+    // The codes handed out for clashes: the code alphabet, then the other printable characters, then
+    // the rest; first those that are no colour's first character.
+    auto spare = [&]() -> uint8_t {
+        for (bool othersFirst : {false, true}) {
+            for (const char c : CodeAlphabet)
+                if (!used[uint8_t(c)] && (othersFirst || pairOfFirst[uint8_t(c)] < 0)) return uint8_t(c);
+            for (unsigned k = 32; k < 32 + 255; ++k) {
+                const unsigned c = k & 0xFF;
+                if (c != 0 && c != '"' && !used[c] && (othersFirst || pairOfFirst[c] < 0)) return uint8_t(c);
+            }
+        }
+        return 0;
+    };
+    for (size_t i = 0; i < count; ++i) {
+        const uint16_t pair = ColourPairs[i];
+        int16_t& code = CodeOfPair[pair];
+        if (code < 0) {
+            const uint8_t first = static_cast<uint8_t>(pair >> 8);
+            uint8_t chosen = !used[first] ? first : spare();
+            if (chosen == 0) chosen = first; // more colours than characters to give
+            code = chosen;
+        }
+        used[static_cast<uint8_t>(code)] = true;
+        colours[i].Code = static_cast<char>(code);
+    }
+    return true;
+}
+
+// Reads pixel rows until the header's height of them have been read or the input ends; comments
+// between them are kept before the row that follows them. With one character per pixel (and any
+// count other than two) the character is the code; with two the pair is translated when colours
+// were given distinct codes, otherwise its first character is the code.
 std::string_view Reader::ReadPixelRows(int variant, TGarminObject& object, const TXpmHeader& header,
                                        std::string_view line) {
     int row = 0;
     const size_t width = header.Width;
     while (row < header.Height && !In.AtEnd()) {
         line = Trim(In.Next());
-        if (line.empty() || IsComment(line)) continue;
+        if (line.empty()) continue;
+        if (IsComment(line)) {
+            object.KeptLines.push_back({KeptPlace::BeforeRow, static_cast<uint8_t>(variant),
+                                        static_cast<uint16_t>(row), std::string(line)});
+            continue;
+        }
         std::string& pixels = object.Pixels[variant][row];
-        if (header.CharsPerPixel == 2) {
+        if (TranslatePairs) {
+            for (size_t x = 1; x <= width; ++x) {
+                const uint8_t first = static_cast<uint8_t>(CharAt(line, 2 * x - 1));
+                const int16_t code = CodeOfPair[first << 8 | static_cast<uint8_t>(CharAt(line, 2 * x))];
+                pixels[x - 1] = code >= 0 ? static_cast<char>(code) : static_cast<char>(first);
+            }
+        } else if (header.CharsPerPixel == 2) {
             for (size_t x = 1; x <= width; ++x)
                 pixels[x - 1] = CharAt(line, 2 * x - 1);
         } else if (line.size() > width) {
@@ -358,15 +740,104 @@ void ParseXpmHeader(std::string_view line, TXpmHeader& header) {
     header.CharsPerPixel = static_cast<uint8_t>(StrToInt(text));
 }
 
+std::string_view KeyLineValue(std::string_view line) {
+    return Trim(ValueOf(line));
+}
+
+std::optional<uint32_t> ParseLabelColour(std::string_view value) {
+    return LabelColourOf(value);
+}
+
+std::optional<uint32_t> FindAlphaKey(std::string_view tail) {
+    return AlphaKeyOf(tail);
+}
+
+std::array<char, 2> TwoCharCode(char code) {
+    const uint8_t c = static_cast<uint8_t>(code);
+    if (IsPlainCode(c)) return {code, code};
+    const size_t index = Pairs().IndexOfCode[c];
+    const size_t seconds = Pairs().Seconds.size();
+    return {PairLeads[index / seconds], Pairs().Seconds[index % seconds]};
+}
+
+std::optional<char> CodeOfTwoChars(char first, char second) {
+    const uint8_t a = static_cast<uint8_t>(first);
+    const uint8_t b = static_cast<uint8_t>(second);
+    if (a == b) return IsPlainCode(a) ? std::optional<char>(first) : std::nullopt;
+    const size_t lead = PairLeads.find(first);
+    if (lead == std::string_view::npos || !IsPairSecond(b)) return std::nullopt;
+    const size_t index = lead * Pairs().Seconds.size() + Pairs().IndexOfSecond[b];
+    if (index >= 256 - 94) return std::nullopt;
+    return static_cast<char>(Pairs().CodeOfIndex[index]);
+}
+
+uint8_t ParseFontStyle(std::string_view value) {
+    if (HasPrefix(value, "nolabel")) return FontNoLabel;
+    auto is = [value](std::string_view lowerName) {
+        return value.size() == lowerName.size() && HasPrefix(value, lowerName);
+    };
+    if (is("smallfont") || is("small")) return FontSmall;
+    if (is("normalfont") || is("normal")) return FontNormal;
+    if (is("largefont") || is("large")) return FontLarge;
+    return FontDefault;
+}
+
+std::string_view FontStyleName(uint8_t fontStyle) {
+    switch (fontStyle) {
+    case FontNoLabel:
+        return "NoLabel";
+    case FontSmall:
+        return "SmallFont";
+    case FontNormal:
+        return "NormalFont";
+    case FontLarge:
+        return "LargeFont";
+    default:
+        return "Default";
+    }
+}
+
+uint8_t AlphaOfOpacity(uint8_t opacity) {
+    return static_cast<uint8_t>((255 - opacity + 8) / 17);
+}
+
+// "alpha=N" stands for the opacity 255 - 17 N, taken modulo 256 as the map compiler does.
+uint8_t AlphaOfAlphaKey(uint32_t value) {
+    return AlphaOfOpacity(static_cast<uint8_t>((255u - 17u * value) & 0xFFu));
+}
+
+std::string_view DeclaredCodePage(const std::vector<std::string>& headerLines) {
+    for (const std::string& line : headerLines)
+        if (HasPrefix(line, "codepage")) return Trim(ValueOf(line));
+    return {};
+}
+
+bool CompilerReadsAsUtf8(const TypDocument& doc) {
+    if (doc.ByteOrderMark) return true;
+    const std::string_view codePage = DeclaredCodePage(doc.HeaderLines);
+    return codePage == "65001" || (doc.Utf8 && codePage.empty());
+}
+
 void ReadTextTyp(std::string_view bytes, TypDocument& doc, std::vector<DayBlockReport>& dayBlocks) {
-    Reader reader{LineReader(bytes), doc, dayBlocks, {}};
+    // A byte-order mark is never part of the first line.
+    doc.ByteOrderMark = StartsWithUtf8Bom(bytes);
+    if (doc.ByteOrderMark) bytes.remove_prefix(Utf8ByteOrderMark.size());
+    Reader reader(bytes, doc, dayBlocks);
+    // The program's own head lines do not count for the encoding: they may be 1251 text in a UTF-8
+    // file (see CompilerReadsAsUtf8).
+    auto decideEncoding = [&] {
+        doc.Utf8 = doc.ByteOrderMark || DeclaredCodePage(doc.HeaderLines) == "65001" ||
+                   IsUtf8Text(bytes.substr(std::min(reader.HeadEnd, bytes.size())));
+    };
     try {
         reader.ReadFile();
     } catch (...) {
         doc.CurrentObject = nullptr;
+        decideEncoding();
         throw;
     }
     if (doc.CurrentObject && !IsInDocument(doc, doc.CurrentObject)) doc.CurrentObject = nullptr;
+    decideEncoding();
 }
 
 void LoadTextTypDocument(std::string_view bytes, TypDocument& doc) {

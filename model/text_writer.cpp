@@ -1,6 +1,7 @@
 // The text TYP writer: a straight walk over the header lines and the three object lists.
 #include "model/text_format.h"
 #include "model/texts1251.h"
+#include "model/utf8.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -8,7 +9,11 @@
 #include <QStringEncoder>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace velmora {
 
@@ -56,10 +61,119 @@ class TextOut {
     std::string Text;
 };
 
+// The kept lines of one object as the writer meets them: the lines that stand at a place, sorted by
+// the order in which the writer reaches their places, and the spellings of values, found by what
+// they spell. Reused from object to object, so that it allocates only now and then.
+class KeptLines {
+  public:
+    static constexpr uint64_t BeforeSectionKey = 0;
+    static constexpr uint64_t AfterSectionKey = ~uint64_t{0};
+
+    static constexpr uint64_t Key(KeptPlace place) { return static_cast<uint64_t>(place) + 1; }
+    static constexpr uint64_t BlockKey(int variant, uint64_t within) {
+        return (uint64_t{10} + static_cast<uint64_t>(variant) * 10) << 24 | within;
+    }
+    static constexpr uint64_t ColourKey(int variant, size_t index) { return BlockKey(variant, 1 + index); }
+    static constexpr uint64_t RowKey(int variant, size_t index) { return BlockKey(variant, 0x10000 + index); }
+    static constexpr uint64_t AfterBlockKey(int variant) { return BlockKey(variant, 0x20000); }
+
+    void Take(const TGarminObject& object) {
+        Positional.clear();
+        Next = 0;
+        Font = DayColour = NightColour = nullptr;
+        HeaderTail = {};
+        for (auto& list : Tails)
+            list.clear();
+        for (auto& list : Digits)
+            list.clear();
+        for (const TKeptLine& line : object.KeptLines) {
+            const int variant = line.Variant == Night ? Night : Day;
+            switch (line.Place) {
+            case KeptPlace::FontSpelling:
+                Font = &line;
+                break;
+            case KeptPlace::DayLabelColourSpelling:
+                DayColour = &line;
+                break;
+            case KeptPlace::NightLabelColourSpelling:
+                NightColour = &line;
+                break;
+            case KeptPlace::XpmHeaderTail:
+                HeaderTail[size_t(variant)] = &line;
+                break;
+            case KeptPlace::ColourTail:
+                Put(Tails[size_t(variant)], line);
+                break;
+            case KeptPlace::ColourAlphaDigits:
+                Put(Digits[size_t(variant)], line);
+                break;
+            default:
+                Positional.push_back({PositionKey(line), &line});
+                break;
+            }
+        }
+        // The reader keeps them in this order already; lines added in another order still find
+        // their places.
+        if (!std::is_sorted(Positional.begin(), Positional.end(), ByKey))
+            std::stable_sort(Positional.begin(), Positional.end(), ByKey);
+    }
+
+    // Writes every line whose place comes no later than key.
+    void WriteUpTo(TextOut& out, uint64_t key) {
+        for (; Next < Positional.size() && Positional[Next].first <= key; ++Next)
+            out.Line(Positional[Next].second->Text);
+    }
+    bool HasAfterSection() const { return !Positional.empty() && Positional.back().first == AfterSectionKey; }
+
+    const TKeptLine* Font = nullptr;
+    const TKeptLine* DayColour = nullptr;
+    const TKeptLine* NightColour = nullptr;
+    std::array<const TKeptLine*, 2> HeaderTail{};
+
+    const TKeptLine* Tail(int variant, size_t index) const { return At(Tails[size_t(variant)], index); }
+    const TKeptLine* AlphaDigits(int variant, size_t index) const {
+        return At(Digits[size_t(variant)], index);
+    }
+
+  private:
+    using Entry = std::pair<uint64_t, const TKeptLine*>;
+    static bool ByKey(const Entry& a, const Entry& b) { return a.first < b.first; }
+
+    static uint64_t PositionKey(const TKeptLine& line) {
+        const int variant = line.Variant == Night ? Night : Day;
+        switch (line.Place) {
+        case KeptPlace::BeforeSection:
+            return BeforeSectionKey;
+        case KeptPlace::AfterSection:
+            return AfterSectionKey;
+        case KeptPlace::BeforeColour:
+            return ColourKey(variant, line.Index);
+        case KeptPlace::BeforeRow:
+            return RowKey(variant, line.Index);
+        case KeptPlace::AfterBlock:
+            return AfterBlockKey(variant);
+        default:
+            return Key(line.Place);
+        }
+    }
+    static void Put(std::vector<const TKeptLine*>& list, const TKeptLine& line) {
+        if (list.size() <= line.Index) list.resize(size_t(line.Index) + 1, nullptr);
+        list[line.Index] = &line;
+    }
+    static const TKeptLine* At(const std::vector<const TKeptLine*>& list, size_t index) {
+        return index < list.size() ? list[index] : nullptr;
+    }
+
+    std::vector<Entry> Positional;
+    size_t Next = 0;
+    std::array<std::vector<const TKeptLine*>, 2> Tails;
+    std::array<std::vector<const TKeptLine*>, 2> Digits;
+};
+
+// Every label, numbered from 1; an empty label keeps its number, so the written numbers can have
+// gaps.
 void WriteLabels(TextOut& out, const TGarminObject& object) {
-    const size_t count = std::min<size_t>(object.Labels.size(), 4);
-    for (size_t i = 0; i < count; ++i) {
-        // An empty label keeps its number, so the written numbers can have gaps.
+    for (size_t i = 0; i < object.Labels.size(); ++i) {
         if (object.Labels[i].empty()) continue;
         out << "string";
         out.Dec(static_cast<unsigned>(i + 1)) << '=' << object.Labels[i];
@@ -67,15 +181,83 @@ void WriteLabels(TextOut& out, const TGarminObject& object) {
     }
 }
 
-void WriteColourLine(TextOut& out, const TColourEntry& entry, unsigned charsPerPixel) {
-    out << '"' << entry.Code;
-    if (charsPerPixel == 2) out << entry.Code;
+void WriteRgb(TextOut& out, uint32_t colour) {
+    out.Hex2(colour & 0xFF).Hex2(colour >> 8 & 0xFF).Hex2(colour >> 16 & 0xFF);
+}
+
+// The font and label colours: the file's own line while it still gives the model's value, else the
+// program's form.
+void WriteFont(TextOut& out, const TGarminObject& object, const KeptLines& kept) {
+    if (object.FontStyle) {
+        if (kept.Font && ParseFontStyle(KeyLineValue(kept.Font->Text)) == *object.FontStyle)
+            out.Line(kept.Font->Text);
+        else
+            out << "FontStyle=" << FontStyleName(*object.FontStyle), out.EndLine();
+    }
+    const struct {
+        const std::optional<uint32_t>& Value;
+        const TKeptLine* Spelling;
+        std::string_view Key;
+    } colours[] = {{object.DayLabelColour, kept.DayColour, "DaycustomColor=#"},
+                   {object.NightLabelColour, kept.NightColour, "NightcustomColor=#"}};
+    for (const auto& colour : colours) {
+        if (!colour.Value) continue;
+        if (colour.Spelling && ParseLabelColour(KeyLineValue(colour.Spelling->Text)) == colour.Value) {
+            out.Line(colour.Spelling->Text);
+        } else {
+            out << colour.Key;
+            WriteRgb(out, *colour.Value);
+            out.EndLine();
+        }
+    }
+}
+
+void WriteCode(TextOut& out, char code, bool doubled) {
+    out << '"';
+    if (doubled) {
+        const std::array<char, 2> pair = TwoCharCode(code);
+        out << pair[0] << pair[1];
+    } else {
+        out << code;
+    }
+}
+
+// A colour line. The text after the closing quote and the alpha digits of "#RRGGBBAA" are written
+// as the file had them while the alpha they give is still the colour's; a changed or new alpha is
+// written "alpha=N" after the closing quote.
+void WriteColourLine(TextOut& out, const TColourEntry& entry, unsigned charsPerPixel, uint8_t alpha,
+                     const TKeptLine* digits, const TKeptLine* tail) {
+    WriteCode(out, entry.Code, charsPerPixel == 2);
+    if (!digits && !tail && alpha == AlphaOpaque) {
+        // The common case, as it always was.
+        if (entry.IsTransparent()) {
+            out << " c none\"";
+        } else {
+            out << " c #";
+            out.Hex2(static_cast<uint32_t>(entry.Red)).Hex2(static_cast<uint32_t>(entry.Green));
+            out.Hex2(static_cast<uint32_t>(entry.Blue)) << '"';
+        }
+        out.EndLine();
+        return;
+    }
+    const std::optional<uint32_t> tailAlpha = tail ? FindAlphaKey(tail->Text) : std::nullopt;
+    const uint8_t keptAlpha = tailAlpha ? AlphaOfAlphaKey(*tailAlpha)
+                              : digits  ? AlphaOfOpacity(static_cast<uint8_t>(ParseHex(digits->Text)))
+                                        : AlphaOpaque;
+    const bool kept = keptAlpha == alpha;
     if (entry.IsTransparent()) {
         out << " c none\"";
     } else {
         out << " c #";
         out.Hex2(static_cast<uint32_t>(entry.Red)).Hex2(static_cast<uint32_t>(entry.Green));
-        out.Hex2(static_cast<uint32_t>(entry.Blue)) << '"';
+        out.Hex2(static_cast<uint32_t>(entry.Blue));
+        if (kept && digits && !tailAlpha) out << digits->Text;
+        out << '"';
+    }
+    if (tail && (kept || !tailAlpha)) out << tail->Text;
+    if (!kept && alpha != AlphaOpaque) {
+        out << " alpha=";
+        out.Dec(alpha);
     }
     out.EndLine();
 }
@@ -86,77 +268,122 @@ void WritePixelRow(TextOut& out, const std::string* row, size_t width, bool doub
     out << '"';
     for (size_t x = 0; x < width; ++x) {
         const char code = row && x < row->size() ? (*row)[x] : '\0';
-        out << code;
-        if (doubled) out << code;
+        if (!doubled) {
+            out << code;
+        } else {
+            const std::array<char, 2> pair = TwoCharCode(code);
+            out << pair[0] << pair[1];
+        }
     }
     out << '"';
 }
 
-void WriteBitmapBlock(TextOut& out, const TGarminObject& object, int variant, std::string_view key) {
+void WriteBitmapBlock(TextOut& out, const TGarminObject& object, int variant, std::string_view key,
+                      KeptLines& kept) {
     const TXpmHeader& header = object.XpmHeader[variant];
     out << key << "=\"";
     out.Dec(header.Width) << ' ';
     out.Dec(header.Height) << ' ';
     out.Dec(header.ColourCount) << ' ';
     out.Dec(header.CharsPerPixel) << '"';
+    if (const TKeptLine* tail = kept.HeaderTail[size_t(variant)]) out << tail->Text;
     out.EndLine();
 
     // A table or matrix smaller than its header (never made by the reader) reads as zeroed entries.
     const auto& colours = object.Colours[variant];
-    for (size_t e = 0; e < header.ColourCount; ++e)
-        WriteColourLine(out, e < colours.size() ? colours[e] : TColourEntry{}, header.CharsPerPixel);
+    for (size_t e = 0; e < header.ColourCount; ++e) {
+        kept.WriteUpTo(out, KeptLines::ColourKey(variant, e));
+        WriteColourLine(out, e < colours.size() ? colours[e] : TColourEntry{}, header.CharsPerPixel,
+                        object.ColourAlpha(variant, e), kept.AlphaDigits(variant, e), kept.Tail(variant, e));
+    }
 
     const auto& rows = object.Pixels[variant];
     for (size_t r = 0; r < header.Height; ++r) {
+        kept.WriteUpTo(out, KeptLines::RowKey(variant, r));
         WritePixelRow(out, r < rows.size() ? &rows[r] : nullptr, header.Width, header.CharsPerPixel == 2);
         if (r + 1 == header.Height) out << "};";
         out.EndLine();
     }
+    kept.WriteUpTo(out, KeptLines::AfterBlockKey(variant));
 }
 
-void WriteSectionEnd(TextOut& out) {
+// The section line, and the lines kept before it and at its start.
+void WriteSectionStart(TextOut& out, std::string_view sectionLine, KeptLines& kept) {
+    kept.WriteUpTo(out, KeptLines::BeforeSectionKey);
+    out.Line(sectionLine);
+    kept.WriteUpTo(out, KeptLines::Key(KeptPlace::SectionStart));
+}
+
+// The labels and the font, each followed by the lines kept after it.
+void WriteLabelsAndFont(TextOut& out, const TGarminObject& object, KeptLines& kept) {
+    kept.WriteUpTo(out, KeptLines::Key(KeptPlace::AfterOrientation));
+    WriteLabels(out, object);
+    kept.WriteUpTo(out, KeptLines::Key(KeptPlace::AfterLabels));
+    WriteFont(out, object, kept);
+    kept.WriteUpTo(out, KeptLines::Key(KeptPlace::AfterFont));
+}
+
+void WriteSectionEnd(TextOut& out, KeptLines& kept) {
+    kept.WriteUpTo(out, KeptLines::AfterSectionKey - 1);
     out.Line("[end]");
     out.EndLine();
+    if (kept.HasAfterSection()) {
+        kept.WriteUpTo(out, KeptLines::AfterSectionKey);
+        out.EndLine();
+    }
 }
 
-void WritePoint(TextOut& out, const TGarminObject& object, int32_t typFormatMark) {
-    out.Line("[_point]");
+// A point type above 0xFF is written with its subtype in the low byte ("Type=0x11003"), the one
+// form the map compiler reads as that type and subtype; smaller types keep their "SubType" line.
+void WritePoint(TextOut& out, const TGarminObject& object, KeptLines& kept) {
+    kept.Take(object);
+    WriteSectionStart(out, "[_point]", kept);
     out << "Type=0x";
-    out.Hex2(object.TypeCode).EndLine();
-    // A compiled NT file folds the subtype of a large point type into TypeCode.
-    if (!(typFormatMark == TypFormatNT && object.TypeCode >= 0x100)) {
+    if (object.TypeCode > 0xFF) {
+        out.Hex2(object.TypeCode << 8 | (object.SubTypeCode & 0xFF)).EndLine();
+    } else {
+        out.Hex2(object.TypeCode).EndLine();
         out << "SubType=0x";
         out.Hex2(object.SubTypeCode).EndLine();
     }
-    WriteLabels(out, object);
-    if (object.XpmHeader[Day].Width != 0) WriteBitmapBlock(out, object, Day, "DayXPM");
-    if (object.XpmHeader[Night].Width != 0) WriteBitmapBlock(out, object, Night, "NightXPM");
-    WriteSectionEnd(out);
+    kept.WriteUpTo(out, KeptLines::Key(KeptPlace::AfterType));
+    WriteLabelsAndFont(out, object, kept);
+    kept.WriteUpTo(out, KeptLines::Key(KeptPlace::AfterWidths));
+    if (object.XpmHeader[Day].Width != 0) WriteBitmapBlock(out, object, Day, "DayXPM", kept);
+    kept.WriteUpTo(out, KeptLines::AfterBlockKey(Day));
+    if (object.XpmHeader[Night].Width != 0) WriteBitmapBlock(out, object, Night, "NightXPM", kept);
+    WriteSectionEnd(out, kept);
 }
 
-void WriteLine(TextOut& out, const TGarminObject& object) {
-    out.Line("[_line]");
+void WriteLine(TextOut& out, const TGarminObject& object, KeptLines& kept) {
+    kept.Take(object);
+    WriteSectionStart(out, "[_line]", kept);
     out << "Type=0x";
     out.Hex2(object.TypeCode).EndLine();
+    kept.WriteUpTo(out, KeptLines::Key(KeptPlace::AfterType));
     if (object.UseOrientation > 0) out.Line("UseOrientation=Y");
-    WriteLabels(out, object);
+    WriteLabelsAndFont(out, object, kept);
     if (object.XpmHeader[Day].Width == 0) {
         out << "LineWidth=";
         out.Dec(object.LineWidth).EndLine();
         out << "BorderWidth=";
         out.Dec(object.BorderWidth).EndLine();
     }
-    WriteBitmapBlock(out, object, Day, "XPM");
-    WriteSectionEnd(out);
+    kept.WriteUpTo(out, KeptLines::Key(KeptPlace::AfterWidths));
+    WriteBitmapBlock(out, object, Day, "XPM", kept);
+    WriteSectionEnd(out, kept);
 }
 
-void WritePolygon(TextOut& out, const TGarminObject& object) {
-    out.Line("[_polygon]");
+void WritePolygon(TextOut& out, const TGarminObject& object, KeptLines& kept) {
+    kept.Take(object);
+    WriteSectionStart(out, "[_polygon]", kept);
     out << "Type=0x";
     out.Hex2(object.TypeCode).EndLine();
-    WriteLabels(out, object);
-    WriteBitmapBlock(out, object, Day, "XPM");
-    WriteSectionEnd(out);
+    kept.WriteUpTo(out, KeptLines::Key(KeptPlace::AfterType));
+    WriteLabelsAndFont(out, object, kept);
+    kept.WriteUpTo(out, KeptLines::Key(KeptPlace::AfterWidths));
+    WriteBitmapBlock(out, object, Day, "XPM", kept);
+    WriteSectionEnd(out, kept);
 }
 
 // A rough size of the written text, so that the output is allocated once.
@@ -169,6 +396,8 @@ size_t ExpectedSize(const TypDocument& doc) {
             size += 96;
             for (const auto& label : object->Labels)
                 size += label.size() + 12;
+            for (const auto& kept : object->KeptLines)
+                size += kept.Text.size() + 2;
             for (const TXpmHeader& header : object->XpmHeader)
                 size += 24 + header.ColourCount * 20u + header.Height * (header.Width * 2u + 6);
         }
@@ -194,22 +423,34 @@ QString LongTimeFormatWithoutZone(const QLocale& locale) {
 
 std::string WriteTextTyp(const TypDocument& doc, std::string_view dateTimeText) {
     TextOut out(ExpectedSize(doc));
-    out << cp1251::HeadLineStart;
-    out.Line(VersionText);
-    out << ';';
-    out.Line(dateTimeText);
-    out << cp1251::AuthorLineStart;
+    // A UTF-8 document keeps its byte-order mark and gets the head lines in UTF-8 where the map
+    // compiler reads it so; the date text comes as code page 1251 like the rest of the head.
+    if (doc.ByteOrderMark) out << Utf8ByteOrderMark;
+    if (CompilerReadsAsUtf8(doc)) {
+        out << utf8::HeadLineStart;
+        out.Line(VersionText);
+        out << ';';
+        out.Line(Cp1251ToUtf8(dateTimeText));
+        out << utf8::AuthorLineStart;
+    } else {
+        out << cp1251::HeadLineStart;
+        out.Line(VersionText);
+        out << ';';
+        out.Line(dateTimeText);
+        out << cp1251::AuthorLineStart;
+    }
     out.Line(AuthorCredit);
     out.EndLine();
     for (const std::string& line : doc.HeaderLines)
         out.Line(line);
     out.EndLine();
+    KeptLines kept;
     for (const auto& object : doc.PointList)
-        WritePoint(out, *object, doc.TypFormatMark);
+        WritePoint(out, *object, kept);
     for (const auto& object : doc.LineList)
-        WriteLine(out, *object);
+        WriteLine(out, *object, kept);
     for (const auto& object : doc.PolygonList)
-        WritePolygon(out, *object);
+        WritePolygon(out, *object, kept);
     return std::move(out.Text);
 }
 

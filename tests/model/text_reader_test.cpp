@@ -169,15 +169,15 @@ TEST(TextReader, StopsAtCode26) {
     EXPECT_TRUE(doc.LineList.empty());
 }
 
-TEST(TextReader, FileOfCommentsGivesAnEmptyDocument) {
+TEST(TextReader, FileOfCommentsKeepsThemAsHeaderLines) {
     const TypDocument doc = Load(";one\r\n   ; two\r\n\r\n \t \r\nType=0x10\r\n[end]\r\n");
-    EXPECT_TRUE(doc.HeaderLines.empty());
+    EXPECT_EQ(doc.HeaderLines, (std::vector<std::string>{";one", "; two", "Type=0x10", "[end]"}));
     EXPECT_TRUE(doc.PointList.empty() && doc.LineList.empty() && doc.PolygonList.empty());
 }
 
 // --- Header sections ---
 
-TEST(TextReader, KeepsHeaderSectionsWithoutCommentsAndEmptyLines) {
+TEST(TextReader, KeepsHeaderSectionsWithCommentsWithoutEmptyLines) {
     const TypDocument doc = Load("\xEF\xBB\xBF;bom line\n"
                                  "  [_id]\n"
                                  "\tFID=5354  \n"
@@ -189,8 +189,9 @@ TEST(TextReader, KeepsHeaderSectionsWithoutCommentsAndEmptyLines) {
                                  "[_drawOrder] \n"
                                  "Type=0x4b,0 ;note\n"
                                  "[end]\n");
-    const std::vector<std::string> expected = {"[_id]", "FID=5354  ",    "ProductCode=1",     "[End]",
-                                               "",      "[_drawOrder] ", "Type=0x4b,0 ;note", "[end]"};
+    const std::vector<std::string> expected = {
+        ";bom line", "[_id]",       "FID=5354  ",    "; a comment",       "ProductCode=1", "[End]",
+        "",          "FID=outside", "[_drawOrder] ", "Type=0x4b,0 ;note", "[end]"};
     EXPECT_EQ(doc.HeaderLines, expected);
 }
 
@@ -210,15 +211,18 @@ struct KeyCase {
 };
 
 TEST(TextReader, ReadsTypeAndSubTypeByTheirRules) {
+    // A point type above 0xFF carries its subtype in the low byte.
     const KeyCase cases[] = {
         {"Type=12", 12, 0},
         {"Type=0x12", 0x12, 0},
-        {"type=0x2f06", 0x2F06, 0},
-        {"TYPE=0X2F06", 0x2F06, 0}, // no lower-case x: the integer conversion's 0X prefix
+        {"type=0x2f06", 0x2F, 6},
+        {"TYPE=0X2F06", 0x2F, 6}, // no lower-case x: the integer conversion's 0X prefix
         {"Type = 0x10", 0x10, 0},
         {"Type= 12", 12, 0},
+        {"Type:0x12", 0x12, 0},
         {"Type=$1F", 0x1F, 0},
-        {"Type=0x10f04", 0x10F04, 0},
+        {"Type=0x10f04", 0x10F, 4},
+        {"Type=0x100", 1, 0},
         {"Type=0x1000000", 0, 0}, // seven digits
         {"SubType=12", 0, 0x12},
         {"SubType=10", 0, 0x10},

@@ -66,20 +66,28 @@ TEST(TextWriter, WritesNightBlockOfAPointWithoutDayBitmap) {
                                          "\"x c #010203\"", "\"x\"};", "[end]", ""}));
 }
 
-TEST(TextWriter, LeavesOutSubTypeOfLargeTypesOnlyForCompiledNtDocuments) {
+TEST(TextWriter, WritesPointTypesAboveFFWithTheirSubtypeInTheLowByte) {
     const struct {
-        int32_t Mark;
         uint32_t TypeCode;
-        bool SubTypeLine;
-    } cases[] = {{TypFormatNT, 0x2F06, false}, {TypFormatNT, 0x100, false},  {TypFormatNT, 0xFF, true},
-                 {TypFormatNT, 0x2F, true},    {TypFormatOld, 0x2F06, true}, {0, 0x2F06, true}};
-    for (const auto& c : cases) {
-        TypDocument doc;
-        doc.TypFormatMark = c.Mark;
-        AddObject(doc, KindPoint).TypeCode = c.TypeCode;
-        EXPECT_EQ(ObjectSections(doc).find("SubType=") != std::string::npos, c.SubTypeLine)
-            << c.Mark << " " << c.TypeCode;
-    }
+        uint32_t SubTypeCode;
+        std::string_view Lines;
+    } cases[] = {{0x2F, 0x06, "Type=0x2F\r\nSubType=0x06\r\n"},
+                 {0xFF, 0x00, "Type=0xFF\r\nSubType=0x00\r\n"},
+                 {0x110, 0x03, "Type=0x11003\r\n"},
+                 {0x100, 0x00, "Type=0x10000\r\n"}};
+    for (int32_t mark : {0, TypFormatNT, TypFormatOld})
+        for (const auto& c : cases) {
+            TypDocument doc;
+            doc.TypFormatMark = mark;
+            TGarminObject& point = AddObject(doc, KindPoint);
+            point.TypeCode = c.TypeCode;
+            point.SubTypeCode = c.SubTypeCode;
+            EXPECT_EQ(ObjectSections(doc), "[_point]\r\n" + std::string(c.Lines) + "[end]\r\n\r\n")
+                << mark << " " << c.TypeCode;
+            const TypDocument back = test::Load(WriteTextTyp(doc, test::FixedDate));
+            EXPECT_EQ(back.PointList.at(0)->TypeCode, c.TypeCode);
+            EXPECT_EQ(back.PointList.at(0)->SubTypeCode, c.SubTypeCode);
+        }
 }
 
 TEST(TextWriter, WritesLineWidthsOnlyForALineWithoutDayBitmap) {
@@ -112,14 +120,20 @@ TEST(TextWriter, WritesPolygonsAfterLinesAfterPoints) {
                     "XPM=\"0 0 0 0\"", "[end]", ""}));
 }
 
-TEST(TextWriter, WritesAtMostFourLabelsAndKeepsTheirNumbers) {
+TEST(TextWriter, WritesEveryLabelAndKeepsTheirNumbers) {
     TypDocument doc;
     TGarminObject& polygon = AddObject(doc, KindPolygon);
     polygon.TypeCode = 0x2F06;
-    polygon.Labels = {"0x04,One", "", "0x05,Three", "0x06,Four", "0x07,Five"};
-    EXPECT_EQ(ObjectSections(doc),
-              Crlf({"[_polygon]", "Type=0x2F06", "string1=0x04,One", "string3=0x05,Three",
-                    "string4=0x06,Four", "XPM=\"0 0 0 0\"", "[end]", ""}));
+    polygon.Labels = {"0x04,One", "",           "0x05,Three", "0x06,Four", "0x07,Five",
+                      "0x08,Six", "0x09,Seven", "0x0a,Eight", "0x0b,Nine", "0x0c,Ten"};
+    EXPECT_EQ(
+        ObjectSections(doc),
+        Crlf({"[_polygon]", "Type=0x2F06", "string1=0x04,One", "string3=0x05,Three", "string4=0x06,Four",
+              "string5=0x07,Five", "string6=0x08,Six", "string7=0x09,Seven", "string8=0x0a,Eight",
+              "string9=0x0b,Nine", "string10=0x0c,Ten", "XPM=\"0 0 0 0\"", "[end]", ""}));
+    EXPECT_EQ(test::Load(WriteTextTyp(doc, test::FixedDate)).PolygonList.at(0)->Labels,
+              (std::vector<std::string>{"0x04,One", "0x05,Three", "0x06,Four", "0x07,Five", "0x08,Six",
+                                        "0x09,Seven", "0x0a,Eight", "0x0b,Nine", "0x0c,Ten"}));
 }
 
 TEST(TextWriter, WritesColourComponentsWithAsManyDigitsAsTheyNeed) {
