@@ -166,14 +166,9 @@ std::vector<DrawOrderItem> DrawOrderItems(const std::vector<std::string>& header
             continue;
         }
         const uint32_t code = uint32_t(StrToInt(Trim(value.substr(0, comma))));
-        int32_t level = StrToInt(Trim(value.substr(comma + 1)));
-        if (level == 0) {
-            // The table's first level is 1.
-            warnings.push_back("The draw-order line \"" + line + "\" is written at level 1");
-            level = 1;
-        }
-        if (level < 1 || uint32_t(level) > MaxDrawLevel) {
-            skip("levels run from 1 to " + std::to_string(MaxDrawLevel));
+        const int32_t level = StrToInt(Trim(value.substr(comma + 1)));
+        if (level < 0 || uint32_t(level) >= MaxDrawLevel) {
+            skip("levels run from 0 to " + std::to_string(MaxDrawLevel - 1));
             continue;
         }
         if (code <= LargestStandardType) {
@@ -188,6 +183,13 @@ std::vector<DrawOrderItem> DrawOrderItems(const std::vector<std::string>& header
     }
     std::stable_sort(items.begin(), items.end(),
                      [](const DrawOrderItem& a, const DrawOrderItem& b) { return a.Level < b.Level; });
+    // The table's first level is 1: a draw order that starts at level 0 is written one level higher
+    // throughout, which keeps the order of its levels.
+    if (!items.empty() && items.front().Level == 0) {
+        warnings.push_back("The draw order starts at level 0; every level is written one higher");
+        for (DrawOrderItem& item : items)
+            ++item.Level;
+    }
     return items;
 }
 

@@ -131,24 +131,34 @@ TEST(Compiler, IndexEntriesGrowWithTheRecordOffsets) {
 }
 
 TEST(Compiler, DrawOrderWritesLevelsAndOneEntryPerExtendedSubtype) {
-    const std::string text =
-        "[_drawOrder]\nType=0x4c,3\nType=0x01,1\nType=0x10112,2\nType=0x10113,2\nType=0x4b,0\n"
-        "Type=0x300,2\n[end]\n";
+    const std::string text = "[_drawOrder]\nType=0x4c,4\nType=0x01,1\nType=0x10112,2\nType=0x10113,2\n"
+                             "Type=0x300,2\n[end]\n";
     const CompileResult result = CompileTyp(ReadDoc(text));
     const Bytes& file = result.Bytes;
     const uint32_t at = U32At(file, 81);
     EXPECT_EQ(U16At(file, 85), 5u);
+    // Level 3 is empty: two separators.
     EXPECT_EQ(Bytes(file.begin() + at, file.begin() + at + U32At(file, 87)),
-              Hex("01 00 00 00 00 4b 00 00 00 00 00 00 00 00 00 01 00 00 04 00 01 00 00 08 00 00 00 00 00 00 "
-                  "4c 00 00 00 "
-                  "00 "));
+              Hex("01 00 00 00 00 00 00 00 00 00 01 00 00 04 00 01 00 00 08 00 00 00 00 00 00 00 00 00 00 00 "
+                  "4c 00 00 "
+                  "00 00 "));
     const TypDocument imported = Import(file).Document;
-    const std::vector<std::string> expected{"Type=0x01,1",    "Type=0x4B,1",    "Type=0x4C,3",
-                                            "Type=0x10112,2", "Type=0x10113,2", "[end]"};
-    EXPECT_EQ(std::vector<std::string>(imported.HeaderLines.end() - 6, imported.HeaderLines.end()), expected);
-    ASSERT_EQ(result.Warnings.size(), 2u);
-    EXPECT_NE(result.Warnings[0].find("\"Type=0x4b,0\" is written at level 1"), std::string::npos);
-    EXPECT_NE(result.Warnings[1].find("\"Type=0x300,2\" is not written"), std::string::npos);
+    const std::vector<std::string> expected{"Type=0x01,1", "Type=0x4C,4", "Type=0x10112,2", "Type=0x10113,2",
+                                            "[end]"};
+    EXPECT_EQ(std::vector<std::string>(imported.HeaderLines.end() - 5, imported.HeaderLines.end()), expected);
+    EXPECT_EQ(
+        result.Warnings,
+        std::vector<std::string>{"The draw-order line \"Type=0x300,2\" is not written: the type is neither a "
+                                 "polygon type up to 0xFF nor an extended one 0x1TTss with ss up to 0x1F"});
+}
+
+TEST(Compiler, DrawOrderFromLevelZeroIsWrittenOneLevelHigher) {
+    const CompileResult result = CompileTyp(ReadDoc("[_drawOrder]\nType=0x4b,0\nType=0x10,1\n[end]\n"));
+    const TypDocument imported = Import(result.Bytes).Document;
+    EXPECT_EQ(std::vector<std::string>(imported.HeaderLines.end() - 3, imported.HeaderLines.end()),
+              (std::vector<std::string>{"Type=0x10,2", "Type=0x4B,1", "[end]"}));
+    EXPECT_EQ(result.Warnings, std::vector<std::string>{
+                                   "The draw order starts at level 0; every level is written one higher"});
 }
 
 // ---- Records, byte for byte ----

@@ -263,10 +263,13 @@ inline std::string DescribeHeader(const TypDocument& doc) {
         if (lower.rfind("[", 0) == 0) inDrawOrder = lower.rfind("[_draworder]", 0) == 0;
         const size_t comma = lower.find(',');
         if (!inDrawOrder || lower.rfind("type=", 0) != 0 || comma == std::string::npos) continue;
-        // Level 0 is written as level 1, the first level the table has.
         order.emplace_back(std::strtol(lower.c_str() + 5, nullptr, 16),
-                           std::max(1L, std::strtol(lower.c_str() + comma + 1, nullptr, 10)));
+                           std::strtol(lower.c_str() + comma + 1, nullptr, 10));
     }
+    // A draw order that starts at level 0 is written one level higher throughout.
+    if (std::any_of(order.begin(), order.end(), [](const auto& entry) { return entry.second == 0; }))
+        for (auto& entry : order)
+            ++entry.second;
     std::sort(order.begin(), order.end());
     for (const auto& [type, level] : order)
         text += " " + std::to_string(type) + ":" + std::to_string(level);
