@@ -312,8 +312,11 @@ PointVariant EncodePointVariant(const TGarminObject& object, int view, bool with
         for (size_t i = 0; i < count; ++i)
             AppendColour(variant.Colours, table[i]);
     } else if (clearCount == 1 && !partialAlpha) {
-        // The transparent colour takes the value after the stored ones.
-        variant.ColourType = PointColoursWithTransparency;
+        // The transparent colour takes the value after the stored ones. Beside a night bitmap that
+        // value is transparent whatever the colour type says, so a colour no pixel uses needs none.
+        const bool used = PixelsUse(object, view, table[clearEntry].Code) &&
+                          CodeLookup(table, count).Of(table[clearEntry].Code) == int(clearEntry);
+        variant.ColourType = withNight && !used ? PointColoursOpaque : PointColoursWithTransparency;
         variant.ColourCount = uint8_t(count - 1);
         for (size_t i = 0; i < count; ++i) {
             if (i == clearEntry) continue;
