@@ -503,7 +503,11 @@ Bytes LabelBlock(const TGarminObject& object, const LabelSettings& settings,
             continue;
         }
         std::string_view text = std::string_view(label).substr(comma + 1);
+        // A label ends at a zero byte, and like a line of the text form it ends in no blank or control
+        // byte: the import drops those.
         text = text.substr(0, text.find('\0'));
+        while (!text.empty() && uint8_t(text.back()) <= ' ')
+            text.remove_suffix(1);
         std::optional<std::string> converted;
         if (settings.SourceCodePage == settings.TargetCodePage)
             converted = std::string(text);
