@@ -335,6 +335,8 @@ PointVariant EncodePointVariant(const TGarminObject& object, int view, bool with
 
     const PixelLayout layout = BppAndWidthInBytes(variant.ColourCount, day.Width, variant.ColourType);
     const int valueLimit = 1 << layout.Bits;
+    const bool transparentValue = variant.ColourType == PointColoursWithTransparency || withNight;
+    const size_t firstFree = size_t(variant.ColourCount) + (transparentValue ? 1 : 0);
     const CodeLookup lookup(table, count);
     std::string unknownCodes;
     variant.Bitmap.assign(size_t(layout.Stride) * day.Height, 0);
@@ -346,10 +348,13 @@ PointVariant EncodePointVariant(const TGarminObject& object, int view, bool with
             if (entry >= 0) {
                 value = valueOf[size_t(entry)];
             } else {
-                // A code that names no colour keeps the value its place in CodeAlphabet gives it,
-                // as the import hands such values out, where the bits hold it.
+                // A code that names no colour keeps the value its place in CodeAlphabet gives it, as
+                // the import hands such values out, where the bits hold it and no colour (nor the
+                // transparent value) has it; otherwise it takes the first colour.
                 const size_t place = CodeAlphabet.find(code);
-                value = place != std::string_view::npos && int(place) < valueLimit ? int(place) : 0;
+                value = place != std::string_view::npos && place >= firstFree && int(place) < valueLimit
+                            ? int(place)
+                            : 0;
                 if (unknownCodes.find(code) == std::string::npos) unknownCodes += code;
             }
             const size_t bit = c * size_t(layout.Bits);
