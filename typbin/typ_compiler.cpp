@@ -171,7 +171,9 @@ std::vector<DrawOrderItem> DrawOrderItems(const std::vector<std::string>& header
             skip("levels run from 0 to " + std::to_string(MaxDrawLevel - 1));
             continue;
         }
-        if (code <= LargestStandardType) {
+        if (code == 0) {
+            skip("an entry of type 0x00 would read as the end of a level");
+        } else if (code <= LargestStandardType) {
             items.push_back({uint8_t(code), 0, uint32_t(level)});
         } else if (code >= ExtendedPolygonBase && code < 2 * ExtendedPolygonBase &&
                    (code & 0xFF) <= MaxSubType) {

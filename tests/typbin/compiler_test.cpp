@@ -132,7 +132,7 @@ TEST(Compiler, IndexEntriesGrowWithTheRecordOffsets) {
 
 TEST(Compiler, DrawOrderWritesLevelsAndOneEntryPerExtendedSubtype) {
     const std::string text = "[_drawOrder]\nType=0x4c,4\nType=0x01,1\nType=0x10112,2\nType=0x10113,2\n"
-                             "Type=0x300,2\n[end]\n";
+                             "Type=0x300,2\nType=0x00,2\n[end]\n";
     const CompileResult result = CompileTyp(ReadDoc(text));
     const Bytes& file = result.Bytes;
     const uint32_t at = U32At(file, 81);
@@ -146,10 +146,12 @@ TEST(Compiler, DrawOrderWritesLevelsAndOneEntryPerExtendedSubtype) {
     const std::vector<std::string> expected{"Type=0x01,1", "Type=0x4C,4", "Type=0x10112,2", "Type=0x10113,2",
                                             "[end]"};
     EXPECT_EQ(std::vector<std::string>(imported.HeaderLines.end() - 5, imported.HeaderLines.end()), expected);
-    EXPECT_EQ(
-        result.Warnings,
-        std::vector<std::string>{"The draw-order line \"Type=0x300,2\" is not written: the type is neither a "
-                                 "polygon type up to 0xFF nor an extended one 0x1TTss with ss up to 0x1F"});
+    EXPECT_EQ(result.Warnings,
+              (std::vector<std::string>{
+                  "The draw-order line \"Type=0x300,2\" is not written: the type is neither a "
+                  "polygon type up to 0xFF nor an extended one 0x1TTss with ss up to 0x1F",
+                  "The draw-order line \"Type=0x00,2\" is not written: an entry of type 0x00 would "
+                  "read as the end of a level"}));
 }
 
 TEST(Compiler, DrawOrderFromLevelZeroIsWrittenOneLevelHigher) {
