@@ -11,6 +11,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <tuple>
 
 namespace velmora {
 
@@ -183,8 +184,11 @@ std::vector<DrawOrderItem> DrawOrderItems(const std::vector<std::string>& header
                  "0x1F");
         }
     }
-    std::stable_sort(items.begin(), items.end(),
-                     [](const DrawOrderItem& a, const DrawOrderItem& b) { return a.Level < b.Level; });
+    // Within a level the entries go by type and subtype, the order in which the import lists them.
+    std::stable_sort(items.begin(), items.end(), [](const DrawOrderItem& a, const DrawOrderItem& b) {
+        return std::tuple(a.Level, a.Mask != 0, a.Type, a.Mask) <
+               std::tuple(b.Level, b.Mask != 0, b.Type, b.Mask);
+    });
     // The table's first level is 1: a draw order that starts at level 0 is written one level higher
     // throughout, which keeps the order of its levels.
     if (!items.empty() && items.front().Level == 0) {
