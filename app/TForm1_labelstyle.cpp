@@ -22,11 +22,12 @@ void TForm1::FontStyleListChange() {
     const int index = FontStyleList->currentIndex();
     if (!Document.CurrentObject || index < 0) return;
     const QVariant value = FontStyleList->itemData(index);
-    const std::optional<uint8_t> style =
-        value.isValid() ? std::optional<uint8_t>(uint8_t(value.toInt())) : std::nullopt;
+    // -1 for "none": a plain number travels into the step without an optional's storage.
+    const int style = value.isValid() ? value.toInt() : -1;
     TypDocument& doc = Document;
-    PushPropertyStep(FontStyleStep, MergeKeys::FontStyle,
-                     [&doc, style](TGarminObject* o) { return SetFontStyle(doc, *o, style); });
+    PushPropertyStep(FontStyleStep, MergeKeys::FontStyle, [&doc, style](TGarminObject* o) {
+        return SetFontStyle(doc, *o, style < 0 ? std::nullopt : std::optional<uint8_t>(uint8_t(style)));
+    });
 }
 
 void TForm1::SetLabelColour(bool night, std::optional<uint32_t> colour) {

@@ -1,11 +1,15 @@
-// The import of a real compiled style: ../shared/corpus/freizeit.typ (38 KB, 388 objects).
+// The import of a real compiled style: ../shared/corpus/freizeit.typ (38 KB, 388 objects), and the
+// compiler on the document of the text style ../shared/corpus/freizeit.txt (407 objects).
+#include "model/text_format.h"
 #include "typbin/binary_import.h"
+#include "typbin/typ_compiler.h"
 
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
 #include <vector>
 
 namespace {
@@ -29,6 +33,28 @@ void BM_ImportFreizeit(benchmark::State& state) {
     state.counters["objects"] = double(objects);
 }
 BENCHMARK(BM_ImportFreizeit)->Unit(benchmark::kMicrosecond);
+
+// Bytes processed are the bytes of compiled output.
+void BM_CompileFreizeit(benchmark::State& state) {
+    const std::filesystem::path path = std::filesystem::path(VELMORA_CORPUS_DIR) / "freizeit.txt";
+    if (!std::filesystem::exists(path)) {
+        state.SkipWithError("corpus folder ../shared/corpus is absent");
+        return;
+    }
+    std::ifstream in(path, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    velmora::TypDocument doc;
+    velmora::LoadTextTypDocument(text, doc);
+    size_t outputBytes = 0;
+    for (auto _ : state) {
+        velmora::CompileResult result = velmora::CompileTyp(doc);
+        outputBytes = result.Bytes.size();
+        benchmark::DoNotOptimize(result);
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(outputBytes));
+    state.counters["output_bytes"] = double(outputBytes);
+}
+BENCHMARK(BM_CompileFreizeit)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

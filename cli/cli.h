@@ -40,6 +40,7 @@ int UsageError(std::string_view message);
 void LoadDocument(const std::string& path, TypDocument& doc);
 
 int RunConvert(std::span<const std::string> args);
+int RunCompile(std::span<const std::string> args);
 int RunRender(std::span<const std::string> args);
 
 } // namespace velmora::cli

@@ -14,6 +14,9 @@ namespace {
 // One row per subcommand; a new subcommand is one more row and one more Run function.
 constexpr Command CommandTable[] = {
     {"convert", "INPUT OUTPUT", "read the TYP file INPUT and write it to OUTPUT as text", RunConvert},
+    {"compile", "INPUT OUTPUT.typ [--family-id N] [--product-id N] [--code-page N]",
+     "compile the TYP file INPUT into the compiled file OUTPUT.typ; the options override the [_id] values",
+     RunCompile},
     {"render", "INPUT OUTPUT.bmp --kind point|line|polygon --index N [--night] [--zoom 1-20]",
      "draw object N of the kind as the editor shows it into a 24-bit BMP file", RunRender},
 };
@@ -49,7 +52,7 @@ std::string UsageText() {
     }
     text += "  " + std::string(ProgramName) + " --help\n      show this text\n";
     text += "  " + std::string(ProgramName) + " --version\n      show the program's version\n";
-    text += "Exit status: 0 done, 1 the conversion or a file failed, 2 wrong usage.\n";
+    text += "Exit status: 0 done, 1 the conversion, the compilation or a file failed, 2 wrong usage.\n";
     return text;
 }
 

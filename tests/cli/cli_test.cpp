@@ -176,6 +176,61 @@ TEST_F(Converter, RenderWithoutItsDrawingProgramSaysSoAndConvertStillWorks) {
     EXPECT_EQ(convert.ExitCode, 0) << convert.Err;
 }
 
+const QByteArray PolygonText = "[_id]\nFID=6276\nProductCode=1\nCodePage=1252\n[end]\n[_polygon]\nType=0x01\n"
+                               "String=0x04,Wood\nXpm=\"0 0 1 0\"\n\"a c #112233\"\n[end]\n";
+
+uint32_t U16At(const QByteArray& bytes, int at) {
+    return uint8_t(bytes[at]) | uint32_t(uint8_t(bytes[at + 1])) << 8;
+}
+
+TEST_F(Converter, CompilesATextFileQuietlyWithTheIdValuesOrTheOptions) {
+    const QString input = WriteInput("in.txt", PolygonText);
+    const CliRun run = RunCli({"compile", input, Path("out.typ")});
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_EQ(run.Out + run.Err, "");
+    const QByteArray compiled = Content(Path("out.typ"));
+    EXPECT_EQ(compiled.mid(2, 10), "GARMIN TYP");
+    EXPECT_EQ(U16At(compiled, 47), 6276u);
+    EXPECT_EQ(U16At(compiled, 21), 1252u);
+    const CliRun withOptions = RunCli(
+        {"compile", input, Path("opt.typ"), "--family-id", "77", "--product-id=5", "--code-page", "1251"});
+    EXPECT_EQ(withOptions.ExitCode, 0) << withOptions.Err;
+    const QByteArray overridden = Content(Path("opt.typ"));
+    EXPECT_EQ(U16At(overridden, 47), 77u);
+    EXPECT_EQ(U16At(overridden, 49), 5u);
+    EXPECT_EQ(U16At(overridden, 21), 1251u);
+    // A compiled input compiles again; converted to text it shows the label.
+    EXPECT_EQ(RunCli({"compile", Path("out.typ"), Path("again.typ")}).ExitCode, 0);
+    EXPECT_EQ(Content(Path("again.typ")), compiled);
+    EXPECT_EQ(RunCli({"convert", Path("again.typ"), Path("again.txt")}).ExitCode, 0);
+    EXPECT_TRUE(Content(Path("again.txt")).contains("0x4,Wood"));
+}
+
+TEST_F(Converter, CompileErrorNamesTheObjectAndLeavesTheOutputAsItWas) {
+    const QString input = WriteInput("bad.txt", "[_line]\nType=0x02\nXpm=\"16 1 1 1\"\n\"a c #112233\"\n"
+                                                "\"aaaaaaaaaaaaaaaa\"\n[end]\n");
+    const QString output = WriteInput("out.typ", "old content");
+    const CliRun run = RunCli({"compile", input, output});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_NE(run.Err.find("line type 0x02 subtype 0x00: its bitmap is 16 pixels wide"), std::string::npos)
+        << run.Err;
+    EXPECT_EQ(Content(output), "old content");
+    EXPECT_EQ(RunCli({"compile", input, Path("new.typ")}).ExitCode, 1);
+    EXPECT_FALSE(QFile::exists(Path("new.typ")));
+}
+
+TEST_F(Converter, CompileWarningsGoToStandardErrorAndTheFileIsWritten) {
+    const QString input =
+        WriteInput("in.txt", "[_id]\nCodePage=1252\n[end]\n[_polygon]\nType=0x01\nString=0x19,\xC0\n"
+                             "String=0x04,ok\nXpm=\"0 0 1 0\"\n\"a c #112233\"\n[end]\n");
+    // Code page 1252 bytes read as 1252, written in 1251: the A-grave has no byte there.
+    const CliRun run = RunCli({"compile", input, Path("out.typ"), "--code-page", "1251"});
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_NE(run.Err.find("warning: polygon type 0x01 subtype 0x00: the label"), std::string::npos)
+        << run.Err;
+    EXPECT_TRUE(Content(Path("out.typ")).contains("ok"));
+}
+
 TEST(CommandLine, WrongUsageShowsTheUsageAndExitsWithTwo) {
     const QStringList cases[] = {{},
                                  {"frobnicate"},
@@ -184,7 +239,12 @@ TEST(CommandLine, WrongUsageShowsTheUsageAndExitsWithTwo) {
                                  {"convert", "a", "b", "c"},
                                  {"render", "a", "b.bmp", "--kind", "area", "--index", "0"},
                                  {"render", "a", "b.bmp", "--kind", "point"},
-                                 {"render", "a", "b.bmp", "--kind", "point", "--index", "0", "--zoom", "21"}};
+                                 {"render", "a", "b.bmp", "--kind", "point", "--index", "0", "--zoom", "21"},
+                                 {"compile", "a"},
+                                 {"compile", "a", "b", "--family-id"},
+                                 {"compile", "a", "b", "--family-id", "70000"},
+                                 {"compile", "a", "b", "--code-page=x"},
+                                 {"compile", "a", "b", "--frobnicate", "1"}};
     for (const QStringList& args : cases) {
         const CliRun run = RunCli(args);
         EXPECT_EQ(run.ExitCode, 2) << args.join(' ').toStdString();
@@ -198,6 +258,9 @@ TEST(CommandLine, HelpAndVersionGoToStandardOutput) {
     const CliRun help = RunCli({"--help"});
     EXPECT_EQ(help.ExitCode, 0);
     EXPECT_NE(help.Out.find("velmora-typ convert INPUT OUTPUT"), std::string::npos) << help.Out;
+    EXPECT_NE(help.Out.find(
+                  "velmora-typ compile INPUT OUTPUT.typ [--family-id N] [--product-id N] [--code-page N]"),
+              std::string::npos);
     EXPECT_EQ(help.Err, "");
     const CliRun version = RunCli({"--version"});
     EXPECT_EQ(version.ExitCode, 0);
