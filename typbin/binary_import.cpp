@@ -175,7 +175,10 @@ std::vector<IndexEntry> ReadIndex(ByteReader& reader, const Table& table) {
 void SetTypeCodes(TGarminObject& object, const IndexEntry& entry) {
     object.TypeCode = entry.Type;
     object.SubTypeCode = entry.SubType;
-    if (object.Kind != KindPoint && entry.SubType != 0) object.TypeCode = entry.Type * 256 + entry.SubType;
+    // Lines and polygons hold type * 256 + subtype, as the text form writes them: always for an
+    // extended type, so that one of subtype 0 (0x120 00) does not read as type 0x01 subtype 0x20.
+    if (object.Kind != KindPoint && (entry.SubType != 0 || entry.Type > 0xFF))
+        object.TypeCode = entry.Type * 256 + entry.SubType;
 }
 
 // The length of each record of a kind, entries sorted by record offset: a record ends where the

@@ -746,12 +746,10 @@ CompiledTypeKey CompiledType(const TGarminObject& object) {
         if (object.TypeCode <= 0x1FF) return {object.TypeCode, object.SubTypeCode};
         return {object.TypeCode >> 8, object.SubTypeCode ? object.SubTypeCode : object.TypeCode & 0xFF};
     }
-    // Lines and polygons hold type * 256 + subtype when the subtype is not 0. Without a subtype, a
-    // value up to 0x7FF is an extended type of subtype 0 (as the import gives it), a larger one
-    // 0x1TTss of the text form.
+    // Lines and polygons hold type * 256 + subtype above 0xFF, as the text form and the import do
+    // and as the map compiler reads a "Type" value; a subtype of its own overrides the low byte.
     if (object.TypeCode <= LargestStandardType) return {object.TypeCode, object.SubTypeCode};
     if (object.SubTypeCode != 0) return {object.TypeCode >> 8, object.SubTypeCode};
-    if (object.TypeCode <= MaxType) return {object.TypeCode, 0};
     return {object.TypeCode >> 8, object.TypeCode & 0xFF};
 }
 

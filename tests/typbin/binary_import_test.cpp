@@ -227,6 +227,8 @@ TEST(CompiledTypeCodes, PointsKeepTypeAndSubtypeApartLinesAndPolygonsCombineThem
         {110, KindPoint, 0x2F, 0x0B, 0x2F, 0x0B},      {110, KindPoint, 0x110, 0x03, 0x110, 0x03},
         {91, KindPoint, 0x110, 0x03, 0x110, 0x03},     {156, KindPoint, 0x2A, 0x01, 0x2A, 0x01},
         {110, KindPoint, 0x1FF, 0x1F, 0x1FF, 0x1F},
+        // An extended line of subtype 0 keeps its subtype byte, so that it does not read as 0x01/0x20.
+        {110, KindLine, 0x120, 0x00, 0x12000, 0x00},   {110, KindPolygon, 0x10E, 0x00, 0x10E00, 0x00},
     };
     const Bytes records[] = {
         {0x00, 1, 1, 1, 0x00, 0, 0, 0, 0}, Cat({{0x06, 0x00}, Bgr(0), {1}}), OnePolygon()};

@@ -76,7 +76,8 @@ Key KeyOfText(const TGarminObject& object) {
 // The import holds a point's type and subtype apart, and folds the subtype of a line or polygon.
 Key KeyOfCompiled(const TGarminObject& object) {
     if (object.Kind == KindPoint) return {object.Kind, object.TypeCode, object.SubTypeCode};
-    if (object.SubTypeCode != 0) return {object.Kind, object.TypeCode >> 8, object.SubTypeCode};
+    // Lines and polygons hold type * 256 + subtype for every extended type and subtype.
+    if (object.TypeCode > 0xFF) return {object.Kind, object.TypeCode >> 8, object.TypeCode & 0xFF};
     return {object.Kind, object.TypeCode, 0};
 }
 
