@@ -248,6 +248,16 @@ bool RecordDecoder::DecodePointVariant(TGarminObject& object, int view, int colo
     } else {
         DecodeBitmap(BitmapBuffer, header.Width, header.Height, layout.Bits, object.Pixels[size_t(view)]);
     }
+    // Codes beyond CodeAlphabet are no plain characters: the text form writes them two a pixel.
+    if (layout.Bits == 8 || trueColour) {
+        const auto& rows = object.Pixels[size_t(view)];
+        const bool extended = std::any_of(table.begin(), table.end(),
+                                          [](const TColourEntry& e) { return IsExtendedCode(e.Code); }) ||
+                              std::any_of(rows.begin(), rows.end(), [](const std::string& row) {
+                                  return std::any_of(row.begin(), row.end(), IsExtendedCode);
+                              });
+        if (extended) header.CharsPerPixel = 2;
+    }
     return true;
 }
 

@@ -6,8 +6,38 @@
 
 namespace velmora {
 
+namespace {
+
+struct CodeTables {
+    std::array<char, CodeCount> Codes{};
+    std::array<bool, 256> Extended{};
+    constexpr CodeTables() {
+        std::array<bool, 256> taken{};
+        size_t n = 0;
+        for (char c : CodeAlphabet) {
+            Codes[n++] = c;
+            taken[uint8_t(c)] = true;
+        }
+        // The other bytes in order, byte 0 last: it stands for a pixel no file set.
+        for (unsigned b = 1; b < 256; ++b)
+            if (!taken[b]) {
+                Codes[n++] = char(b);
+                Extended[b] = true;
+            }
+        Codes[n] = '\0';
+        Extended[0] = true;
+    }
+};
+constexpr CodeTables Codes;
+
+} // namespace
+
 char CodeOf(uint32_t index) {
-    return CodeAlphabet[std::min<size_t>(index, CodeAlphabet.size() - 1)];
+    return Codes.Codes[std::min<size_t>(index, CodeCount - 1)];
+}
+
+bool IsExtendedCode(char code) {
+    return Codes.Extended[uint8_t(code)];
 }
 
 TColourEntry OpaqueEntry(uint32_t index, uint8_t red, uint8_t green, uint8_t blue) {
@@ -124,7 +154,7 @@ template <int Bits> constexpr auto MakeByteCodes() {
     for (size_t b = 0; b < codes.size(); ++b)
         for (int k = 0; k < perByte; ++k) {
             const size_t value = b >> (k * Bits) & ((1u << Bits) - 1);
-            codes[b][size_t(k)] = CodeAlphabet[std::min(value, CodeAlphabet.size() - 1)];
+            codes[b][size_t(k)] = Codes.Codes[value];
         }
     return codes;
 }
@@ -183,10 +213,12 @@ void DecodeTrueColourBitmap(std::span<const uint8_t> buffer, int width, int heig
     auto codeOf = [&](uint32_t colour) {
         if (!haveLast || colour != lastColour) {
             auto found = indexOf.find(colour);
-            uint32_t index = uint32_t(CodeAlphabet.size() - 1);
+            // A table holds at most 255 entries (its count is a byte); later colours share the last.
+            constexpr uint32_t MaxEntries = 255;
+            uint32_t index = MaxEntries - 1;
             if (found != indexOf.end()) {
                 index = found->second;
-            } else if (table.size() < CodeAlphabet.size()) {
+            } else if (table.size() < MaxEntries) {
                 index = uint32_t(table.size());
                 indexOf.emplace(colour, index);
                 table.push_back(

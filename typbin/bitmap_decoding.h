@@ -27,8 +27,16 @@ struct PixelLayout {
     friend bool operator==(const PixelLayout&, const PixelLayout&) = default;
 };
 
-// The code character of colour index i; indexes beyond CodeAlphabet share its last character.
+// The number of colour indexes that get a code of their own: every byte value.
+inline constexpr uint32_t CodeCount = 256;
+
+// The code character of colour index i: CodeAlphabet for the first 82 indexes, then the other byte
+// values, so that a bitmap of up to 256 colours keeps every colour apart. Codes beyond CodeAlphabet
+// are no plain characters: a bitmap that uses them is written with two characters per pixel.
 char CodeOf(uint32_t index);
+
+// True when a code lies beyond CodeAlphabet.
+bool IsExtendedCode(char code);
 
 TColourEntry OpaqueEntry(uint32_t index, uint8_t red, uint8_t green, uint8_t blue);
 // A "none" entry; it holds white, as a transparent colour read from text does.
@@ -51,7 +59,7 @@ void ReadPackedColours(ByteReader& reader, int count, std::vector<TColourEntry>&
 void DecodeBitmap(std::span<const uint8_t> buffer, int width, int height, int bits,
                   std::vector<std::string>& pixels);
 // Unpacks a true-colour bitmap; the table becomes its distinct colours in order of first appearance,
-// at most CodeAlphabet.size() of them (later colours share the last entry).
+// at most 255 of them (later colours share the last entry).
 void DecodeTrueColourBitmap(std::span<const uint8_t> buffer, int width, int height,
                             std::vector<TColourEntry>& table, std::vector<std::string>& pixels);
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace velmora::test {
 namespace {
 
@@ -164,23 +166,37 @@ TEST(CompiledPoint, TrueColourTableIsTheDistinctColoursInOrderOfFirstAppearance)
     EXPECT_EQ(point.Pixels[Day], (Rows{"X-X", "*-*"}));
 }
 
-TEST(CompiledPoint, TrueColourBeyondTheAlphabetSharesItsLastEntry) {
+// Icons of more colours than CodeAlphabet has keep every colour apart: the further indexes get the
+// other byte values as codes, written two characters a pixel in the text form.
+TEST(CompiledPoint, TrueColourBeyondTheAlphabetKeepsEveryColour) {
     Bytes record = PointHead(1, 90, 1, 0, 0x00);
     for (uint32_t i = 0; i < 90; ++i)
         Append(record, Bgr(i));
     const TGarminObject& point = ImportOne(KindPoint, record);
-    EXPECT_EQ(point.XpmHeader[Day].ColourCount, 82);
-    EXPECT_EQ(point.Pixels[Day][0].substr(80), std::string(";~~~~~~~~~"));
+    ASSERT_EQ(point.XpmHeader[Day].ColourCount, 90);
+    EXPECT_EQ(point.XpmHeader[Day].CharsPerPixel, 2);
+    std::set<char> codes;
+    for (int i = 0; i < 90; ++i) {
+        EXPECT_EQ(point.Colours[Day][size_t(i)].Code, point.Pixels[Day][0][size_t(i)]);
+        EXPECT_EQ(point.Colours[Day][size_t(i)].Colour(), uint32_t(i) << 16) << i; // Bgr(i): blue i
+        codes.insert(point.Pixels[Day][0][size_t(i)]);
+    }
+    EXPECT_EQ(codes.size(), 90u);
 }
 
-TEST(CompiledPoint, PixelValuesBeyondTheAlphabetBecomeItsLastCharacter) {
+TEST(CompiledPoint, PixelValuesBeyondTheAlphabetKeepCodesOfTheirOwn) {
     Bytes record = PointHead(1, 3, 1, 200, 0x00);
     for (int i = 0; i < 200; ++i)
         Append(record, Bgr(0));
     Append(record, {81, 82, 199});
     const TGarminObject& point = ImportOne(KindPoint, record);
-    EXPECT_EQ(point.Pixels[Day], Rows{"~~~"});
+    const std::string& row = point.Pixels[Day][0];
+    EXPECT_EQ(row[0], '~');
+    EXPECT_EQ(row[1], point.Colours[Day][82].Code);
+    EXPECT_EQ(row[2], point.Colours[Day][199].Code);
+    EXPECT_NE(row[1], row[2]);
     EXPECT_EQ(point.XpmHeader[Day].ColourCount, 200);
+    EXPECT_EQ(point.XpmHeader[Day].CharsPerPixel, 2);
 }
 
 // ---- lines
