@@ -5,6 +5,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -250,6 +251,24 @@ TEST_F(DisplayTest, Utf8FilesShowTheirLabelsAsUtf8) {
                 anyNonAscii = true;
             }
     EXPECT_TRUE(anyNonAscii);
+}
+
+// A UTF-8 file that names code page 1252 keeps the 1251 head lines the compiler can read; opened
+// again, its labels still show as UTF-8.
+TEST_F(DisplayTest, Utf8FileNamingAnotherCodePageShowsUtf8LabelsAfterItsSave) {
+    const QString path = TempFile("utf8.txt");
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[_id]\r\nCodePage=1252\r\n[end]\r\n[_point]\r\nType=0x2f\r\nSubType=0x01\r\n"
+                   "String1=0x04,Caf\xC3\xA9\r\n[end]\r\n");
+    }
+    OpenText(path);
+    Prompts.AnswerSaveFile(path);
+    Form->ToolButton2Click();
+    OpenText(path);
+    EXPECT_EQ(Form->TextEncoding, QByteArray("UTF-8"));
+    EXPECT_EQ(Form->LabelEditor->toPlainText(), QStringLiteral("0x04,Café"));
 }
 
 TEST_F(DisplayTest, ZoomResizesAndCentresThePicture) {
