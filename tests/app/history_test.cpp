@@ -162,6 +162,8 @@ TEST_F(HistoryTest, TemplateIsAStepThatLeavesTheDocumentUnmodified) {
     Form->Undo1Click();
     EXPECT_NE(Shown(CellCentre(1, 1)), QColor(0, 0, 255));
     EXPECT_FALSE(Form->Document.Modified);
+    Form->Redo1Click();
+    EXPECT_EQ(Shown(CellCentre(1, 1)), QColor(0, 0, 255)) << "redo lays the template again";
 }
 
 TEST_F(HistoryTest, ShortcutsRunTheirCommands) {
