@@ -374,6 +374,10 @@ void Reader::ReadObject(std::string_view sectionLine) {
         // The line tested here may be the last one that a bitmap block consumed.
         if (In.AtEnd() || HasPrefix(line, "[end]")) break;
     }
+    // A line or polygon holds its subtype in TypeCode (type * 256 + subtype), as the compiled import
+    // and the writer do: a "SubType" key of a standard type would otherwise be lost on saving.
+    if (object->Kind != KindPoint && object->SubTypeCode != 0 && object->TypeCode <= 0xFF)
+        object->TypeCode = object->TypeCode * 256 + (object->SubTypeCode & 0xFF);
     TGarminObject* appended = object.get();
     Doc.List(appended->Kind).push_back(std::move(object));
     LastObject = appended;

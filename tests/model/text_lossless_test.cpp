@@ -75,6 +75,10 @@ TEST(LosslessText, ReadsPointTypesAsTheCompilerDoes) {
     // Lines and polygons keep the whole number.
     EXPECT_EQ(First(Load("[_line]\nType=0x2f06\n[end]\n")).TypeCode, 0x2F06u);
     EXPECT_EQ(First(Load("[_polygon]\nType=0x10f04\n[end]\n")).TypeCode, 0x10F04u);
+    // A line's "SubType" key of a standard type joins its TypeCode, so that saving keeps it.
+    const TypDocument line = Load("[_line]\nType=0x06\nSubType=0x06\n[end]\n");
+    EXPECT_EQ(First(line).TypeCode, 0x606u);
+    EXPECT_NE(WriteTextTyp(line, test::FixedDate).find("Type=0x606\r\n"), std::string::npos);
 }
 
 // --- Two characters per pixel ---
