@@ -1,4 +1,5 @@
 #include "typbin/binary_records.h"
+#include "typbin/record_layout.h"
 
 #include "typbin/bitmap_decoding.h"
 
@@ -10,6 +11,8 @@
 #include <string>
 
 namespace velmora {
+
+using namespace record;
 
 bool DecodeBudget::Take(uint64_t count) {
     if (count > Cells) {
@@ -80,28 +83,7 @@ constexpr std::array<TableLayout, 16> PolygonTables{{
     {2, 4, {0, None, 1, None}, true},
 }};
 
-// Line and polygon bitmaps are 32 pixels wide at one bit a pixel.
-constexpr int MonochromeWidth = 32;
 constexpr uint32_t MonochromeStride = 4;
-constexpr int PolygonBitmapRows = 32;
-
-// Point flags.
-constexpr uint8_t PointVariantsMask = 0x03;
-constexpr uint8_t PointDayOnly = 0x01;
-constexpr uint8_t PointDayAndNight = 0x03;
-constexpr uint8_t PointHasLabels = 0x04;
-constexpr uint8_t PointHasFont = 0x08;
-// Line flags (second byte) and polygon first byte.
-constexpr uint8_t LineHasLabels = 0x01;
-constexpr uint8_t LineWithoutOrientation = 0x02;
-constexpr uint8_t LineHasFont = 0x04;
-constexpr uint8_t PolygonHasLabels = 0x10;
-constexpr uint8_t PolygonHasFont = 0x20;
-
-// The font byte: the style in its low three bits, then flags of the label colours that follow it.
-constexpr uint8_t FontStyleMask = 0x07;
-constexpr uint8_t FontHasDayColour = 0x08;
-constexpr uint8_t FontHasNightColour = 0x10;
 constexpr uint32_t ColourBytes = 3;
 
 void ApplyTableLayout(const TableLayout& layout, ByteReader& reader, TGarminObject& object) {
@@ -321,7 +303,7 @@ void RecordDecoder::DecodePolygonRecord(TGarminObject& object) {
     const TableLayout& layout = PolygonTables[first & 0x0F];
     ApplyTableLayout(layout, Reader, object);
     object.XpmHeader[Day].CharsPerPixel = 1;
-    if (layout.HasBitmap) DecodeMonochrome(object, PolygonBitmapRows);
+    if (layout.HasBitmap) DecodeMonochrome(object, PolygonRows);
     EqualiseTables(object);
     object.Quadrat = TQuadrat::Create(object.XpmHeader[Day].Width, object.XpmHeader[Day].Height,
                                       object.XpmHeader[Day].ColourCount);

@@ -1,4 +1,5 @@
 #include "typbin/typ_compiler.h"
+#include "typbin/record_layout.h"
 
 #include "model/text_format.h"
 #include "typbin/bitmap_decoding.h"
@@ -14,6 +15,8 @@
 #include <tuple>
 
 namespace velmora {
+
+using namespace record;
 
 namespace {
 
@@ -35,27 +38,7 @@ constexpr uint32_t LargestStandardType = 0xFF;
 constexpr uint32_t DrawOrderEntrySize = 5;
 constexpr uint32_t ExtendedPolygonBase = 0x10000;
 constexpr uint32_t MaxDrawLevel = 255;
-
-// Point flags.
-constexpr uint8_t PointDayOnly = 0x01;
-constexpr uint8_t PointDayAndNight = 0x03;
-constexpr uint8_t PointHasLabels = 0x04;
-constexpr uint8_t PointHasFont = 0x08;
-// Line flags (the second byte).
-constexpr uint8_t LineHasLabels = 0x01;
-constexpr uint8_t LineWithoutOrientation = 0x02;
-constexpr uint8_t LineHasFont = 0x04;
-// Polygon flags (the high half of the first byte).
-constexpr uint8_t PolygonHasLabels = 0x10;
-constexpr uint8_t PolygonHasFont = 0x20;
-// The font byte: style in bits 0 to 2, then which label colours follow.
-constexpr uint8_t FontStyleMask = 0x07;
-constexpr uint8_t FontHasDayColour = 0x08;
-constexpr uint8_t FontHasNightColour = 0x10;
-
-constexpr int MonochromeWidth = 32;
 constexpr int MaxLineRows = 31; // five bits of the first byte
-constexpr int PolygonRows = 32;
 
 using Bytes = std::vector<uint8_t>;
 
