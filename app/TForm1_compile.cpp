@@ -68,6 +68,8 @@ void TForm1::ToolButton9Click() {
 }
 
 void TForm1::CompileDocument() {
+    // The report of an earlier compilation must not stand beside this one's failure.
+    StatusBar1->clearMessage();
     CompileResult compiled;
     try {
         compiled = CompileTyp(Document);

@@ -119,6 +119,16 @@ TEST_F(CompileCommandTest, CancelledDialogOrSaveDialogWritesNothing) {
     EXPECT_TRUE(Form->StatusBar1->currentMessage().isEmpty());
 }
 
+TEST_F(CompileCommandTest, FileThatCannotBeWrittenIsReportedAndNotClaimed) {
+    OpenText(TestDataFile("compilable.txt"));
+    Compile(TempFile("no such folder/out.typ"));
+    ASSERT_EQ(Prompts.Messages().size(), 1u);
+    EXPECT_EQ(Prompts.Log.back().Icon, MessageKind::Error);
+    EXPECT_TRUE(Prompts.Messages()[0].contains(QStringLiteral("out.typ")))
+        << Prompts.Messages()[0].toStdString();
+    EXPECT_TRUE(Form->StatusBar1->currentMessage().isEmpty());
+}
+
 TEST_F(CompileCommandTest, WarningsAreShownAndTheFileIsWritten) {
     OpenText(TestDataFile("compilable.txt"));
     // A label without its language code cannot be written; the rest of the file can.
