@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 class QSettings;
@@ -60,12 +61,16 @@ struct ColourEditResult {
     ColourValue SymbolColour = 0;
 };
 
-// What the compiler dialog (Thr) needs: it reads and stores the compiler path itself and starts the
-// compiler on OK.
+// What the compiler dialog (Thr) needs: it reads and stores the choice of compiler and the path of
+// cGPSMapper itself and starts cGPSMapper on OK; with the built-in compiler the window compiles.
 struct CompilerRequest {
-    QSettings* Settings = nullptr; // Velmora.ini; section "Path", key "cGPSMapper"
+    QSettings* Settings = nullptr; // Velmora.ini; section "Path", keys "cGPSMapper", "BuiltInCompiler"
     QString InputFile;             // the text file last opened or saved, or empty
     QString WorkFolder;            // the current directory is set back to it after browsing
+    // Asked on OK when cGPSMapper is chosen: whether it may start on the saved text. Empty when
+    // there is nothing to ask (the question about unsaved changes came before the dialog, or there
+    // are no unsaved changes).
+    std::function<bool()> MayStartOutsideCompiler;
 };
 
 class Prompts {
@@ -92,7 +97,8 @@ class Prompts {
     // The colour edit dialog (EdSymb), shown modally.
     virtual ColourEditResult EditColour(const ColourEditRequest& request) = 0;
 
-    // The compiler dialog (Thr), shown modally; Ok when it started the compiler.
+    // The compiler dialog (Thr), shown modally; Ok when it was closed with OK (cGPSMapper, when
+    // chosen, is started then).
     virtual Answer CompileTyp(const CompilerRequest& request) = 0;
 
     // The about box (Ab), modal until its OK button.

@@ -57,6 +57,7 @@ Answer RealPrompts::CompileTyp(const CompilerRequest& request) {
     dialog.Settings = request.Settings;
     dialog.InputFile = request.InputFile;
     dialog.WorkFolder = request.WorkFolder;
+    dialog.MayStartOutsideCompiler = request.MayStartOutsideCompiler;
     return dialog.exec() == QDialog::Accepted ? Answer::Ok : Answer::Cancel;
 }
 

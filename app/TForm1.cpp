@@ -64,6 +64,8 @@ std::string ToLocalPath(const QString& fileName) {
 class LoadingIndicator {
   public:
     explicit LoadingIndicator(QLabel* panel) : Panel(panel) {
+        // A message of the last command (the compiled file) would hide the panel.
+        if (auto* bar = qobject_cast<QStatusBar*>(Panel->parentWidget())) bar->clearMessage();
         Panel->setText(LoadingText);
         QApplication::setOverrideCursor(Qt::WaitCursor);
         // The text must be on screen before the reading blocks the window.
@@ -281,8 +283,7 @@ void TForm1::FormCreate() {
     }
     History->Restart();
     TextEncoding = DefaultTextEncoding;
-    ToolButton9->setEnabled(false);
-    TYP1->setEnabled(false);
+    SetCompilable(CompileState::Off);
     ShowHeaderLines();
     RadioGroup1Click();
     HistoryChanged();
@@ -439,6 +440,7 @@ void TForm1::LoadTextFile(const QString& fileName) {
 void TForm1::PrepareWindowForText(const QString& fileName) {
     OpenDialog1FileName = fileName;
     SaveDialog1FileName = fileName;
+    DocumentFileName = QFileInfo(fileName).absoluteFilePath();
     Document.WorkFolder = ToLocalPath(QDir::currentPath());
     // The steps of the old document refer to its objects: a new file starts a new history.
     History->Restart();
@@ -454,8 +456,7 @@ QString TForm1::ReadTextDocument(const std::string& bytes) {
     QString failure;
     try {
         LoadTextTypDocument(bytes, Document);
-        ToolButton9->setEnabled(true);
-        TYP1->setEnabled(true);
+        SetCompilable(CompileState::On);
     } catch (const std::exception& error) {
         // The objects completed before the error stay and are shown.
         failure = FromUtf8(error.what());
@@ -491,9 +492,9 @@ bool TForm1::SaveDocument() {
     OpenDialog1FileName = saved.absoluteFilePath();
     SaveDialog1FileName = saved.absoluteFilePath();
     History->MarkSaved();
+    DocumentFileName = saved.absoluteFilePath();
     SetCaption(QDir::toNativeSeparators(saved.absoluteFilePath()));
-    ToolButton9->setEnabled(true);
-    TYP1->setEnabled(true);
+    SetCompilable(CompileState::On);
     return true;
 }
 
@@ -540,8 +541,9 @@ void TForm1::TakeImportedDocument(TypDocument imported, const QString& fileName)
     Document.Modified = false;
     Document.WorkFolder = std::move(workFolder);
     TextEncoding = ChooseTextEncoding(AllLabelBytes(Document), Document.HeaderLines);
-    ToolButton9->setEnabled(false);
-    TYP1->setEnabled(false);
+    // cGPSMapper waits for a save as text; the built-in compiler takes the document as it is.
+    SetCompilable(CompileState::BuiltInOnly);
+    DocumentFileName = QFileInfo(fileName).absoluteFilePath();
     SetCaption(QFileInfo(fileName).absoluteFilePath());
     ShowHeaderLines();
     RadioGroup1Click();

@@ -250,6 +250,19 @@ class TForm1 : public QMainWindow {
     void ToolButton6Click();
     void ToolButton7Click();
     void ToolButton9Click();
+    // The built-in compiler: compiles Document, asks where the compiled file goes and writes it.
+    void CompileDocument();
+
+    // When the compile command ("Создать TYP", "TYP-файл") is on: cGPSMapper reads the text file
+    // last opened or saved, so an imported document waits for a save as text (BuiltInOnly); the
+    // built-in compiler compiles whatever document is open.
+    enum class CompileState { Off, BuiltInOnly, On };
+    CompileState Compilable = CompileState::Off;
+    void SetCompilable(CompileState state);
+    // Enables the compile command for Compilable and the compiler chosen in Velmora.ini.
+    void UpdateCompileCommand();
+    // The text or compiled file the document was last opened from or saved to, or empty.
+    QString DocumentFileName;
 
     // ---- helpers for the handlers ----
     int ChosenKind() const; // RadioGroup1: 0 point, 1 line, 2 polygon

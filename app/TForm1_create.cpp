@@ -234,8 +234,7 @@ void TForm1::BitBtn1Click() {
     SpinEdit4->setEnabled(false);
     SpinEdit5->setEnabled(false);
     RadioGroup2Click();
-    ToolButton9->setEnabled(true);
-    TYP1->setEnabled(true);
+    SetCompilable(CompileState::On);
     BtnVisible(true);
     ToolButton4->setEnabled(true);
     ComboBox1Change();

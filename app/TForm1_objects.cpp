@@ -31,8 +31,6 @@ const QString ClipboardFormat =
 // No object comes near this size; a larger block is not read at all.
 constexpr qsizetype MaxClipboardBlock = 64 * 1024 * 1024;
 
-const QString UnsavedChangesQuestion = QStringLiteral("Были внесены изменения!\rФайл надо записать?");
-
 } // namespace
 
 void TForm1::ToolButton4Click() {
@@ -116,14 +114,6 @@ void TForm1::ToolButton7Click() {
     if (!failure.isEmpty())
         Dialogs.Message(QStringLiteral("Не удалось записать файл %1:\r%2").arg(*fileName, failure),
                         MessageKind::Error);
-}
-
-void TForm1::ToolButton9Click() {
-    if (Document.Modified &&
-        Dialogs.Ask(UnsavedChangesQuestion, QuestionButtons::YesNo, MessageKind::Warning) == Answer::Yes)
-        return;
-    Dialogs.CompileTyp({IniFile.get(), OpenDialog1FileName,
-                        QFile::decodeName(QByteArray::fromStdString(Document.WorkFolder))});
 }
 
 } // namespace velmora

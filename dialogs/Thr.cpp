@@ -8,31 +8,44 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
 #include <QToolButton>
 
 namespace velmora {
 
+bool BuiltInCompilerChosen(const QSettings* settings) {
+    return !settings || settings->value(CompilerChoiceKey, true).toBool();
+}
+
 TOKBottomDlg::TOKBottomDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Создание TYP-файла"));
-    setFixedSize(358, 90);
+    setFixedSize(358, 138);
+
+    RadioButton1 = new QRadioButton(QStringLiteral("Встроенный компилятор"), this);
+    RadioButton1->setGeometry(8, 6, 340, 20);
+    RadioButton1->setChecked(true);
+    RadioButton2 = new QRadioButton(QStringLiteral("Внешняя программа cGPSMapper"), this);
+    RadioButton2->setGeometry(8, 28, 340, 20);
+    connect(RadioButton1, &QRadioButton::clicked, this, [this] { RadioButtonClick(); });
+    connect(RadioButton2, &QRadioButton::clicked, this, [this] { RadioButtonClick(); });
 
     Label1 = new QLabel(QStringLiteral("Путь к cGPSMapper"), this);
-    Label1->setGeometry(8, 4, 200, 16);
+    Label1->setGeometry(26, 52, 200, 16);
     Edit1 = new QLineEdit(this);
-    Edit1->setGeometry(8, 22, 325, 21);
+    Edit1->setGeometry(26, 70, 307, 21);
     connect(Edit1, &QLineEdit::textChanged, this, [this] { Edit1Change(); });
     SpeedButton1 = new QToolButton(this);
     SpeedButton1->setText(QStringLiteral("..."));
-    SpeedButton1->setGeometry(334, 22, 21, 21);
+    SpeedButton1->setGeometry(334, 70, 21, 21);
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
 
     OKBtn = new QPushButton(QStringLiteral("OK"), this);
-    OKBtn->setGeometry(98, 56, 75, 25);
+    OKBtn->setGeometry(98, 104, 75, 25);
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
     CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
-    CancelBtn->setGeometry(184, 56, 75, 25);
+    CancelBtn->setGeometry(184, 104, 75, 25);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
     BrowseForCompiler = [this](const QString& initialFile) -> std::optional<QString> {
@@ -53,8 +66,18 @@ void TOKBottomDlg::showEvent(QShowEvent* event) {
 }
 
 void TOKBottomDlg::FormActivate() {
-    if (Settings) Edit1->setText(Settings->value(CompilerPathKey, Edit1->text()).toString());
+    // Showing the stored choice writes nothing: only a click stores it.
+    if (Settings) {
+        (BuiltInCompilerChosen(Settings) ? RadioButton1 : RadioButton2)->setChecked(true);
+        Edit1->setText(Settings->value(CompilerPathKey, Edit1->text()).toString());
+    }
     OpenDialog1FileName = Edit1->text();
+}
+
+void TOKBottomDlg::RadioButtonClick() {
+    if (!Settings) return;
+    Settings->setValue(CompilerChoiceKey, RadioButton1->isChecked());
+    Settings->sync();
 }
 
 void TOKBottomDlg::Edit1Change() {
@@ -85,7 +108,13 @@ bool TOKBottomDlg::StartCompiler() const {
 }
 
 void TOKBottomDlg::OKBtnClick() {
-    StartCompiler();
+    if (RadioButton2->isChecked()) {
+        if (MayStartOutsideCompiler && !MayStartOutsideCompiler()) {
+            reject();
+            return;
+        }
+        StartCompiler();
+    }
     accept();
 }
 

@@ -299,6 +299,7 @@ TEST_F(FileCommandsTest, RejectedCompiledFileLeavesDocumentAndWindowAsTheyWere) 
 
 TEST_F(FileCommandsTest, ImportReplacesTheDocumentAndDisablesCompilingUntilSaved) {
     VELMORA_NEED_CORPUS("opentopomap.typ");
+    ChooseOutsideCompiler();
     OpenText(TestDataFile("window.txt"));
     TypeIntoHeader(*Form, QStringLiteral(";x"));
     Prompts.AnswerQuestion(Answer::No);
@@ -353,6 +354,7 @@ TEST_F(FileCommandsTest, ImportWarningsAreShownAfterTheDocumentIsReplaced) {
 
 TEST_F(FileCommandsTest, CommandLineFileIsImportedWhenCompiledAndReadWhenText) {
     VELMORA_NEED_CORPUS("contours.typ");
+    ChooseOutsideCompiler();
     Form->OpenFile(CorpusFile("contours.typ"));
     EXPECT_FALSE(Form->ToolButton9->isEnabled());
     EXPECT_EQ(Caption(), CorpusFile("contours.typ"));

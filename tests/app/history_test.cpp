@@ -282,6 +282,7 @@ TEST_F(HistoryTest, CompiledFileGivenToTheTextCommandIsImported) {
     VELMORA_NEED_CORPUS("contours.typ");
     const QString copy = TempFile("contours.txt");
     ASSERT_TRUE(QFile::copy(CorpusFile("contours.typ"), copy));
+    ChooseOutsideCompiler();
     OpenText(copy);
     EXPECT_TRUE(Prompts.Messages().empty());
     EXPECT_GT(Form->Document.LineList.size(), 0u);

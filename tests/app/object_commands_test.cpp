@@ -192,6 +192,7 @@ TEST_F(ObjectCommandsTest, TemplateIsNotOfferedForALineWithoutBitmap) {
 }
 
 TEST_F(ObjectCommandsTest, CompilerQuestionYesStopsAndNoOpensTheDialog) {
+    ChooseOutsideCompiler();
     OpenText(TestDataFile("window.txt"));
     Form->Document.Modified = true;
     Prompts.AnswerQuestion(Answer::Yes);
@@ -251,6 +252,7 @@ TEST_F(ObjectCommandsTest, CompilerRunsDetachedOnTheSavedFileWithTheStoredPath) 
     script.close();
     script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     form.IniFile->setValue(CompilerPathKey, compiler);
+    form.IniFile->setValue(CompilerChoiceKey, false);
     form.IniFile->sync();
 
     prompts.AnswerSaveFile(TempFile("My Typ File.txt"));

@@ -4,6 +4,7 @@
 
 #include "app/TForm1.h"
 #include "commands/edit_history.h"
+#include "dialogs/Thr.h"
 #include "tests/app/ScriptedPrompts.h"
 
 #include <QAction>
@@ -19,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QSpinBox>
 #include <QTemporaryDir>
 
@@ -76,6 +78,12 @@ class WindowTest : public testing::Test {
     void ImportCompiled(const QString& path) {
         Prompts.AnswerOpenFile(path);
         Form->ToolButton13Click();
+    }
+    // cGPSMapper chosen in the compiler dialog (the built-in compiler is the default).
+    void ChooseOutsideCompiler() {
+        Form->IniFile->setValue(CompilerChoiceKey, false);
+        Form->IniFile->sync();
+        Form->UpdateCompileCommand();
     }
     void ChooseKind(int kind) {
         Form->SetChosenKindSilently(kind);

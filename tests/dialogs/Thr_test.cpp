@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -55,12 +56,59 @@ struct ThrFixture : testing::Test {
     }
 };
 
-TEST_F(ThrFixture, FirstUseLeavesTheFieldEmptyAndWritesNothing) {
+TEST_F(ThrFixture, FirstUseChoosesTheBuiltInCompilerLeavesTheFieldEmptyAndWritesNothing) {
     EXPECT_EQ(Dialog.windowTitle(), "Создание TYP-файла");
+    EXPECT_EQ(Dialog.RadioButton1->text(), "Встроенный компилятор");
     EXPECT_EQ(Dialog.Label1->text(), "Путь к cGPSMapper");
     Dialog.FormActivate();
+    EXPECT_TRUE(Dialog.RadioButton1->isChecked());
+    EXPECT_FALSE(Dialog.RadioButton2->isChecked());
+    EXPECT_TRUE(BuiltInCompilerChosen(&Settings));
     EXPECT_EQ(Dialog.Edit1->text(), "");
     EXPECT_FALSE(QFile::exists(IniPath));
+}
+
+TEST_F(ThrFixture, ChoiceOfCompilerIsStoredAtOnceAndShownAfterARestart) {
+    Dialog.FormActivate();
+    Dialog.RadioButton2->click();
+    EXPECT_TRUE(ReadAll(IniPath).contains("[Path]\nBuiltInCompiler=false\n"))
+        << ReadAll(IniPath).toStdString();
+    {
+        TOKBottomDlg again;
+        QSettings reread(IniPath, QSettings::IniFormat);
+        again.Settings = &reread;
+        again.FormActivate();
+        EXPECT_TRUE(again.RadioButton2->isChecked());
+        EXPECT_FALSE(BuiltInCompilerChosen(&reread));
+    }
+    Dialog.RadioButton1->click();
+    QSettings reread(IniPath, QSettings::IniFormat);
+    EXPECT_TRUE(BuiltInCompilerChosen(&reread));
+}
+
+TEST_F(ThrFixture, OkWithTheBuiltInCompilerStartsNothing) {
+    Dialog.Edit1->setText(WriteFakeCompiler(Dir));
+    Dialog.InputFile = Dir.filePath("style.txt");
+    Dialog.show();
+    Dialog.OKBtnClick();
+    EXPECT_EQ(Dialog.result(), QDialog::Accepted);
+    EXPECT_FALSE(WaitForFile(Dir.filePath("args"), 1500));
+}
+
+TEST_F(ThrFixture, OutsideCompilerThatMayNotStartClosesTheDialogWithCancel) {
+    Dialog.show();
+    Dialog.RadioButton2->click();
+    Dialog.Edit1->setText(WriteFakeCompiler(Dir));
+    Dialog.InputFile = Dir.filePath("style.txt");
+    int asked = 0;
+    Dialog.MayStartOutsideCompiler = [&] {
+        ++asked;
+        return false;
+    };
+    Dialog.OKBtnClick();
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(Dialog.result(), QDialog::Rejected);
+    EXPECT_FALSE(WaitForFile(Dir.filePath("args"), 1500));
 }
 
 TEST_F(ThrFixture, EveryChangeOfThePathIsStoredAtOnce) {
@@ -105,6 +153,8 @@ TEST_F(ThrFixture, OkStartsTheCompilerDetachedWithTheInputAsOneArgument) {
     Dialog.Edit1->setText(compiler);
     Dialog.InputFile = Dir.filePath("My Typ File.txt");
     Dialog.show();
+    Dialog.RadioButton2->click();
+    Dialog.MayStartOutsideCompiler = [] { return true; };
     Dialog.OKBtnClick();
     // The call came back while the compiler is still sleeping.
     EXPECT_FALSE(QFile::exists(Dir.filePath("finished")));
@@ -121,6 +171,7 @@ TEST_F(ThrFixture, CompilerThatCannotStartIsNotReported) {
     Dialog.Edit1->clear();
     EXPECT_FALSE(Dialog.StartCompiler());
     Dialog.show();
+    Dialog.RadioButton2->click();
     Dialog.OKBtnClick();
     EXPECT_EQ(Dialog.result(), QDialog::Accepted);
 }

@@ -1,0 +1,117 @@
+// The compile command "Создать TYP" / "TYP-файл": the built-in compiler writes the compiled file of
+// the open document itself; cGPSMapper is started on the text file last opened or saved.
+#include "app/TForm1.h"
+
+#include "dialogs/Thr.h"
+#include "model/text_format.h"
+#include "typbin/typ_compiler.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStatusBar>
+#include <QStringList>
+
+#include <exception>
+#include <string_view>
+
+namespace velmora {
+
+namespace {
+
+const QString UnsavedChangesQuestion = QStringLiteral("Были внесены изменения!\rФайл надо записать?");
+// A message box of warnings lists this many and counts the rest.
+constexpr size_t ShownWarnings = 20;
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// The document's file with the extension ".typ": "C:/Maps/topo.txt" offers "C:/Maps/topo.typ".
+QString CompiledFileProposal(const QString& documentFile) {
+    if (documentFile.isEmpty()) return {};
+    const QFileInfo file(documentFile);
+    return QDir::toNativeSeparators(file.dir().filePath(file.completeBaseName() + QStringLiteral(".typ")));
+}
+
+QString WarningsText(const QString& written, const std::vector<std::string>& warnings) {
+    QStringList lines{written + u'.', QStringLiteral("Предупреждения компилятора:")};
+    for (size_t i = 0; i < warnings.size() && i < ShownWarnings; ++i)
+        lines << FromUtf8(warnings[i]);
+    if (warnings.size() > ShownWarnings)
+        lines << QStringLiteral("... и ещё %1").arg(qulonglong(warnings.size() - ShownWarnings));
+    return lines.join(u'\r');
+}
+
+} // namespace
+
+void TForm1::ToolButton9Click() {
+    // The question about unsaved changes belongs to cGPSMapper, which reads the saved text; the
+    // built-in compiler takes the document as it stands.
+    const auto mayStartOutside = [this] {
+        return Dialogs.Ask(UnsavedChangesQuestion, QuestionButtons::YesNo, MessageKind::Warning) !=
+               Answer::Yes;
+    };
+    const bool builtIn = BuiltInCompilerChosen(IniFile.get());
+    if (!builtIn && Document.Modified && !mayStartOutside()) return;
+    CompilerRequest request{IniFile.get(),
+                            OpenDialog1FileName,
+                            QFile::decodeName(QByteArray::fromStdString(Document.WorkFolder)),
+                            {}};
+    // Switched to cGPSMapper in the dialog: the question comes before it starts.
+    if (builtIn && Document.Modified) request.MayStartOutsideCompiler = mayStartOutside;
+    const Answer answer = Dialogs.CompileTyp(request);
+    // The dialog stores the choice at once; it decides what OK meant.
+    UpdateCompileCommand();
+    if (answer == Answer::Ok && BuiltInCompilerChosen(IniFile.get())) CompileDocument();
+}
+
+void TForm1::CompileDocument() {
+    // The report of an earlier compilation must not stand beside this one's failure.
+    StatusBar1->clearMessage();
+    CompileResult compiled;
+    try {
+        compiled = CompileTyp(Document);
+    } catch (const std::exception& error) {
+        // Nothing is asked and nothing written for a document that does not compile whole.
+        Dialogs.Message(QStringLiteral("TYP-файл не создан:\r") + FromUtf8(error.what()), MessageKind::Error);
+        return;
+    }
+    const std::optional<QString> fileName =
+        Dialogs.SaveFileName({QStringLiteral("Создать TYP"), QStringLiteral("Garmin Typ (*.typ)"),
+                              QStringLiteral("typ"), true, CompiledFileProposal(DocumentFileName)});
+    if (!fileName) return;
+    const QString target = QDir::toNativeSeparators(QFileInfo(*fileName).absoluteFilePath());
+    try {
+        WriteFileAtomically(
+            QFile::encodeName(QFileInfo(*fileName).absoluteFilePath()).toStdString(),
+            std::string_view(reinterpret_cast<const char*>(compiled.Bytes.data()), compiled.Bytes.size()));
+    } catch (const std::exception& error) {
+        Dialogs.Message(FromUtf8(error.what()), MessageKind::Error);
+        return;
+    }
+    const QString written =
+        QStringLiteral("Записан файл %1 (%2 байт)").arg(target).arg(qulonglong(compiled.Bytes.size()));
+    StatusBar1->showMessage(compiled.Warnings.empty()
+                                ? written
+                                : written +
+                                      QStringLiteral(", предупреждений: %1").arg(compiled.Warnings.size()));
+    if (!compiled.Warnings.empty())
+        Dialogs.Message(WarningsText(written, compiled.Warnings), MessageKind::Warning);
+}
+
+void TForm1::SetCompilable(CompileState state) {
+    Compilable = state;
+    UpdateCompileCommand();
+}
+
+void TForm1::UpdateCompileCommand() {
+    const bool enabled = Compilable == CompileState::On ||
+                         (Compilable == CompileState::BuiltInOnly && BuiltInCompilerChosen(IniFile.get()));
+    ToolButton9->setEnabled(enabled);
+    // Creation mode keeps the menu item off with the rest of its group.
+    TYP1->setEnabled(enabled && !Creating);
+}
+
+} // namespace velmora
