@@ -233,8 +233,8 @@ void DecodeTrueColourBitmap(std::span<const uint8_t> buffer, int width, int heig
         std::string& row = pixels[size_t(r)];
         const size_t rowStart = size_t(r) * stride;
         if (rowStart >= buffer.size()) {
-            // Past the end of the buffer every pixel reads as black.
-            std::fill(row.begin(), row.end(), codeOf(0));
+            // Past the end of the buffer every pixel reads as black; a row without pixels adds no colour.
+            if (!row.empty()) std::fill(row.begin(), row.end(), codeOf(0));
             continue;
         }
         for (int c = 0; c < width; ++c) {

@@ -184,6 +184,12 @@ TEST(CompiledPoint, TrueColourBeyondTheAlphabetKeepsEveryColour) {
     EXPECT_EQ(codes.size(), 90u);
 }
 
+TEST(CompiledPoint, TrueColourWithoutWidthHasNoColours) {
+    const TGarminObject& point = ImportOne(KindPoint, PointHead(1, 0, 1, 0, 0x00));
+    EXPECT_EQ(point.XpmHeader[Day].ColourCount, 0);
+    EXPECT_TRUE(point.Colours[Day].empty());
+}
+
 TEST(CompiledPoint, PixelValuesBeyondTheAlphabetKeepCodesOfTheirOwn) {
     Bytes record = PointHead(1, 3, 1, 200, 0x00);
     for (int i = 0; i < 200; ++i)
