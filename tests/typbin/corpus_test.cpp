@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <vector>
 
 namespace velmora::test {
 namespace {
@@ -17,6 +18,18 @@ Bytes ReadBytes(const fs::path& path) {
     return Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
+// The compiled files of the corpus (".typ" in any letter case).
+std::vector<fs::path> CompiledFiles() {
+    std::vector<fs::path> paths;
+    for (const auto& entry : fs::directory_iterator(VELMORA_CORPUS_DIR)) {
+        std::string extension = entry.path().extension().string();
+        for (char& c : extension)
+            c = char(std::tolower(static_cast<unsigned char>(c)));
+        if (extension == ".typ") paths.push_back(entry.path());
+    }
+    return paths;
+}
+
 uint32_t Field(const Bytes& file, size_t at, int width) {
     uint32_t value = 0;
     for (int i = 0; i < width; ++i)
@@ -25,17 +38,11 @@ uint32_t Field(const Bytes& file, size_t at, int width) {
 }
 
 TEST(CompiledCorpus, EveryFileImportsWithAsManyObjectsAsItsIndexAnnounces) {
-    const fs::path corpus = VELMORA_CORPUS_DIR;
-    if (!fs::is_directory(corpus)) GTEST_SKIP() << "corpus folder ../shared/corpus is absent";
-    int files = 0;
-    for (const auto& entry : fs::directory_iterator(corpus)) {
-        std::string extension = entry.path().extension().string();
-        for (char& c : extension)
-            c = char(std::tolower(static_cast<unsigned char>(c)));
-        if (extension != ".typ") continue;
-        ++files;
-        SCOPED_TRACE(entry.path().filename().string());
-        const Bytes file = ReadBytes(entry.path());
+    if (!fs::is_directory(VELMORA_CORPUS_DIR)) GTEST_SKIP() << "corpus folder ../shared/corpus is absent";
+    const std::vector<fs::path> paths = CompiledFiles();
+    for (const fs::path& path : paths) {
+        SCOPED_TRACE(path.filename().string());
+        const Bytes file = ReadBytes(path);
         BinaryImportResult result;
         ASSERT_NO_THROW(result = ImportBinaryTyp(file));
         EXPECT_TRUE(result.Warnings.empty()) << result.Warnings.front();
@@ -49,21 +56,15 @@ TEST(CompiledCorpus, EveryFileImportsWithAsManyObjectsAsItsIndexAnnounces) {
                     EXPECT_EQ(label.find('\0'), std::string::npos) << "a label holds a NUL byte: " << label;
         }
     }
-    EXPECT_GT(files, 0);
+    EXPECT_FALSE(paths.empty());
 }
 
 TEST(CompiledCorpus, AFileCutShortKeepsWhatItHoldsAndSaysSo) {
-    const fs::path corpus = VELMORA_CORPUS_DIR;
-    if (!fs::is_directory(corpus)) GTEST_SKIP() << "corpus folder ../shared/corpus is absent";
-    int files = 0;
-    for (const auto& entry : fs::directory_iterator(corpus)) {
-        std::string extension = entry.path().extension().string();
-        for (char& c : extension)
-            c = char(std::tolower(static_cast<unsigned char>(c)));
-        if (extension != ".typ") continue;
-        ++files;
-        SCOPED_TRACE(entry.path().filename().string());
-        const Bytes file = ReadBytes(entry.path());
+    if (!fs::is_directory(VELMORA_CORPUS_DIR)) GTEST_SKIP() << "corpus folder ../shared/corpus is absent";
+    const std::vector<fs::path> paths = CompiledFiles();
+    for (const fs::path& path : paths) {
+        SCOPED_TRACE(path.filename().string());
+        const Bytes file = ReadBytes(path);
         const BinaryImportResult whole = ImportBinaryTyp(file);
         // Cut at two thirds and just before the end: the file no longer holds all it announces.
         for (size_t size : {file.size() * 2 / 3, file.size() - 1}) {
@@ -75,7 +76,7 @@ TEST(CompiledCorpus, AFileCutShortKeepsWhatItHoldsAndSaysSo) {
                 EXPECT_LE(result.Document.List(kind).size(), whole.Document.List(kind).size());
         }
     }
-    EXPECT_GT(files, 0);
+    EXPECT_FALSE(paths.empty());
 }
 
 } // namespace
