@@ -8,6 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+                qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
                 libgtest-dev libgmock-dev libbenchmark-dev)
 TEST_PACKAGES=(mkgmap)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
