@@ -34,7 +34,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     ProductName->setFont(bold);
     Version = new QLabel(QString::fromUtf8(VersionText.data(), qsizetype(VersionText.size())), this);
     Copyright = new QLabel(QStringLiteral("Velmora developers, free software"), this);
-    Comments = new QLabel(QStringLiteral("Создание и редактирование текстовых TYP-файлов"), this);
+    Comments = new QLabel(tr("Создание и редактирование текстовых TYP-файлов"), this);
     Comments->setWordWrap(true);
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setDefault(true);

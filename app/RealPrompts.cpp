@@ -1,7 +1,9 @@
 #include "app/RealPrompts.h"
 
 #include "app/Ab.h"
+#include "app/language.h"
 
+#include <QCoreApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -99,13 +101,13 @@ void RealPrompts::ShowAbout() {
 void RealPrompts::ShowHelp() {
     if (!HelpWindow) {
         HelpWindow = std::make_unique<QTextBrowser>();
-        HelpWindow->setWindowTitle(QStringLiteral("Velmora — справка"));
+        HelpWindow->setWindowTitle(QCoreApplication::translate("Help", "Velmora — справка"));
         HelpWindow->resize(640, 720);
         HelpWindow->setOpenExternalLinks(false);
         // Closing the main window ends the program also while the help stays open.
         HelpWindow->setAttribute(Qt::WA_QuitOnClose, false);
     }
-    HelpWindow->setSource(QUrl(QStringLiteral("qrc:/help/velmora-help.html")));
+    HelpWindow->setSource(QUrl(HelpPageUrl()));
     HelpWindow->show();
     HelpWindow->raise();
     HelpWindow->activateWindow();

@@ -46,11 +46,19 @@ namespace velmora {
 
 namespace {
 
-const QString FormCaption = QStringLiteral("Редактор TYP-файла");
-const QString LoadingText = QStringLiteral("Идёт загрузка файла, подождите");
-const QString UnsavedChangesQuestion = QStringLiteral("Были внесены изменения!\rФайл надо записать?");
-const QString CannotOpenMessage =
-    QStringLiteral("Нельзя открыть файл.\rВозможно он занят другим приложением");
+// Texts are translated when they are shown, so that they follow the translator installed at start.
+QString FormCaption() {
+    return TForm1::tr("Редактор TYP-файла");
+}
+QString LoadingText() {
+    return TForm1::tr("Идёт загрузка файла, подождите");
+}
+QString UnsavedChangesQuestion() {
+    return TForm1::tr("Были внесены изменения!\rФайл надо записать?");
+}
+QString CannotOpenMessage() {
+    return TForm1::tr("Нельзя открыть файл.\rВозможно он занят другим приложением");
+}
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
@@ -66,7 +74,7 @@ class LoadingIndicator {
     explicit LoadingIndicator(QLabel* panel) : Panel(panel) {
         // A message of the last command (the compiled file) would hide the panel.
         if (auto* bar = qobject_cast<QStatusBar*>(Panel->parentWidget())) bar->clearMessage();
-        Panel->setText(LoadingText);
+        Panel->setText(LoadingText());
         QApplication::setOverrideCursor(Qt::WaitCursor);
         // The text must be on screen before the reading blocks the window.
         Panel->repaint();
@@ -103,7 +111,7 @@ TForm1::TForm1(Prompts& prompts, const QString& settingsFolder, QWidget* parent)
     EnsureResources();
     Clock.start();
     setObjectName(QStringLiteral("Form1"));
-    SetCaption(FormCaption);
+    SetCaption(FormCaption());
     resize(941, 792);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect available = screen->availableGeometry();
@@ -270,12 +278,13 @@ void TForm1::FormCreate() {
         QSignalBlocker block(ComboBox3);
         ComboBox3->setCurrentIndex(DefaultLanguageRow);
     }
-    // Nothing is read from the settings file here; only the compiler dialog uses it.
+    // The settings file keeps the compiler, the layout and the interface language.
     IniFile =
         std::make_unique<QSettings>(QDir(SettingsFolder.isEmpty() ? QDir::currentPath() : SettingsFolder)
                                         .filePath(QStringLiteral("Velmora.ini")),
                                     QSettings::IniFormat);
     RestoreLayout();
+    ShowLanguageSetting();
     // The clipboard format "Garmin" needs no registration: it is a MIME type of the clipboard's data.
     {
         QSignalBlocker block(ComboBox5);
@@ -302,8 +311,8 @@ void TForm1::HistoryChanged() {
         action->setText(can ? QStringLiteral("&%1: %2").arg(verb, step) : QStringLiteral("&") + verb);
         action->setToolTip(can ? QStringLiteral("%1: %2").arg(verb, step) : verb);
     };
-    follow(Undo1, QStringLiteral("Отменить"), stack.canUndo(), stack.undoText());
-    follow(Redo1, QStringLiteral("Повторить"), stack.canRedo(), stack.redoText());
+    follow(Undo1, tr("Отменить"), stack.canUndo(), stack.undoText());
+    follow(Redo1, tr("Повторить"), stack.canRedo(), stack.redoText());
 }
 
 void TForm1::Undo1Click() {
@@ -338,7 +347,7 @@ void TForm1::ShowStepSubject(const StepSubject& subject) {
 
 bool TForm1::FormClose() {
     if (!Document.Modified) return true;
-    switch (Dialogs.Ask(UnsavedChangesQuestion, QuestionButtons::YesNoCancel, MessageKind::Warning)) {
+    switch (Dialogs.Ask(UnsavedChangesQuestion(), QuestionButtons::YesNoCancel, MessageKind::Warning)) {
     case Answer::No:
         return true;
     case Answer::Yes:
@@ -401,7 +410,7 @@ void TForm1::ToolButton1Click() {
     if (!MayDiscardDocument()) return;
     Document.WorkFolder = ToLocalPath(QDir::currentPath());
     std::optional<QString> fileName = Dialogs.OpenFileName(
-        {QStringLiteral("Открыть"), QStringLiteral("Garmin текст (*.txt)"), OpenDialog1FileName});
+        {tr("Открыть"), tr("Garmin текст (*.txt)"), OpenDialog1FileName});
     if (!fileName) return;
     // A compiled file chosen here is imported, not read as an empty text: its signature decides.
     if (HasCompiledSignature(*fileName))
@@ -426,7 +435,7 @@ void TForm1::LoadTextFile(const QString& fileName) {
         try {
             bytes = ReadWholeFile(ToLocalPath(fileName));
         } catch (const TypError&) {
-            failure = CannotOpenMessage;
+            failure = CannotOpenMessage();
         }
         if (failure.isEmpty()) {
             PrepareWindowForText(fileName);
@@ -474,7 +483,7 @@ void TForm1::ToolButton2Click() {
 }
 
 bool TForm1::SaveDocument() {
-    SaveFileQuestion question{QStringLiteral("Сохранить"), QStringLiteral("TYP-file (*.txt)"),
+    SaveFileQuestion question{tr("Сохранить"), QStringLiteral("TYP-file (*.txt)"),
                               QStringLiteral("txt"), true, SaveDialog1FileName};
     std::optional<QString> fileName = Dialogs.SaveFileName(question);
     if (!fileName) return false;
@@ -501,7 +510,7 @@ bool TForm1::SaveDocument() {
 void TForm1::ToolButton13Click() {
     if (!MayDiscardDocument()) return;
     std::optional<QString> fileName = Dialogs.OpenFileName(
-        {QStringLiteral("Открыть typ"), QStringLiteral("Garmin Typ (*.typ)"), OpenDialog3FileName});
+        {tr("Открыть typ"), QStringLiteral("Garmin Typ (*.typ)"), OpenDialog3FileName});
     if (!fileName) return;
     ImportCompiledFile(*fileName);
 }
@@ -519,7 +528,7 @@ void TForm1::ImportCompiledFile(const QString& fileName) {
             warnings = std::move(imported.Warnings);
             TakeImportedDocument(std::move(imported.Document), fileName);
         } catch (const std::bad_alloc&) {
-            failure = CannotOpenMessage;
+            failure = CannotOpenMessage();
         } catch (const std::exception& error) {
             failure = FromUtf8(error.what());
         }
@@ -556,8 +565,8 @@ void TForm1::ShowImportWarnings(const std::vector<std::string>& warnings) {
     const size_t lineCount = Document.LineList.size();
     const size_t polygons = Document.PolygonList.size();
     QStringList lines;
-    lines << QStringLiteral("Файл typ повреждён или обрывается: прочитано объектов %1 (точек %2, линий %3, "
-                            "полигонов %4).")
+    lines << tr("Файл typ повреждён или обрывается: прочитано объектов %1 (точек %2, линий %3, "
+                "полигонов %4).")
                  .arg(points + lineCount + polygons)
                  .arg(points)
                  .arg(lineCount)
@@ -571,7 +580,7 @@ void TForm1::OpenFile(const QString& fileName) {
     // The signature stands in the first twelve bytes; the command chosen reads the whole file.
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        Dialogs.Message(CannotOpenMessage, MessageKind::Error);
+        Dialogs.Message(CannotOpenMessage(), MessageKind::Error);
         return;
     }
     const QByteArray head = file.read(12);
@@ -841,25 +850,25 @@ void TForm1::PushPropertyStep(const QString& name, int mergeKey, std::function<b
 
 void TForm1::SpinEdit1Change() {
     const int value = SpinEdit1->value();
-    PushPropertyStep(QStringLiteral("Ширина линии"), MergeKeys::LineWidth,
+    PushPropertyStep(tr("Ширина линии"), MergeKeys::LineWidth,
                      [value](TGarminObject* o) { return SetLineWidth(o, value); });
 }
 
 void TForm1::SpinEdit2Change() {
     const int value = SpinEdit2->value();
-    PushPropertyStep(QStringLiteral("Ширина бордюра"), MergeKeys::BorderWidth,
+    PushPropertyStep(tr("Ширина бордюра"), MergeKeys::BorderWidth,
                      [value](TGarminObject* o) { return SetBorderWidth(o, value); });
 }
 
 void TForm1::ComboBox5Change() {
     const int index = ComboBox5->currentIndex();
-    PushPropertyStep(QStringLiteral("Ориентация"), MergeKeys::Orientation,
+    PushPropertyStep(tr("Ориентация"), MergeKeys::Orientation,
                      [index](TGarminObject* o) { return SetUseOrientation(o, index); });
 }
 
 void TForm1::SpinEdit6Change() {
     const int value = SpinEdit6->value();
-    PushPropertyStep(QStringLiteral("Повторяемость"), MergeKeys::CharsPerPixel,
+    PushPropertyStep(tr("Повторяемость"), MergeKeys::CharsPerPixel,
                      [value](TGarminObject* o) { return SetCharsPerPixel(o, value); });
 }
 
@@ -1010,7 +1019,7 @@ void TForm1::LabelEditorChange() {
     EncodedLines encoded =
         EncodeEditedLines(object->Labels, text.isEmpty() ? QStringList() : SplitLines(text), TextEncoding);
     const bool endsWord = EndsWord(object->Labels, encoded.Lines);
-    auto step = std::make_unique<ObjectEditStep>(Document, *object, StepName::Labels,
+    auto step = std::make_unique<ObjectEditStep>(Document, *object, StepName::Labels(),
                                                  [lines = encoded.Lines](TGarminObject& o) {
                                                      if (o.Labels == lines) return false;
                                                      o.Labels = lines;

@@ -83,6 +83,10 @@ class TForm1 : public QMainWindow {
     QMenu* N7 = nullptr;         // "Сохранить"
     QAction* BitMap1 = nullptr;  // "BitMap"
     QAction* TYP1 = nullptr;     // "TYP-файл"
+    QMenu* LanguageMenu = nullptr;       // "Файл" > "Язык интерфейса"
+    QAction* SystemLanguage1 = nullptr;  // "Как в системе"
+    QAction* Russian1 = nullptr;         // "Русский", named in its own language
+    QAction* English1 = nullptr;         // "English", named in its own language
     QMenu* N19 = nullptr;        // "Помощь"
     QAction* N8 = nullptr;       // "О программе"
     QAction* N9 = nullptr;       // "Справка"
@@ -185,6 +189,9 @@ class TForm1 : public QMainWindow {
     void N5Click();
     void N8Click();
     void N9Click();
+    // Stores the interface language in Velmora.ini ("ru", "en", or "" for the system's); the window
+    // speaks it from the next start.
+    void LanguageChoiceClick(const QString& setting);
 
     // ---- file commands ----
     void ToolButton1Click();  // open a text TYP file
@@ -310,6 +317,9 @@ class TForm1 : public QMainWindow {
   private:
     void CreateActions();
     void CreateMenu();
+    void CreateLanguageMenu();
+    // Ticks the language item of the setting stored in Velmora.ini.
+    void ShowLanguageSetting();
     void CreateToolBar();
     void CreateStatusBar();
     void CreateClientArea();

@@ -20,7 +20,9 @@ namespace velmora {
 
 namespace {
 
-const QString UnsavedChangesQuestion = QStringLiteral("Были внесены изменения!\rФайл надо записать?");
+QString UnsavedChangesQuestion() {
+    return TForm1::tr("Были внесены изменения!\rФайл надо записать?");
+}
 // A message box of warnings lists this many and counts the rest.
 constexpr size_t ShownWarnings = 20;
 
@@ -36,11 +38,11 @@ QString CompiledFileProposal(const QString& documentFile) {
 }
 
 QString WarningsText(const QString& written, const std::vector<std::string>& warnings) {
-    QStringList lines{written + u'.', QStringLiteral("Предупреждения компилятора:")};
+    QStringList lines{written + u'.', TForm1::tr("Предупреждения компилятора:")};
     for (size_t i = 0; i < warnings.size() && i < ShownWarnings; ++i)
         lines << FromUtf8(warnings[i]);
     if (warnings.size() > ShownWarnings)
-        lines << QStringLiteral("... и ещё %1").arg(qulonglong(warnings.size() - ShownWarnings));
+        lines << TForm1::tr("... и ещё %1").arg(qulonglong(warnings.size() - ShownWarnings));
     return lines.join(u'\r');
 }
 
@@ -50,7 +52,7 @@ void TForm1::ToolButton9Click() {
     // The question about unsaved changes belongs to cGPSMapper, which reads the saved text; the
     // built-in compiler takes the document as it stands.
     const auto mayStartOutside = [this] {
-        return Dialogs.Ask(UnsavedChangesQuestion, QuestionButtons::YesNo, MessageKind::Warning) !=
+        return Dialogs.Ask(UnsavedChangesQuestion(), QuestionButtons::YesNo, MessageKind::Warning) !=
                Answer::Yes;
     };
     const bool builtIn = BuiltInCompilerChosen(IniFile.get());
@@ -75,11 +77,11 @@ void TForm1::CompileDocument() {
         compiled = CompileTyp(Document);
     } catch (const std::exception& error) {
         // Nothing is asked and nothing written for a document that does not compile whole.
-        Dialogs.Message(QStringLiteral("TYP-файл не создан:\r") + FromUtf8(error.what()), MessageKind::Error);
+        Dialogs.Message(tr("TYP-файл не создан:\r") + FromUtf8(error.what()), MessageKind::Error);
         return;
     }
     const std::optional<QString> fileName =
-        Dialogs.SaveFileName({QStringLiteral("Создать TYP"), QStringLiteral("Garmin Typ (*.typ)"),
+        Dialogs.SaveFileName({tr("Создать TYP"), QStringLiteral("Garmin Typ (*.typ)"),
                               QStringLiteral("typ"), true, CompiledFileProposal(DocumentFileName)});
     if (!fileName) return;
     const QString target = QDir::toNativeSeparators(QFileInfo(*fileName).absoluteFilePath());
@@ -92,11 +94,11 @@ void TForm1::CompileDocument() {
         return;
     }
     const QString written =
-        QStringLiteral("Записан файл %1 (%2 байт)").arg(target).arg(qulonglong(compiled.Bytes.size()));
+        tr("Записан файл %1 (%2 байт)").arg(target).arg(qulonglong(compiled.Bytes.size()));
     StatusBar1->showMessage(compiled.Warnings.empty()
                                 ? written
                                 : written +
-                                      QStringLiteral(", предупреждений: %1").arg(compiled.Warnings.size()));
+                                      tr(", предупреждений: %1").arg(compiled.Warnings.size()));
     if (!compiled.Warnings.empty())
         Dialogs.Message(WarningsText(written, compiled.Warnings), MessageKind::Warning);
 }

@@ -27,8 +27,12 @@ namespace velmora {
 
 namespace {
 
-const QString NightItem = QStringLiteral("Ночь");
-const QString DayAndNightItem = QStringLiteral("День и ночь");
+QString NightItem() {
+    return TForm1::tr("Ночь");
+}
+QString DayAndNightItem() {
+    return TForm1::tr("День и ночь");
+}
 // The bevel of the main panel that places the type picker.
 constexpr int PanelBevelWidth = 1;
 
@@ -75,7 +79,7 @@ void TForm1::ToolButton5Click() {
 
     ComboBox4->hide();
     RadioGroup2Handler = nullptr;
-    RadioGroup2->button(Night)->setText(DayAndNightItem);
+    RadioGroup2->button(Night)->setText(DayAndNightItem());
 
     ClearPicture();
     QPalette yellow = PropertyColumn->palette();
@@ -175,7 +179,7 @@ bool TForm1::Edit3KeyPress(QChar key) {
 }
 
 void TForm1::LeaveCreationMode() {
-    RadioGroup2->button(Night)->setText(NightItem);
+    RadioGroup2->button(Night)->setText(NightItem());
     PropertyColumn->setPalette(QPalette());
     RadioGroup2Handler = &TForm1::RadioGroup2Click;
     CheckBox1->hide();
@@ -215,7 +219,7 @@ void TForm1::BitBtn1Click() {
     } else if (settings.NoBitmap) {
         SetShownViewSilently(Day);
     }
-    History->Push(std::make_unique<AddObjectStep>(Document, std::move(object), StepName::Create));
+    History->Push(std::make_unique<AddObjectStep>(Document, std::move(object), StepName::Create()));
     const TGarminObject& added = *Document.List(kind).back();
 
     BitBtn1->hide();
@@ -248,7 +252,7 @@ void TForm1::BitBtn1Click() {
 
 void TForm1::BitBtn2Click() {
     if (BitBtn2->isHidden()) return;
-    RadioGroup2->button(Night)->setText(NightItem);
+    RadioGroup2->button(Night)->setText(NightItem());
     PropertyColumn->setPalette(QPalette());
     ToolButton4->setEnabled(true);
     BtnVisible(true);
@@ -295,7 +299,7 @@ void TForm1::ComboBox4Change() {
     const int selected = ComboBox1->currentIndex();
     std::optional<QString> listText;
     History->Push(
-        std::make_unique<ObjectEditStep>(Document, *object, StepName::Retype, [&](TGarminObject& o) {
+        std::make_unique<ObjectEditStep>(Document, *object, StepName::Retype(), [&](TGarminObject& o) {
             const uint32_t type = o.TypeCode, subType = o.SubTypeCode;
             listText = RetypeFromCatalogue(Document, o, text);
             return listText && (o.TypeCode != type || o.SubTypeCode != subType);
@@ -321,7 +325,7 @@ void TForm1::ComboBox3DblClick() {
     if (!object || row < 0 || size_t(row) >= LanguageList().size()) return;
     bool appended = false;
     History->Push(
-        std::make_unique<ObjectEditStep>(Document, *object, StepName::LabelLine, [&](TGarminObject& o) {
+        std::make_unique<ObjectEditStep>(Document, *object, StepName::LabelLine(), [&](TGarminObject& o) {
             return appended = AppendLabelLine(Document, o, LanguageList()[size_t(row)]);
         }));
     if (!appended) return;

@@ -153,7 +153,7 @@ namespace {
 std::unique_ptr<ObjectEditStep> RecolourStep(TypDocument& doc, TGarminObject& object, int table, size_t k,
                                              ColourValue picked, std::optional<int> view) {
     return std::make_unique<ObjectEditStep>(
-        doc, object, StepName::Colour,
+        doc, object, StepName::Colour(),
         [table, k, picked](TGarminObject& o) {
             auto& colours = o.Colours[size_t(table)];
             if (k >= colours.size() || colours[k].Colour() == (picked & 0xFFFFFF)) return false;
@@ -226,7 +226,7 @@ void TForm1::ComboBox2KeyDown(int, Qt::KeyboardModifiers) {
         return changed;
     };
     if (result.Result == Answer::Ok) {
-        if (!push(StepName::Colour,
+        if (!push(StepName::Colour(),
                   [&](TGarminObject& o) { return ChangeColourEntry(Document, o, view, entry, edit); }))
             return;
         ColorBox(view);
@@ -237,7 +237,7 @@ void TForm1::ComboBox2KeyDown(int, Qt::KeyboardModifiers) {
         }
         ComboBox2->update();
     } else if (result.Result == Answer::Yes) {
-        if (!push(StepName::AddColour,
+        if (!push(StepName::AddColour(),
                   [&](TGarminObject& o) { return AddColourEntry(Document, o, view, edit); }))
             return;
         const int count = object->XpmHeader[size_t(view)].ColourCount;

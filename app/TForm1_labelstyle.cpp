@@ -13,8 +13,12 @@ namespace velmora {
 
 namespace {
 
-const QString FontStyleStep = QStringLiteral("Шрифт подписи");
-const QString LabelColourStep = QStringLiteral("Цвет подписи");
+QString FontStyleStep() {
+    return TForm1::tr("Шрифт подписи");
+}
+QString LabelColourStep() {
+    return TForm1::tr("Цвет подписи");
+}
 
 } // namespace
 
@@ -25,14 +29,14 @@ void TForm1::FontStyleListChange() {
     // -1 for "none": a plain number travels into the step without an optional's storage.
     const int style = value.isValid() ? value.toInt() : -1;
     TypDocument& doc = Document;
-    PushPropertyStep(FontStyleStep, MergeKeys::FontStyle, [&doc, style](TGarminObject* o) {
+    PushPropertyStep(FontStyleStep(), MergeKeys::FontStyle, [&doc, style](TGarminObject* o) {
         return SetFontStyle(doc, *o, style < 0 ? std::nullopt : std::optional<uint8_t>(uint8_t(style)));
     });
 }
 
 void TForm1::SetLabelColour(bool night, std::optional<uint32_t> colour) {
     TypDocument& doc = Document;
-    PushPropertyStep(LabelColourStep, night ? MergeKeys::NightLabelColour : MergeKeys::DayLabelColour,
+    PushPropertyStep(LabelColourStep(), night ? MergeKeys::NightLabelColour : MergeKeys::DayLabelColour,
                      [&doc, night, colour](TGarminObject* o) {
                          return night ? SetNightLabelColour(doc, *o, colour)
                                       : SetDayLabelColour(doc, *o, colour);

@@ -93,18 +93,18 @@ QButtonGroup* NewRadioGroup(QWidget* parent, const QString& caption, const QStri
 } // namespace
 
 void TForm1::CreateActions() {
-    ToolButton1 = NewAction(this, QStringLiteral("Открыть файл  txt"), "ToolButton1");
-    ToolButton13 = NewAction(this, QStringLiteral("Открыть файл  typ"), "ToolButton13");
-    ToolButton2 = NewAction(this, QStringLiteral("Сохранить файл"), "ToolButton2");
-    ToolButton5 = NewAction(this, QStringLiteral("Добавить объект"), "ToolButton5");
-    ToolButton6 = NewAction(this, QStringLiteral("Добавить рисунок"), "ToolButton6");
-    ToolButton10 = NewAction(this, QStringLiteral("Копировать в буфер"), "ToolButton10");
-    ToolButton11 = NewAction(this, QStringLiteral("Вставить из буфера"), "ToolButton11");
-    ToolButton4 = NewAction(this, QStringLiteral("Удалить объект"), "ToolButton4");
-    ToolButton7 = NewAction(this, QStringLiteral("Сохранить bmp"), "ToolButton7");
-    ToolButton9 = NewAction(this, QStringLiteral("Создать TYP"), "ToolButton9");
-    Undo1 = NewAction(this, QStringLiteral("&Отменить"), "Undo1");
-    Redo1 = NewAction(this, QStringLiteral("&Повторить"), "Redo1");
+    ToolButton1 = NewAction(this, tr("Открыть файл  txt"), "ToolButton1");
+    ToolButton13 = NewAction(this, tr("Открыть файл  typ"), "ToolButton13");
+    ToolButton2 = NewAction(this, tr("Сохранить файл"), "ToolButton2");
+    ToolButton5 = NewAction(this, tr("Добавить объект"), "ToolButton5");
+    ToolButton6 = NewAction(this, tr("Добавить рисунок"), "ToolButton6");
+    ToolButton10 = NewAction(this, tr("Копировать в буфер"), "ToolButton10");
+    ToolButton11 = NewAction(this, tr("Вставить из буфера"), "ToolButton11");
+    ToolButton4 = NewAction(this, tr("Удалить объект"), "ToolButton4");
+    ToolButton7 = NewAction(this, tr("Сохранить bmp"), "ToolButton7");
+    ToolButton9 = NewAction(this, tr("Создать TYP"), "ToolButton9");
+    Undo1 = NewAction(this, tr("&Отменить"), "Undo1");
+    Redo1 = NewAction(this, tr("&Повторить"), "Redo1");
     Undo1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     Redo1->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     const std::array<std::pair<QAction*, ToolbarIcon>, 12> icons{{
@@ -128,21 +128,21 @@ void TForm1::CreateActions() {
     }
 
     // The menu items carry the Alt letters; the keys of the commands stand beside them.
-    N2 = NewAction(this, QStringLiteral("&Открыть"), "N2");
-    typ2 = NewAction(this, QStringLiteral("Открыть &typ"), "typ2");
-    N3 = NewAction(this, QStringLiteral("&Сохранить"), "N3");
-    N5 = NewAction(this, QStringLiteral("&Выход"), "N5");
-    N10 = NewAction(this, QStringLiteral("&Точки"), "N10");
-    N11 = NewAction(this, QStringLiteral("&Линии"), "N11");
-    N12 = NewAction(this, QStringLiteral("&Полигоны"), "N12");
-    N14 = NewAction(this, QStringLiteral("&Копировать"), "N14");
-    N15 = NewAction(this, QStringLiteral("&Вставить"), "N15");
-    N16 = NewAction(this, QStringLiteral("&Удалить"), "N16");
-    N18 = NewAction(this, QStringLiteral("Добавить &bmp"), "N18");
+    N2 = NewAction(this, tr("&Открыть"), "N2");
+    typ2 = NewAction(this, tr("Открыть &typ"), "typ2");
+    N3 = NewAction(this, tr("&Сохранить"), "N3");
+    N5 = NewAction(this, tr("&Выход"), "N5");
+    N10 = NewAction(this, tr("&Точки"), "N10");
+    N11 = NewAction(this, tr("&Линии"), "N11");
+    N12 = NewAction(this, tr("&Полигоны"), "N12");
+    N14 = NewAction(this, tr("&Копировать"), "N14");
+    N15 = NewAction(this, tr("&Вставить"), "N15");
+    N16 = NewAction(this, tr("&Удалить"), "N16");
+    N18 = NewAction(this, tr("Добавить &bmp"), "N18");
     BitMap1 = NewAction(this, QStringLiteral("&BitMap"), "BitMap1");
-    TYP1 = NewAction(this, QStringLiteral("&TYP-файл"), "TYP1");
-    N8 = NewAction(this, QStringLiteral("&О программе"), "N8");
-    N9 = NewAction(this, QStringLiteral("&Справка"), "N9");
+    TYP1 = NewAction(this, tr("&TYP-файл"), "TYP1");
+    N8 = NewAction(this, tr("&О программе"), "N8");
+    N9 = NewAction(this, tr("&Справка"), "N9");
     const std::array<std::pair<QAction*, QKeySequence>, 8> keys{{
         {N2, QKeySequence(Qt::CTRL | Qt::Key_O)},
         {typ2, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)},
@@ -157,8 +157,8 @@ void TForm1::CreateActions() {
         action->setShortcut(key);
 
     // The zoom keys have no menu item: they act on the window.
-    ZoomIn1 = NewAction(this, QStringLiteral("Крупнее"), "ZoomIn1");
-    ZoomOut1 = NewAction(this, QStringLiteral("Мельче"), "ZoomOut1");
+    ZoomIn1 = NewAction(this, tr("Крупнее"), "ZoomIn1");
+    ZoomOut1 = NewAction(this, tr("Мельче"), "ZoomOut1");
     ZoomIn1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     ZoomOut1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
     addAction(ZoomIn1);
@@ -166,21 +166,23 @@ void TForm1::CreateActions() {
 }
 
 void TForm1::CreateMenu() {
-    N1 = menuBar()->addMenu(QStringLiteral("&Файл"));
+    N1 = menuBar()->addMenu(tr("&Файл"));
     N1->addActions({N2, typ2, N3});
     N1->addSeparator();
+    CreateLanguageMenu();
+    N1->addSeparator();
     N1->addAction(N5);
-    N20 = menuBar()->addMenu(QStringLiteral("&Правка"));
+    N20 = menuBar()->addMenu(tr("&Правка"));
     N20->addActions({Undo1, Redo1});
-    N6 = menuBar()->addMenu(QStringLiteral("&Создать"));
+    N6 = menuBar()->addMenu(tr("&Создать"));
     N6->addActions({N10, N11, N12});
     N6->addSeparator();
     N6->addActions({N14, N15, N16});
     N6->addSeparator();
     N6->addAction(N18);
-    N7 = menuBar()->addMenu(QStringLiteral("Со&хранить"));
+    N7 = menuBar()->addMenu(tr("Со&хранить"));
     N7->addActions({BitMap1, TYP1});
-    N19 = menuBar()->addMenu(QStringLiteral("По&мощь"));
+    N19 = menuBar()->addMenu(tr("По&мощь"));
     N19->addActions({N8, N9});
 }
 
@@ -285,8 +287,8 @@ void TForm1::CreateClientArea() {
 void TForm1::CreatePropertyColumn() {
     QWidget* column = PropertyColumn;
     RadioGroup1 =
-        NewRadioGroup(column, QStringLiteral("Тип объекта"),
-                      {QStringLiteral("Точки"), QStringLiteral("Линии"), QStringLiteral("Полигоны")},
+        NewRadioGroup(column, tr("Тип объекта"),
+                      {tr("Точки"), tr("Линии"), tr("Полигоны")},
                       QRect(4, 2, 140, 76), false, RadioGroup1Box);
     RadioGroup1Box->setObjectName(QStringLiteral("RadioGroup1"));
     RadioGroup1->button(KindPoint)->setChecked(true);
@@ -307,22 +309,22 @@ void TForm1::CreatePropertyColumn() {
     Edit1->hide();
 
     RadioGroup2 =
-        NewRadioGroup(column, QStringLiteral("Отобразить"), {QStringLiteral("День"), QStringLiteral("Ночь")},
+        NewRadioGroup(column, tr("Отобразить"), {tr("День"), tr("Ночь")},
                       QRect(4, 108, 140, 40), true, RadioGroup2Box);
     RadioGroup2Box->setObjectName(QStringLiteral("RadioGroup2"));
     RadioGroup2->button(Day)->setChecked(true);
 
     int top = 152;
-    SpinEdit1 = NewSpinRow(column, QStringLiteral("Ширина линии"), 1, 15, "SpinEdit1", top);
-    SpinEdit2 = NewSpinRow(column, QStringLiteral("Шир.  бордюра"), 0, 15, "SpinEdit2", top);
-    NewCaption(column, QStringLiteral("Ориентация"), top);
+    SpinEdit1 = NewSpinRow(column, tr("Ширина линии"), 1, 15, "SpinEdit1", top);
+    SpinEdit2 = NewSpinRow(column, tr("Шир.  бордюра"), 0, 15, "SpinEdit2", top);
+    NewCaption(column, tr("Ориентация"), top);
     ComboBox5 = new QComboBox(column);
     ComboBox5->setObjectName(QStringLiteral("ComboBox5"));
     ComboBox5->addItems({QStringLiteral("N"), QStringLiteral("Y")});
     ComboBox5->setGeometry(FieldLeft, top, FieldWidth, 22);
     top += RowHeight;
-    SpinEdit3 = NewSpinRow(column, QStringLiteral("Цветов"), 1, 2, "SpinEdit3", top);
-    NewCaption(column, QStringLiteral("Символ"), top);
+    SpinEdit3 = NewSpinRow(column, tr("Цветов"), 1, 2, "SpinEdit3", top);
+    NewCaption(column, tr("Символ"), top);
     ComboBox2 = new OwnerDrawComboBox(column);
     ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
     ComboBox2->setGeometry(FieldLeft - 20, top, FieldWidth + 20, 22);
@@ -331,21 +333,21 @@ void TForm1::CreatePropertyColumn() {
     ComboBox2->setFont(bold);
     ComboBox2->setItemDelegate(new OwnerDrawDelegate(ComboBox2, 13));
     top += RowHeight;
-    NewCaption(column, QStringLiteral("Цвет"), top);
+    NewCaption(column, tr("Цвет"), top);
     Edit2 = new QLineEdit(column);
     Edit2->setObjectName(QStringLiteral("Edit2"));
     Edit2->setReadOnly(true);
     Edit2->setGeometry(FieldLeft - 20, top, FieldWidth + 20, 22);
     top += RowHeight;
-    SpinEdit4 = NewSpinRow(column, QStringLiteral("Размер по X"), 0, 32, "SpinEdit4", top);
-    SpinEdit5 = NewSpinRow(column, QStringLiteral("Размер по Y"), 0, 32, "SpinEdit5", top);
-    SpinEdit6 = NewSpinRow(column, QStringLiteral("Повторяемость"), 1, 2, "SpinEdit6", top);
-    CheckBox1 = new QCheckBox(QStringLiteral("Без матрицы"), column);
+    SpinEdit4 = NewSpinRow(column, tr("Размер по X"), 0, 32, "SpinEdit4", top);
+    SpinEdit5 = NewSpinRow(column, tr("Размер по Y"), 0, 32, "SpinEdit5", top);
+    SpinEdit6 = NewSpinRow(column, tr("Повторяемость"), 1, 2, "SpinEdit6", top);
+    CheckBox1 = new QCheckBox(tr("Без матрицы"), column);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setGeometry(CaptionLeft, top, 130, 20);
     CheckBox1->hide();
     top += RowHeight;
-    NewCaption(column, QStringLiteral("Размер"), top);
+    NewCaption(column, tr("Размер"), top);
     ScrollBar1 = new QScrollBar(Qt::Horizontal, column);
     ScrollBar1->setObjectName(QStringLiteral("ScrollBar1"));
     ScrollBar1->setRange(MinCellSize, MaxCellSize);
@@ -371,18 +373,18 @@ void TForm1::CreatePropertyColumn() {
 
     CreateLabelStyleBox(QRect(4, 514, 140, 92));
 
-    RadioGroup3 = NewRadioGroup(column, QStringLiteral("Палитра"),
-                                {QStringLiteral("Стандартная"), QStringLiteral("GPSMAP 60C")},
+    RadioGroup3 = NewRadioGroup(column, tr("Палитра"),
+                                {tr("Стандартная"), QStringLiteral("GPSMAP 60C")},
                                 QRect(4, 610, 140, 58), false, RadioGroup3Box);
     RadioGroup3Box->setObjectName(QStringLiteral("RadioGroup3"));
     RadioGroup3->button(1)->setChecked(true);
 
-    BitBtn1 = new QPushButton(QStringLiteral("Добавить"), column);
+    BitBtn1 = new QPushButton(tr("Добавить"), column);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     // In creation mode the two buttons stand in the place of the label style box.
     BitBtn1->setGeometry(6, 524, 136, 26);
     BitBtn1->hide();
-    BitBtn2 = new QPushButton(QStringLiteral("&Отменить"), column);
+    BitBtn2 = new QPushButton(tr("&Отменить", "the button that leaves creation mode"), column);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setGeometry(6, 556, 136, 26);
     BitBtn2->hide();
@@ -393,8 +395,7 @@ void TForm1::CreatePropertyColumn() {
         QComboBox*& list = *catalogues[size_t(kind)];
         list = new QComboBox(column);
         list->setObjectName(QStringLiteral("ComboBox%1").arg(6 + kind));
-        for (const std::string& row : TypeCatalogue(kind))
-            list->addItem(QString::fromStdString(row));
+        list->addItems(ShownTypeCatalogue(kind));
         list->hide();
     }
     for (std::string_view row : LanguageList())
@@ -402,7 +403,7 @@ void TForm1::CreatePropertyColumn() {
 }
 
 void TForm1::CreateLabelStyleBox(QRect geometry) {
-    LabelStyleBox = new QGroupBox(QStringLiteral("Подпись"), PropertyColumn);
+    LabelStyleBox = new QGroupBox(tr("Подпись"), PropertyColumn);
     LabelStyleBox->setObjectName(QStringLiteral("LabelStyleBox"));
     LabelStyleBox->setGeometry(geometry);
     constexpr int Left = 4, ChooserLeft = 48, NoneWidth = 38, Top = 18;
@@ -411,7 +412,7 @@ void TForm1::CreateLabelStyleBox(QRect geometry) {
         auto* label = new QLabel(text, LabelStyleBox);
         label->setGeometry(Left, top + 2, ChooserLeft - Left - 2, 18);
     };
-    caption(QStringLiteral("Шрифт"), Top);
+    caption(tr("Шрифт"), Top);
     FontStyleList = new QComboBox(LabelStyleBox);
     FontStyleList->setObjectName(QStringLiteral("FontStyleList"));
     FontStyleList->setGeometry(ChooserLeft, Top, geometry.width() - ChooserLeft - 4, 22);
@@ -426,9 +427,9 @@ void TForm1::CreateLabelStyleBox(QRect geometry) {
         none->setObjectName(QString::fromLatin1(name) + QStringLiteral("None"));
         none->setGeometry(ChooserLeft + chooserWidth + 4, top, NoneWidth, 22);
     };
-    chooser(QStringLiteral("День"), Top + RowHeight, "DayLabelColour", DayLabelColourButton,
+    chooser(tr("День"), Top + RowHeight, "DayLabelColour", DayLabelColourButton,
             DayLabelColourNone);
-    chooser(QStringLiteral("Ночь"), Top + 2 * RowHeight, "NightLabelColour", NightLabelColourButton,
+    chooser(tr("Ночь"), Top + 2 * RowHeight, "NightLabelColour", NightLabelColourButton,
             NightLabelColourNone);
     LabelStyleBox->setEnabled(false);
 }

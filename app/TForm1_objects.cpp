@@ -65,7 +65,7 @@ void TForm1::ToolButton11Click() {
         std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(block.constData()), size_t(block.size())));
     if (!pasted) return;
     History->Push(std::make_unique<AddObjectStep>(
-        Document, std::make_unique<TGarminObject>(std::move(*pasted)), StepName::Paste));
+        Document, std::make_unique<TGarminObject>(std::move(*pasted)), StepName::Paste()));
     // The pasted object stands at the end of its own kind's list, whatever kind is shown.
     RadioGroup1Click();
 }
@@ -75,13 +75,13 @@ void TForm1::ToolButton6Click() {
     if (!object || !object->Quadrat || object->Quadrat->ColCount == 0 || object->Quadrat->RowCount == 0)
         return;
     std::optional<QString> fileName =
-        Dialogs.OpenFileName({QStringLiteral("Открыть"), QStringLiteral("Рисунок (*.bmp)"), QString()});
+        Dialogs.OpenFileName({tr("Открыть"), tr("Рисунок (*.bmp)"), QString()});
     if (fileName) {
         QImageReader reader(*fileName, "BMP");
         QImage picture = reader.read();
         if (picture.isNull()) {
             Dialogs.Message(
-                QStringLiteral("Не удалось прочитать рисунок %1:\r%2").arg(*fileName, reader.errorString()),
+                tr("Не удалось прочитать рисунок %1:\r%2").arg(*fileName, reader.errorString()),
                 MessageKind::Error);
             return;
         }
@@ -95,7 +95,7 @@ void TForm1::ToolButton6Click() {
 void TForm1::ToolButton7Click() {
     if (!Document.CurrentObject || Image1->Picture().isNull()) return;
     std::optional<QString> fileName =
-        Dialogs.SaveFileName({QStringLiteral("Сохранить"), QStringLiteral("Файл bmp (*.bmp)"),
+        Dialogs.SaveFileName({tr("Сохранить"), tr("Файл bmp (*.bmp)"),
                               QStringLiteral("bmp"), true, QString()});
     if (!fileName) return;
     // The file keeps the white of transparent cells; the checkerboard is for the screen only.
@@ -112,7 +112,7 @@ void TForm1::ToolButton7Click() {
             failure = file.errorString();
     }
     if (!failure.isEmpty())
-        Dialogs.Message(QStringLiteral("Не удалось записать файл %1:\r%2").arg(*fileName, failure),
+        Dialogs.Message(tr("Не удалось записать файл %1:\r%2").arg(*fileName, failure),
                         MessageKind::Error);
 }
 

@@ -1,26 +1,28 @@
-// The program entry: the main window first (its closing ends the program), then the about box and
-// the dialogs; a file named on the command line is opened at start.
+// The program entry: the language first, then the main window (its closing ends the program), the
+// about box and the dialogs; a file named on the command line is opened at start.
 #include "app/RealPrompts.h"
+#include "app/language.h"
 #include "app/TForm1.h"
 #include "app/toolbar_icons.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
+#include <QDir>
 #include <QLocale>
 #include <QStringList>
-#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setWindowIcon(velmora::ProgramIconImage());
 
-    // The platform's dialogs (files, colours, message box buttons) speak the window's language.
-    QTranslator platformTexts;
-    if (platformTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&platformTexts);
+    // The window speaks the language of Velmora.ini or of the user; Qt's dialogs speak the same one.
+    const velmora::UiLanguage language = velmora::StartLanguage(QDir::currentPath());
+    const velmora::Translations translations(language);
+    // The desktop's own file dialogs speak the desktop's language: where that is not the window's,
+    // Qt's dialogs are used instead.
+    const QLocale::Language spoken = language == velmora::UiLanguage::Russian ? QLocale::Russian : QLocale::English;
+    if (QLocale::system().language() != spoken) QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
 
     velmora::RealPrompts prompts;
     velmora::TForm1 form(prompts);

@@ -2,6 +2,7 @@
 
 #include "model/texts1251.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -68,7 +69,7 @@ QByteArray ChooseTextEncoding(std::string_view textBytes, const std::vector<std:
 }
 
 QString ReplacedCharactersMessage(const QByteArray& encoding) {
-    return QStringLiteral("Символы, которых нет в кодировке %1, заменены на «?».")
+    return QCoreApplication::translate("TextEncoding", "Символы, которых нет в кодировке %1, заменены на «?».")
         .arg(QString::fromLatin1(encoding));
 }
 

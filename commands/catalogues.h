@@ -3,6 +3,8 @@
 // off. Texts are UTF-8.
 #pragma once
 
+#include <QStringList>
+
 #include <array>
 #include <cstdint>
 #include <span>
@@ -15,6 +17,8 @@ namespace velmora {
 // the code in lower-case hexadecimal (four digits for points, two otherwise; "0x210F" is the one
 // upper-case code), four spaces and the Russian name.
 std::span<const std::string> TypeCatalogue(int kind);
+// The same rows as the type picker shows them: the names in the language of the installed translator.
+QStringList ShownTypeCatalogue(int kind);
 
 // The label languages of ComboBox3, "0x00 - unspecified" to "0x22 - bulgarian" (35 rows).
 std::span<const std::string_view> LanguageList();

@@ -77,7 +77,7 @@ bool EndsWord(const std::vector<std::string>& before, const std::vector<std::str
 
 PaintStep::PaintStep(TypDocument& doc, TGarminObject& object, int plane, int row, int col, char code,
                      int stroke)
-    : DocumentStep(doc, StepName::Painting), Object(&object), Plane(plane), Stroke(stroke) {
+    : DocumentStep(doc, StepName::Painting()), Object(&object), Plane(plane), Stroke(stroke) {
     auto& rows = object.Pixels[size_t(plane)];
     if (row >= 0 && size_t(row) < rows.size() && col >= 0 && size_t(col) < rows[size_t(row)].size() &&
         rows[size_t(row)][size_t(col)] != code)
@@ -167,7 +167,7 @@ bool ObjectEditStep::mergeWith(const QUndoCommand* other) {
 // ---------------------------------------------------------------------------------------------
 
 HeaderStep::HeaderStep(TypDocument& doc, std::vector<std::string> after, StepTime time)
-    : DocumentStep(doc, StepName::Header), Before(doc.HeaderLines), After(std::move(after)), Time(time),
+    : DocumentStep(doc, StepName::Header()), Before(doc.HeaderLines), After(std::move(after)), Time(time),
       WordEnded(EndsWord(Before, After)) {
     if (Before == After) setObsolete(true);
 }
@@ -213,7 +213,7 @@ StepSubject AddObjectStep::Subject() const {
 // ---------------------------------------------------------------------------------------------
 
 DeleteObjectStep::DeleteObjectStep(TypDocument& doc, int kind, int index)
-    : DocumentStep(doc, StepName::Delete), Kind(kind), Index(index) {
+    : DocumentStep(doc, StepName::Delete()), Kind(kind), Index(index) {
     if (kind < KindPoint || kind > KindPolygon || index < 0 || size_t(index) >= doc.List(kind).size())
         setObsolete(true);
     else
@@ -265,7 +265,7 @@ void LayTemplate(QImage& target, const TQuadrat& matrix, const QImage& picture) 
 
 TemplateStep::TemplateStep(TypDocument& doc, TGarminObject& object, QImage& target, QImage picture, int view,
                            TransparencyDrawing drawing)
-    : DocumentStep(doc, StepName::Template), Object(&object), Target(&target), Picture(std::move(picture)),
+    : DocumentStep(doc, StepName::Template()), Object(&object), Target(&target), Picture(std::move(picture)),
       View(view), Drawing(drawing) {
     if (!object.Quadrat || object.Quadrat->ColCount == 0 || object.Quadrat->RowCount == 0) setObsolete(true);
 }

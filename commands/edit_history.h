@@ -12,6 +12,8 @@
 #include <QUndoCommand>
 #include <QUndoStack>
 
+#include <QCoreApplication>
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -21,19 +23,41 @@
 
 namespace velmora {
 
-// The names of the steps, as "Отменить: ..." shows them.
+// The names of the steps, as "Отменить: ..." shows them, in the language of the installed translator.
 namespace StepName {
-inline const QString Painting = QStringLiteral("Рисование");
-inline const QString Colour = QStringLiteral("Изменение цвета");
-inline const QString AddColour = QStringLiteral("Добавление цвета");
-inline const QString Create = QStringLiteral("Создание объекта");
-inline const QString Delete = QStringLiteral("Удаление объекта");
-inline const QString Paste = QStringLiteral("Вставка объекта");
-inline const QString Retype = QStringLiteral("Смена типа");
-inline const QString LabelLine = QStringLiteral("Строка названия");
-inline const QString Labels = QStringLiteral("Названия");
-inline const QString Header = QStringLiteral("Заголовок");
-inline const QString Template = QStringLiteral("Рисунок под сеткой");
+inline QString Painting() {
+    return QCoreApplication::translate("StepName", "Рисование");
+}
+inline QString Colour() {
+    return QCoreApplication::translate("StepName", "Изменение цвета");
+}
+inline QString AddColour() {
+    return QCoreApplication::translate("StepName", "Добавление цвета");
+}
+inline QString Create() {
+    return QCoreApplication::translate("StepName", "Создание объекта");
+}
+inline QString Delete() {
+    return QCoreApplication::translate("StepName", "Удаление объекта");
+}
+inline QString Paste() {
+    return QCoreApplication::translate("StepName", "Вставка объекта");
+}
+inline QString Retype() {
+    return QCoreApplication::translate("StepName", "Смена типа");
+}
+inline QString LabelLine() {
+    return QCoreApplication::translate("StepName", "Строка названия");
+}
+inline QString Labels() {
+    return QCoreApplication::translate("StepName", "Названия");
+}
+inline QString Header() {
+    return QCoreApplication::translate("StepName", "Заголовок");
+}
+inline QString Template() {
+    return QCoreApplication::translate("StepName", "Рисунок под сеткой");
+}
 } // namespace StepName
 
 // Milliseconds of a steady clock; typing that pauses longer than TypingPause starts a new step.

@@ -3,6 +3,7 @@
 #include "commands/catalogues.h"
 #include "model/text_format.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace velmora {
@@ -122,7 +123,7 @@ CreationPreset CreationPresetFor(int kind, bool secondViewItem) {
     CreationPreset preset;
     preset.CharsPerPixel = 1;
     if (kind == KindPoint) {
-        preset.StatusText = QStringLiteral("Создание точки");
+        preset.StatusText = QCoreApplication::translate("NewObject", "Создание точки");
         preset.NoBitmapVisible = false;
         preset.Orientation = OrientationPreset::DisableAndSetN;
         preset.Width = {2, 24, 16, true};
@@ -138,7 +139,8 @@ CreationPreset CreationPresetFor(int kind, bool secondViewItem) {
         return preset;
     }
     const bool line = kind == KindLine;
-    preset.StatusText = line ? QStringLiteral("Создание линии") : QStringLiteral("Создание полигона");
+    preset.StatusText = line ? QCoreApplication::translate("NewObject", "Создание линии")
+                            : QCoreApplication::translate("NewObject", "Создание полигона");
     preset.NoBitmapVisible = true;
     preset.Orientation = line ? OrientationPreset::EnableUnlessNoBitmap : OrientationPreset::Unchanged;
     preset.Width = line ? SpinPreset{1, 32, 32, false} : SpinPreset{0, 32, 32, false};

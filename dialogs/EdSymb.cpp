@@ -30,7 +30,7 @@ QString CodeText(char code) {
 
 TOKBottomDlg1::TOKBottomDlg1(TGarmin60Dlg* paletteDialog, QWidget* parent)
     : QDialog(parent), PaletteDialog(paletteDialog) {
-    setWindowTitle(QStringLiteral("Редактор символов"));
+    setWindowTitle(tr("Редактор символов"));
     setFixedSize(201, 221);
 
     Bevel1 = new QGroupBox(this);
@@ -45,11 +45,11 @@ TOKBottomDlg1::TOKBottomDlg1(TGarmin60Dlg* paletteDialog, QWidget* parent)
     CheckBox1->setGeometry(12, 48, 120, 17);
     connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
 
-    OKBtn = new QPushButton(QStringLiteral("Изменить"), this);
+    OKBtn = new QPushButton(tr("Изменить"), this);
     OKBtn->setGeometry(76, 96, 75, 25);
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    YesBtn = new QPushButton(QStringLiteral("Добавить"), this);
+    YesBtn = new QPushButton(tr("Добавить"), this);
     YesBtn->setGeometry(76, 132, 75, 25);
     connect(YesBtn, &QPushButton::clicked, this, [this] { done(AddResult); });
     CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);

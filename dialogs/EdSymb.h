@@ -31,6 +31,8 @@ struct SymbolEditorInput {
 };
 
 class TOKBottomDlg1 : public QDialog {
+    Q_OBJECT
+
   public:
     // The result of "Добавить"; "Изменить" closes with Accepted, "Cancel" with Rejected.
     static constexpr int AddResult = 2;

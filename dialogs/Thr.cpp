@@ -19,18 +19,18 @@ bool BuiltInCompilerChosen(const QSettings* settings) {
 }
 
 TOKBottomDlg::TOKBottomDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Создание TYP-файла"));
+    setWindowTitle(tr("Создание TYP-файла"));
     setFixedSize(358, 138);
 
-    RadioButton1 = new QRadioButton(QStringLiteral("Встроенный компилятор"), this);
+    RadioButton1 = new QRadioButton(tr("Встроенный компилятор"), this);
     RadioButton1->setGeometry(8, 6, 340, 20);
     RadioButton1->setChecked(true);
-    RadioButton2 = new QRadioButton(QStringLiteral("Внешняя программа cGPSMapper"), this);
+    RadioButton2 = new QRadioButton(tr("Внешняя программа cGPSMapper"), this);
     RadioButton2->setGeometry(8, 28, 340, 20);
     connect(RadioButton1, &QRadioButton::clicked, this, [this] { RadioButtonClick(); });
     connect(RadioButton2, &QRadioButton::clicked, this, [this] { RadioButtonClick(); });
 
-    Label1 = new QLabel(QStringLiteral("Путь к cGPSMapper"), this);
+    Label1 = new QLabel(tr("Путь к cGPSMapper"), this);
     Label1->setGeometry(26, 52, 200, 16);
     Edit1 = new QLineEdit(this);
     Edit1->setGeometry(26, 70, 307, 21);
@@ -50,7 +50,7 @@ TOKBottomDlg::TOKBottomDlg(QWidget* parent) : QDialog(parent) {
 
     BrowseForCompiler = [this](const QString& initialFile) -> std::optional<QString> {
         QFileDialog dialog(this, QString(), QFileInfo(initialFile).path(),
-                           QStringLiteral("cGPSMapper (cgpsmapper* *.exe);;Все файлы (*)"));
+                           tr("cGPSMapper (cgpsmapper* *.exe);;Все файлы (*)"));
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setOption(QFileDialog::ReadOnly, false);
         dialog.setDefaultSuffix(QStringLiteral("exe"));

@@ -28,6 +28,8 @@ inline constexpr const char* CompilerChoiceKey = "Path/BuiltInCompiler";
 bool BuiltInCompilerChosen(const QSettings* settings);
 
 class TOKBottomDlg : public QDialog {
+    Q_OBJECT
+
   public:
     explicit TOKBottomDlg(QWidget* parent = nullptr);
 

@@ -4,6 +4,7 @@
 
 #include "view/transparency.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 
@@ -20,9 +21,13 @@ QString CodeText(char code) {
     return code == 0 ? QString() : QString(QChar::fromLatin1(code));
 }
 
+QString SpaceText() {
+    return QCoreApplication::translate("ColourList", "пробел");
+}
+
 QString OpaqueEntryText(const TColourEntry& entry) {
     QString text = CodeText(entry.Code);
-    if (entry.Code == ' ') text += SpaceText;
+    if (entry.Code == ' ') text += SpaceText();
     return text;
 }
 

@@ -35,7 +35,7 @@ struct ColourList {
 // "none" in the colour list and in the colour readout.
 inline constexpr QStringView NoneText = u"none";
 // Follows the code of an entry whose code is a space.
-inline constexpr QStringView SpaceText = u"пробел";
+QString SpaceText();
 
 // The colour list of Colours[view], ColourCount entries of XpmHeader[view] (no more than the table
 // holds): "none x" for a transparent entry coded x, otherwise its code, followed by "пробел" for a

@@ -2,6 +2,7 @@
 
 #include "view/matrix.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <algorithm>
@@ -272,11 +273,10 @@ QImage WhiteDrawnPicture(const TGarminObject& object, int view, const QImage& sh
     return result;
 }
 
-const std::array<QString, SwatchLabelCount>& SwatchLabelCaptions() {
-    static const std::array<QString, SwatchLabelCount> captions = {
-        QStringLiteral("День"),   QStringLiteral("Ночь"),  QStringLiteral("Линия"),
-        QStringLiteral("Бордюр"), QStringLiteral("Линия"), QStringLiteral("Бордюр")};
-    return captions;
+std::array<QString, SwatchLabelCount> SwatchLabelCaptions() {
+    return {QCoreApplication::translate("Swatches", "День"),   QCoreApplication::translate("Swatches", "Ночь"),
+            QCoreApplication::translate("Swatches", "Линия"),  QCoreApplication::translate("Swatches", "Бордюр"),
+            QCoreApplication::translate("Swatches", "Линия"),  QCoreApplication::translate("Swatches", "Бордюр")};
 }
 
 const std::array<QPoint, SwatchLabelCount>& SwatchLabelFormPositions() {

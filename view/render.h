@@ -58,7 +58,7 @@ QImage WhiteDrawnPicture(const TGarminObject& object, int view, const QImage& sh
 inline constexpr int SwatchLabelCount = 6;
 
 // Their captions, in order Label1 .. Label6 ("День", "Ночь", "Линия", "Бордюр", "Линия", "Бордюр").
-const std::array<QString, SwatchLabelCount>& SwatchLabelCaptions();
+std::array<QString, SwatchLabelCount> SwatchLabelCaptions();
 
 // Their positions before the first placement (the form's layout).
 const std::array<QPoint, SwatchLabelCount>& SwatchLabelFormPositions();

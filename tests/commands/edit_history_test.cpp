@@ -88,35 +88,35 @@ TEST_F(EditHistoryTest, EveryKindOfStepUndoesAndRedoesExactly) {
     TGarminObject& point = Point(0);
     TGarminObject& line = *Doc.LineList[0];
     const char code = point.Colours[Day][1].Code;
-    ExpectUndoRedo(std::make_unique<PaintStep>(Doc, point, Day, 1, 2, code, 1), StepName::Painting);
+    ExpectUndoRedo(std::make_unique<PaintStep>(Doc, point, Day, 1, 2, code, 1), StepName::Painting());
     const SymbolEdit recolour{"Q", false, 0x123456};
     ExpectUndoRedo(std::make_unique<ObjectEditStep>(
-                       Doc, point, StepName::Colour,
+                       Doc, point, StepName::Colour(),
                        [&](TGarminObject& o) { return ChangeColourEntry(Doc, o, Day, 1, recolour); }),
-                   StepName::Colour);
-    ExpectUndoRedo(std::make_unique<ObjectEditStep>(Doc, point, StepName::AddColour,
+                   StepName::Colour());
+    ExpectUndoRedo(std::make_unique<ObjectEditStep>(Doc, point, StepName::AddColour(),
                                                     [&](TGarminObject& o) {
                                                         return AddColourEntry(Doc, o, Day, {"Z", true, 0});
                                                     }),
-                   StepName::AddColour);
+                   StepName::AddColour());
     ExpectUndoRedo(std::make_unique<ObjectEditStep>(Doc, line, QStringLiteral("Ширина линии"),
                                                     [](TGarminObject& o) { return SetLineWidth(&o, 7); }),
                    QStringLiteral("Ширина линии"));
     ExpectUndoRedo(
         std::make_unique<ObjectEditStep>(
-            Doc, line, StepName::Retype,
+            Doc, line, StepName::Retype(),
             [&](TGarminObject& o) { return RetypeFromCatalogue(Doc, o, "0x1a    Паром").has_value(); }),
-        StepName::Retype);
+        StepName::Retype());
     ExpectUndoRedo(std::make_unique<ObjectEditStep>(
-                       Doc, point, StepName::LabelLine,
+                       Doc, point, StepName::LabelLine(),
                        [&](TGarminObject& o) { return AppendLabelLine(Doc, o, "0x19 - russian"); }),
-                   StepName::LabelLine);
+                   StepName::LabelLine());
     ExpectUndoRedo(std::make_unique<HeaderStep>(Doc, std::vector<std::string>{"[_id]", ";x"}, 0),
-                   StepName::Header);
-    ExpectUndoRedo(std::make_unique<AddObjectStep>(Doc, NewObject(KindLine, 0x21), StepName::Create),
-                   StepName::Create);
-    ExpectUndoRedo(std::make_unique<AddObjectStep>(Doc, NewObject(KindPoint, 0x12), StepName::Paste),
-                   StepName::Paste);
+                   StepName::Header());
+    ExpectUndoRedo(std::make_unique<AddObjectStep>(Doc, NewObject(KindLine, 0x21), StepName::Create()),
+                   StepName::Create());
+    ExpectUndoRedo(std::make_unique<AddObjectStep>(Doc, NewObject(KindPoint, 0x12), StepName::Paste()),
+                   StepName::Paste());
     EXPECT_EQ(History.Stack().count(), 9);
 }
 
@@ -186,7 +186,7 @@ TEST_F(EditHistoryTest, TypingGroupsIntoWordsAndPauses) {
             labels.back() += c;
             now += pause;
             auto step =
-                std::make_unique<ObjectEditStep>(Doc, point, StepName::Labels, [labels](TGarminObject& o) {
+                std::make_unique<ObjectEditStep>(Doc, point, StepName::Labels(), [labels](TGarminObject& o) {
                     if (o.Labels == labels) return false;
                     o.Labels = labels;
                     return true;
