@@ -3,8 +3,8 @@
 #include "app/Ab.h"
 #include "app/language.h"
 
-#include <QCoreApplication>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTextBrowser>

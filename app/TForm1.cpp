@@ -409,8 +409,8 @@ bool TForm1::MayDiscardDocument() {
 void TForm1::ToolButton1Click() {
     if (!MayDiscardDocument()) return;
     Document.WorkFolder = ToLocalPath(QDir::currentPath());
-    std::optional<QString> fileName = Dialogs.OpenFileName(
-        {tr("Открыть"), tr("Garmin текст (*.txt)"), OpenDialog1FileName});
+    std::optional<QString> fileName =
+        Dialogs.OpenFileName({tr("Открыть"), tr("Garmin текст (*.txt)"), OpenDialog1FileName});
     if (!fileName) return;
     // A compiled file chosen here is imported, not read as an empty text: its signature decides.
     if (HasCompiledSignature(*fileName))
@@ -483,8 +483,8 @@ void TForm1::ToolButton2Click() {
 }
 
 bool TForm1::SaveDocument() {
-    SaveFileQuestion question{tr("Сохранить"), QStringLiteral("TYP-file (*.txt)"),
-                              QStringLiteral("txt"), true, SaveDialog1FileName};
+    SaveFileQuestion question{tr("Сохранить"), QStringLiteral("TYP-file (*.txt)"), QStringLiteral("txt"),
+                              true, SaveDialog1FileName};
     std::optional<QString> fileName = Dialogs.SaveFileName(question);
     if (!fileName) return false;
     QFileInfo saved(*fileName);
@@ -509,8 +509,8 @@ bool TForm1::SaveDocument() {
 
 void TForm1::ToolButton13Click() {
     if (!MayDiscardDocument()) return;
-    std::optional<QString> fileName = Dialogs.OpenFileName(
-        {tr("Открыть typ"), QStringLiteral("Garmin Typ (*.typ)"), OpenDialog3FileName});
+    std::optional<QString> fileName =
+        Dialogs.OpenFileName({tr("Открыть typ"), QStringLiteral("Garmin Typ (*.typ)"), OpenDialog3FileName});
     if (!fileName) return;
     ImportCompiledFile(*fileName);
 }

@@ -81,8 +81,8 @@ void TForm1::CompileDocument() {
         return;
     }
     const std::optional<QString> fileName =
-        Dialogs.SaveFileName({tr("Создать TYP"), QStringLiteral("Garmin Typ (*.typ)"),
-                              QStringLiteral("typ"), true, CompiledFileProposal(DocumentFileName)});
+        Dialogs.SaveFileName({tr("Создать TYP"), QStringLiteral("Garmin Typ (*.typ)"), QStringLiteral("typ"),
+                              true, CompiledFileProposal(DocumentFileName)});
     if (!fileName) return;
     const QString target = QDir::toNativeSeparators(QFileInfo(*fileName).absoluteFilePath());
     try {
@@ -97,8 +97,7 @@ void TForm1::CompileDocument() {
         tr("Записан файл %1 (%2 байт)").arg(target).arg(qulonglong(compiled.Bytes.size()));
     StatusBar1->showMessage(compiled.Warnings.empty()
                                 ? written
-                                : written +
-                                      tr(", предупреждений: %1").arg(compiled.Warnings.size()));
+                                : written + tr(", предупреждений: %1").arg(compiled.Warnings.size()));
     if (!compiled.Warnings.empty())
         Dialogs.Message(WarningsText(written, compiled.Warnings), MessageKind::Warning);
 }

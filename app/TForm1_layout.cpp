@@ -286,10 +286,8 @@ void TForm1::CreateClientArea() {
 
 void TForm1::CreatePropertyColumn() {
     QWidget* column = PropertyColumn;
-    RadioGroup1 =
-        NewRadioGroup(column, tr("Тип объекта"),
-                      {tr("Точки"), tr("Линии"), tr("Полигоны")},
-                      QRect(4, 2, 140, 76), false, RadioGroup1Box);
+    RadioGroup1 = NewRadioGroup(column, tr("Тип объекта"), {tr("Точки"), tr("Линии"), tr("Полигоны")},
+                                QRect(4, 2, 140, 76), false, RadioGroup1Box);
     RadioGroup1Box->setObjectName(QStringLiteral("RadioGroup1"));
     RadioGroup1->button(KindPoint)->setChecked(true);
 
@@ -308,9 +306,8 @@ void TForm1::CreatePropertyColumn() {
     Edit1->setGeometry(76, 82, 60, 22);
     Edit1->hide();
 
-    RadioGroup2 =
-        NewRadioGroup(column, tr("Отобразить"), {tr("День"), tr("Ночь")},
-                      QRect(4, 108, 140, 40), true, RadioGroup2Box);
+    RadioGroup2 = NewRadioGroup(column, tr("Отобразить"), {tr("День"), tr("Ночь")}, QRect(4, 108, 140, 40),
+                                true, RadioGroup2Box);
     RadioGroup2Box->setObjectName(QStringLiteral("RadioGroup2"));
     RadioGroup2->button(Day)->setChecked(true);
 
@@ -373,8 +370,7 @@ void TForm1::CreatePropertyColumn() {
 
     CreateLabelStyleBox(QRect(4, 514, 140, 92));
 
-    RadioGroup3 = NewRadioGroup(column, tr("Палитра"),
-                                {tr("Стандартная"), QStringLiteral("GPSMAP 60C")},
+    RadioGroup3 = NewRadioGroup(column, tr("Палитра"), {tr("Стандартная"), QStringLiteral("GPSMAP 60C")},
                                 QRect(4, 610, 140, 58), false, RadioGroup3Box);
     RadioGroup3Box->setObjectName(QStringLiteral("RadioGroup3"));
     RadioGroup3->button(1)->setChecked(true);
@@ -427,8 +423,7 @@ void TForm1::CreateLabelStyleBox(QRect geometry) {
         none->setObjectName(QString::fromLatin1(name) + QStringLiteral("None"));
         none->setGeometry(ChooserLeft + chooserWidth + 4, top, NoneWidth, 22);
     };
-    chooser(tr("День"), Top + RowHeight, "DayLabelColour", DayLabelColourButton,
-            DayLabelColourNone);
+    chooser(tr("День"), Top + RowHeight, "DayLabelColour", DayLabelColourButton, DayLabelColourNone);
     chooser(tr("Ночь"), Top + 2 * RowHeight, "NightLabelColour", NightLabelColourButton,
             NightLabelColourNone);
     LabelStyleBox->setEnabled(false);

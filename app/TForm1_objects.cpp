@@ -74,15 +74,13 @@ void TForm1::ToolButton6Click() {
     TGarminObject* object = Document.CurrentObject;
     if (!object || !object->Quadrat || object->Quadrat->ColCount == 0 || object->Quadrat->RowCount == 0)
         return;
-    std::optional<QString> fileName =
-        Dialogs.OpenFileName({tr("Открыть"), tr("Рисунок (*.bmp)"), QString()});
+    std::optional<QString> fileName = Dialogs.OpenFileName({tr("Открыть"), tr("Рисунок (*.bmp)"), QString()});
     if (fileName) {
         QImageReader reader(*fileName, "BMP");
         QImage picture = reader.read();
         if (picture.isNull()) {
-            Dialogs.Message(
-                tr("Не удалось прочитать рисунок %1:\r%2").arg(*fileName, reader.errorString()),
-                MessageKind::Error);
+            Dialogs.Message(tr("Не удалось прочитать рисунок %1:\r%2").arg(*fileName, reader.errorString()),
+                            MessageKind::Error);
             return;
         }
         TracingPicture = std::move(picture);
@@ -94,9 +92,8 @@ void TForm1::ToolButton6Click() {
 
 void TForm1::ToolButton7Click() {
     if (!Document.CurrentObject || Image1->Picture().isNull()) return;
-    std::optional<QString> fileName =
-        Dialogs.SaveFileName({tr("Сохранить"), tr("Файл bmp (*.bmp)"),
-                              QStringLiteral("bmp"), true, QString()});
+    std::optional<QString> fileName = Dialogs.SaveFileName(
+        {tr("Сохранить"), tr("Файл bmp (*.bmp)"), QStringLiteral("bmp"), true, QString()});
     if (!fileName) return;
     // The file keeps the white of transparent cells; the checkerboard is for the screen only.
     const QImage picture = WhiteDrawnPicture(*Document.CurrentObject, ShownView(), Image1->Picture());
@@ -112,8 +109,7 @@ void TForm1::ToolButton7Click() {
             failure = file.errorString();
     }
     if (!failure.isEmpty())
-        Dialogs.Message(tr("Не удалось записать файл %1:\r%2").arg(*fileName, failure),
-                        MessageKind::Error);
+        Dialogs.Message(tr("Не удалось записать файл %1:\r%2").arg(*fileName, failure), MessageKind::Error);
 }
 
 } // namespace velmora

@@ -26,7 +26,7 @@ UiLanguage ChooseUiLanguage(const QString& setting, const QStringList& userLangu
     const QString chosen = setting.trimmed();
     if (!chosen.isEmpty()) return IsRussian(chosen) ? UiLanguage::Russian : UiLanguage::English;
     return !userLanguages.isEmpty() && IsRussian(userLanguages.constFirst()) ? UiLanguage::Russian
-                                                                              : UiLanguage::English;
+                                                                             : UiLanguage::English;
 }
 
 QString StoredLanguageSetting(const QString& settingsFolder) {

@@ -1,13 +1,13 @@
 // The program entry: the language first, then the main window (its closing ends the program), the
 // about box and the dialogs; a file named on the command line is opened at start.
 #include "app/RealPrompts.h"
-#include "app/language.h"
 #include "app/TForm1.h"
+#include "app/language.h"
 #include "app/toolbar_icons.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QDir>
+#include <QIcon>
 #include <QLocale>
 #include <QStringList>
 
@@ -21,7 +21,8 @@ int main(int argc, char* argv[]) {
     const velmora::Translations translations(language);
     // The desktop's own file dialogs speak the desktop's language: where that is not the window's,
     // Qt's dialogs are used instead.
-    const QLocale::Language spoken = language == velmora::UiLanguage::Russian ? QLocale::Russian : QLocale::English;
+    const QLocale::Language spoken =
+        language == velmora::UiLanguage::Russian ? QLocale::Russian : QLocale::English;
     if (QLocale::system().language() != spoken) QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
 
     velmora::RealPrompts prompts;

@@ -69,7 +69,8 @@ QByteArray ChooseTextEncoding(std::string_view textBytes, const std::vector<std:
 }
 
 QString ReplacedCharactersMessage(const QByteArray& encoding) {
-    return QCoreApplication::translate("TextEncoding", "Символы, которых нет в кодировке %1, заменены на «?».")
+    return QCoreApplication::translate("TextEncoding",
+                                       "Символы, которых нет в кодировке %1, заменены на «?».")
         .arg(QString::fromLatin1(encoding));
 }
 

@@ -437,10 +437,11 @@ std::span<const std::string> TypeCatalogue(int kind) {
 }
 
 QStringList ShownTypeCatalogue(int kind) {
-    const std::span<const CatalogueEntry> entries = kind == KindPoint     ? std::span<const CatalogueEntry>(PointEntries)
-                                                    : kind == KindLine    ? std::span<const CatalogueEntry>(LineEntries)
-                                                    : kind == KindPolygon ? std::span<const CatalogueEntry>(PolygonEntries)
-                                                                          : std::span<const CatalogueEntry>();
+    const std::span<const CatalogueEntry> entries =
+        kind == KindPoint     ? std::span<const CatalogueEntry>(PointEntries)
+        : kind == KindLine    ? std::span<const CatalogueEntry>(LineEntries)
+        : kind == KindPolygon ? std::span<const CatalogueEntry>(PolygonEntries)
+                              : std::span<const CatalogueEntry>();
     const std::span<const std::string> rows = TypeCatalogue(kind);
     QStringList shown;
     shown.reserve(qsizetype(rows.size()));

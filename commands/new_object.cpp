@@ -140,7 +140,7 @@ CreationPreset CreationPresetFor(int kind, bool secondViewItem) {
     }
     const bool line = kind == KindLine;
     preset.StatusText = line ? QCoreApplication::translate("NewObject", "Создание линии")
-                            : QCoreApplication::translate("NewObject", "Создание полигона");
+                             : QCoreApplication::translate("NewObject", "Создание полигона");
     preset.NoBitmapVisible = true;
     preset.Orientation = line ? OrientationPreset::EnableUnlessNoBitmap : OrientationPreset::Unchanged;
     preset.Width = line ? SpinPreset{1, 32, 32, false} : SpinPreset{0, 32, 32, false};

@@ -1465,11 +1465,11 @@
     </message>
     <message>
         <source>Были внесены изменения!<byte value="xd"/>Файл надо записать?</source>
-        <translation>There are unsaved changes!<byte value=&quot;xd&quot;/>Save the file?</translation>
+        <translation>There are unsaved changes!<byte value="xd"/>Save the file?</translation>
     </message>
     <message>
         <source>Нельзя открыть файл.<byte value="xd"/>Возможно он занят другим приложением</source>
-        <translation>Cannot open the file.<byte value=&quot;xd&quot;/>It may be in use by another application</translation>
+        <translation>Cannot open the file.<byte value="xd"/>It may be in use by another application</translation>
     </message>
     <message>
         <source>Отменить</source>
@@ -1525,7 +1525,7 @@
     </message>
     <message>
         <source>TYP-файл не создан:<byte value="xd"/></source>
-        <translation>The TYP file was not created:<byte value=&quot;xd&quot;/></translation>
+        <translation>The TYP file was not created:<byte value="xd"/></translation>
     </message>
     <message>
         <source>Создать TYP</source>
@@ -1764,6 +1764,11 @@
         <translation>Add</translation>
     </message>
     <message>
+        <source>&amp;Отменить</source>
+        <comment>the button that leaves creation mode</comment>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
         <source>Подпись</source>
         <translation>Label</translation>
     </message>
@@ -1777,7 +1782,7 @@
     </message>
     <message>
         <source>Не удалось прочитать рисунок %1:<byte value="xd"/>%2</source>
-        <translation>Cannot read the picture %1:<byte value=&quot;xd&quot;/>%2</translation>
+        <translation>Cannot read the picture %1:<byte value="xd"/>%2</translation>
     </message>
     <message>
         <source>Файл bmp (*.bmp)</source>
@@ -1785,12 +1790,7 @@
     </message>
     <message>
         <source>Не удалось записать файл %1:<byte value="xd"/>%2</source>
-        <translation>Cannot write the file %1:<byte value=&quot;xd&quot;/>%2</translation>
-    </message>
-    <message>
-        <source>&amp;Отменить</source>
-        <comment>the button that leaves creation mode</comment>
-        <translation>&amp;Cancel</translation>
+        <translation>Cannot write the file %1:<byte value="xd"/>%2</translation>
     </message>
 </context>
 <context>

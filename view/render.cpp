@@ -274,9 +274,10 @@ QImage WhiteDrawnPicture(const TGarminObject& object, int view, const QImage& sh
 }
 
 std::array<QString, SwatchLabelCount> SwatchLabelCaptions() {
-    return {QCoreApplication::translate("Swatches", "День"),   QCoreApplication::translate("Swatches", "Ночь"),
-            QCoreApplication::translate("Swatches", "Линия"),  QCoreApplication::translate("Swatches", "Бордюр"),
-            QCoreApplication::translate("Swatches", "Линия"),  QCoreApplication::translate("Swatches", "Бордюр")};
+    return {
+        QCoreApplication::translate("Swatches", "День"),  QCoreApplication::translate("Swatches", "Ночь"),
+        QCoreApplication::translate("Swatches", "Линия"), QCoreApplication::translate("Swatches", "Бордюр"),
+        QCoreApplication::translate("Swatches", "Линия"), QCoreApplication::translate("Swatches", "Бордюр")};
 }
 
 const std::array<QPoint, SwatchLabelCount>& SwatchLabelFormPositions() {

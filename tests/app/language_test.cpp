@@ -54,11 +54,13 @@ std::vector<ShownText> TextsOf(QWidget* root) {
     for (QWidget* widget : widgets) {
         if (!widget->toolTip().isEmpty()) add(widget, QStringLiteral("hint"), widget->toolTip(), true);
         if (auto* menu = qobject_cast<QMenu*>(widget)) add(menu, QStringLiteral("menu"), menu->title(), true);
-        if (auto* box = qobject_cast<QGroupBox*>(widget)) add(box, QStringLiteral("box"), box->title(), true);
+        if (auto* box = qobject_cast<QGroupBox*>(widget))
+            add(box, QStringLiteral("box"), box->title(), false);
         if (auto* label = qobject_cast<QLabel*>(widget))
             if (label->pixmap().isNull()) add(label, QStringLiteral("label"), label->text(), false);
         if (auto* button = qobject_cast<QAbstractButton*>(widget))
-            add(button, QStringLiteral("button"), button->text(), button->icon().isNull() && button->inherits("QRadioButton"));
+            add(button, QStringLiteral("button"), button->text(),
+                button->icon().isNull() && button->inherits("QRadioButton"));
         if (auto* edit = qobject_cast<QLineEdit*>(widget))
             add(edit, QStringLiteral("placeholder"), edit->placeholderText(), false);
         if (auto* list = qobject_cast<QComboBox*>(widget))
@@ -102,7 +104,8 @@ void ExpectBothLanguages(const std::function<std::vector<ShownText>()>& build) {
         if (ru.Text != en.Text)
             EXPECT_TRUE(HasCyrillic(ru.Text)) << ru.Where.toStdString() << ": " << ru.Text.toStdString();
         else
-            EXPECT_FALSE(HasCyrillic(ru.Text) && ru.Text != QStringLiteral("Русский")) << ru.Where.toStdString();
+            EXPECT_FALSE(HasCyrillic(ru.Text) && ru.Text != QStringLiteral("Русский"))
+                << ru.Where.toStdString();
     }
 }
 
@@ -145,7 +148,8 @@ TEST(LanguageChoice, StartReadsTheSettingFromVelmoraIni) {
 TEST(LanguageChoice, EnglishBringsQtsOwnTextsAndHelpPageAlong) {
     {
         const Translations language(UiLanguage::Russian);
-        EXPECT_TRUE(language.PlatformTextsLoaded()) << "qtbase_ru.qm (Debian qt6-translations-l10n) is missing";
+        EXPECT_TRUE(language.PlatformTextsLoaded())
+            << "qtbase_ru.qm (Debian qt6-translations-l10n) is missing";
         // Qt's own texts: the buttons of its dialogs.
         EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
         EXPECT_EQ(CurrentUiLanguage(), UiLanguage::Russian);
@@ -168,7 +172,9 @@ TEST(HelpPage, EachLanguageHasItsPage) {
         EXPECT_GT(text.size(), 2000);
         if (shown == UiLanguage::English) {
             // The Russian names of the language items are quoted for Russian users; nothing else is Russian.
-            text.remove(QStringLiteral("Язык интерфейса")).remove(QStringLiteral("Как в системе")).remove(QStringLiteral("Файл"));
+            text.remove(QStringLiteral("Язык интерфейса"))
+                .remove(QStringLiteral("Как в системе"))
+                .remove(QStringLiteral("Файл"));
             EXPECT_FALSE(HasCyrillic(WithoutEndonym(text)));
         } else {
             EXPECT_TRUE(HasCyrillic(text));
