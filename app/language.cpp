@@ -58,6 +58,14 @@ Translations::~Translations() {
     Installed = UiLanguage::Russian;
 }
 
+bool MatchLocaleToLanguage(UiLanguage language, const QLocale& userLocale) {
+    const QLocale::Language spoken = language == UiLanguage::Russian ? QLocale::Russian : QLocale::English;
+    if (userLocale.language() == spoken) return false;
+    QLocale::setDefault(QLocale(spoken, userLocale.territory()));
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    return true;
+}
+
 UiLanguage CurrentUiLanguage() {
     return Installed;
 }

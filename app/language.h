@@ -4,6 +4,7 @@
 // colour dialogs, message box buttons, context menus) come from Qt's translations of the same language.
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <QTranslator>
@@ -48,6 +49,12 @@ class Translations {
     bool ProgramLoaded = false;
     bool PlatformLoaded = false;
 };
+
+// Where the user's locale speaks another language than the window, the window's language becomes the
+// default locale (keeping the user's country), so that what Qt words by locale (the file types and
+// number formats of the file dialog) follows the window too, and Qt's own dialogs replace the desktop's
+// native ones, whose texts would follow the desktop. Returns whether anything was changed.
+bool MatchLocaleToLanguage(UiLanguage language, const QLocale& userLocale);
 
 // The language of the installed translations; Russian while none is installed.
 UiLanguage CurrentUiLanguage();

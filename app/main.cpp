@@ -19,11 +19,7 @@ int main(int argc, char* argv[]) {
     // The window speaks the language of Velmora.ini or of the user; Qt's dialogs speak the same one.
     const velmora::UiLanguage language = velmora::StartLanguage(QDir::currentPath());
     const velmora::Translations translations(language);
-    // The desktop's own file dialogs speak the desktop's language: where that is not the window's,
-    // Qt's dialogs are used instead.
-    const QLocale::Language spoken =
-        language == velmora::UiLanguage::Russian ? QLocale::Russian : QLocale::English;
-    if (QLocale::system().language() != spoken) QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    velmora::MatchLocaleToLanguage(language, QLocale::system());
 
     velmora::RealPrompts prompts;
     velmora::TForm1 form(prompts);

@@ -161,6 +161,21 @@ TEST(LanguageChoice, EnglishBringsQtsOwnTextsAndHelpPageAlong) {
     EXPECT_EQ(HelpPageUrl(), QStringLiteral("qrc:/help/velmora-help_en.html"));
 }
 
+TEST(LanguageChoice, LocaleOfAnotherLanguageYieldsToTheWindowsKeepingItsCountry) {
+    const QLocale before;
+    EXPECT_FALSE(MatchLocaleToLanguage(UiLanguage::Russian, QLocale(QStringLiteral("ru_RU"))));
+    EXPECT_FALSE(MatchLocaleToLanguage(UiLanguage::English, QLocale(QStringLiteral("en_GB"))));
+    EXPECT_EQ(QLocale(), before);
+    EXPECT_TRUE(MatchLocaleToLanguage(UiLanguage::English, QLocale(QStringLiteral("de_DE"))));
+    EXPECT_EQ(QLocale().language(), QLocale::English);
+    EXPECT_EQ(QLocale().territory(), QLocale::Germany);
+    EXPECT_TRUE(QCoreApplication::testAttribute(Qt::AA_DontUseNativeDialogs));
+    EXPECT_TRUE(MatchLocaleToLanguage(UiLanguage::Russian, QLocale(QStringLiteral("en_US"))));
+    EXPECT_EQ(QLocale().language(), QLocale::Russian);
+    QLocale::setDefault(before);
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs, false);
+}
+
 TEST(HelpPage, EachLanguageHasItsPage) {
     EnsureResources();
     for (const UiLanguage shown : {UiLanguage::Russian, UiLanguage::English}) {
