@@ -19,7 +19,7 @@ inline constexpr std::string_view ProgramName = "velmora-typ";
 struct Command {
     std::string_view Name;
     std::string_view Synopsis;    // the arguments, as the usage text shows them
-    std::string_view Description; // one line
+    const char* Description;      // one line, English, marked for translation
     int (*Run)(std::span<const std::string> args);
 };
 

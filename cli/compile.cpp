@@ -1,6 +1,7 @@
 // velmora-typ compile INPUT OUTPUT.typ [--family-id N] [--product-id N] [--code-page N]: a TYP file in,
 // its compiled form out.
 #include "cli/cli.h"
+#include "cli/translate.h"
 #include "model/maintyp.h"
 #include "model/text_format.h"
 #include "typbin/typ_compiler.h"
@@ -54,18 +55,23 @@ int RunCompile(std::span<const std::string> args) {
                                                    : nullptr;
             }
             if (!target) {
-                if (arg.rfind("--", 0) == 0) return UsageError("unknown option '" + arg + "'");
+                if (arg.rfind("--", 0) == 0)
+                    return UsageError(FillIn(Translate("velmora-typ", "unknown option '%1'"), {arg}));
                 files.push_back(arg);
                 continue;
             }
         } else {
-            if (i + 1 == args.size()) return UsageError(arg + " needs a value");
+            if (i + 1 == args.size())
+                return UsageError(FillIn(Translate("velmora-typ", "%1 needs a value"), {arg}));
             value = args[++i];
         }
         *target = OptionNumber(value);
-        if (!*target) return UsageError(name + " takes a number from 0 to 65535, not '" + value + "'");
+        if (!*target)
+            return UsageError(FillIn(Translate("velmora-typ", "%1 takes a number from 0 to 65535, not '%2'"),
+                                     {name, value}));
     }
-    if (files.size() != 2) return UsageError("compile takes an input and an output file");
+    if (files.size() != 2)
+        return UsageError(Translate("velmora-typ", "compile takes an input and an output file"));
     const std::string& input = files[0];
     const std::string& output = files[1];
     TypDocument doc;
@@ -79,7 +85,7 @@ int RunCompile(std::span<const std::string> args) {
         return ExitFailure;
     }
     for (const std::string& warning : result.Warnings)
-        PrintError(input + ": warning: " + warning);
+        PrintError(FillIn(Translate("velmora-typ", "%1: warning: %2"), {input, warning}));
     WriteFileAtomically(
         output, std::string_view(reinterpret_cast<const char*>(result.Bytes.data()), result.Bytes.size()));
     return ExitSuccess;

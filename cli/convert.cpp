@@ -1,5 +1,6 @@
 // velmora-typ convert INPUT OUTPUT: a TYP file in, its text form out.
 #include "cli/cli.h"
+#include "cli/translate.h"
 #include "model/maintyp.h"
 #include "model/text_format.h"
 
@@ -9,7 +10,8 @@
 namespace velmora::cli {
 
 int RunConvert(std::span<const std::string> args) {
-    if (args.size() != 2) return UsageError("convert takes an input and an output file");
+    if (args.size() != 2)
+        return UsageError(Translate("velmora-typ", "convert takes an input and an output file"));
     const std::string& input = args[0];
     const std::string& output = args[1];
     TypDocument doc;

@@ -1,5 +1,6 @@
 // velmora-typ: converts TYP style files on the command line.
 #include "cli/cli.h"
+#include "cli/translate.h"
 #include "model/maintyp.h"
 
 #include <cstdio>
@@ -13,16 +14,19 @@ namespace {
 
 // One row per subcommand; a new subcommand is one more row and one more Run function.
 constexpr Command CommandTable[] = {
-    {"convert", "INPUT OUTPUT", "read the TYP file INPUT and write it to OUTPUT as text", RunConvert},
+    {"convert", "INPUT OUTPUT",
+     TranslateNoop("velmora-typ", "read the TYP file INPUT and write it to OUTPUT as text"), RunConvert},
     {"compile", "INPUT OUTPUT.typ [--family-id N] [--product-id N] [--code-page N]",
-     "compile the TYP file INPUT into the compiled file OUTPUT.typ; the options override the [_id] values",
+     TranslateNoop("velmora-typ", "compile the TYP file INPUT into the compiled file OUTPUT.typ; the options "
+                                  "override the [_id] values"),
      RunCompile},
     {"render", "INPUT OUTPUT.bmp --kind point|line|polygon --index N [--night] [--zoom 1-20]",
-     "draw object N of the kind as the editor shows it into a 24-bit BMP file", RunRender},
+     TranslateNoop("velmora-typ", "draw object N of the kind as the editor shows it into a 24-bit BMP file"),
+     RunRender},
 };
 
 int Dispatch(std::span<const std::string> args) {
-    if (args.empty()) return UsageError("no command given");
+    if (args.empty()) return UsageError(Translate("velmora-typ", "no command given"));
     const std::string& first = args[0];
     if (first == "--help" || first == "-h" || first == "help") {
         std::fputs(UsageText().c_str(), stdout);
@@ -35,7 +39,7 @@ int Dispatch(std::span<const std::string> args) {
     }
     for (const Command& command : Commands())
         if (command.Name == first) return command.Run(args.subspan(1));
-    return UsageError("unknown command '" + first + "'");
+    return UsageError(FillIn(Translate("velmora-typ", "unknown command '%1'"), {first}));
 }
 
 } // namespace
@@ -45,14 +49,20 @@ std::span<const Command> Commands() {
 }
 
 std::string UsageText() {
-    std::string text = "Usage:\n";
+    const std::string program(ProgramName);
+    std::string text = Translate("velmora-typ", "Usage:") + "\n";
     for (const Command& command : Commands()) {
-        text += "  " + std::string(ProgramName) + " " + std::string(command.Name) + " " +
-                std::string(command.Synopsis) + "\n      " + std::string(command.Description) + "\n";
+        // The table's Description is a string literal marked for translation where it stands.
+        text += "  " + program + " " + std::string(command.Name) + " " + std::string(command.Synopsis) +
+                "\n      " + Translate("velmora-typ", command.Description) + "\n";
     }
-    text += "  " + std::string(ProgramName) + " --help\n      show this text\n";
-    text += "  " + std::string(ProgramName) + " --version\n      show the program's version\n";
-    text += "Exit status: 0 done, 1 the conversion, the compilation or a file failed, 2 wrong usage.\n";
+    text += "  " + program + " --help\n      " + Translate("velmora-typ", "show this text") + "\n";
+    text +=
+        "  " + program + " --version\n      " + Translate("velmora-typ", "show the program's version") + "\n";
+    text +=
+        Translate("velmora-typ",
+                  "Exit status: 0 done, 1 the conversion, the compilation or a file failed, 2 wrong usage.") +
+        "\n";
     return text;
 }
 

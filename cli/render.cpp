@@ -4,6 +4,7 @@
 #include "view/render.h"
 #include "cli/cli.h"
 #include "cli/render_request.h"
+#include "cli/translate.h"
 #include "model/maintyp.h"
 #include "view/display.h"
 #include "view/matrix.h"
@@ -41,7 +42,8 @@ std::unique_ptr<QGuiApplication> StartGui() {
 QImage DrawAsShown(TGarminObject& object, int requestedView, int zoom) {
     const ObjectDisplayState state = ObjectDisplay(object, requestedView);
     if (requestedView == Night && state.View != Night)
-        PrintError("the object has no night view; it is drawn by day, as the editor shows it");
+        PrintError(Translate("velmora-typ",
+                             "the object has no night view; it is drawn by day, as the editor shows it"));
     if (!state.HasPicture) return {};
     QImage picture;
     RenderObject(picture, object, state.View);
@@ -70,20 +72,20 @@ int Render(const RenderRequest& request) {
     const ObjectList& list = doc.List(request.Kind);
     if (request.Index >= (long long)list.size()) {
         const KindName& kind = KindNames[size_t(request.Kind)];
-        PrintError("index " + std::to_string(request.Index) + " is out of range: " + request.Input + " has " +
-                   std::to_string(list.size()) + " " +
-                   std::string(list.size() == 1 ? kind.Name : kind.Plural));
+        PrintError(
+            FillIn(Translate("velmora-typ", list.size() == 1 ? kind.OutOfRangeOne : kind.OutOfRangeMany),
+                   {std::to_string(request.Index), request.Input, std::to_string(list.size())}));
         return ExitUsage;
     }
 
     const auto gui = StartGui();
     const QImage image = DrawAsShown(*list[size_t(request.Index)], request.View, request.Zoom);
     if (image.isNull()) {
-        PrintError("the object has no bitmap and no colours to draw");
+        PrintError(Translate("velmora-typ", "the object has no bitmap and no colours to draw"));
         return ExitFailure;
     }
     if (!SaveBmp(image, request.Output)) {
-        PrintError("cannot write " + request.Output);
+        PrintError(FillIn(Translate("velmora-typ", "cannot write %1"), {request.Output}));
         return ExitFailure;
     }
     return ExitSuccess;
@@ -101,9 +103,12 @@ int main(int argc, char** argv) {
     RenderRequest request;
     if (const std::string problem = ParseRenderArguments(args, request); !problem.empty()) {
         PrintError(problem);
-        std::fputs("Usage: velmora-typ-render INPUT OUTPUT.bmp --kind point|line|polygon --index N [--night] "
-                   "[--zoom 1-20]\n      the drawing of 'velmora-typ render', which starts it\n",
-                   stderr);
+        const std::string usage =
+            Translate("velmora-typ", "Usage:") +
+            " velmora-typ-render INPUT OUTPUT.bmp --kind point|line|polygon --index N [--night] [--zoom "
+            "1-20]\n      " +
+            Translate("velmora-typ", "the drawing of 'velmora-typ render', which starts it") + "\n";
+        std::fputs(usage.c_str(), stderr);
         return ExitUsage;
     }
     try {

@@ -3,6 +3,7 @@
 // subcommands start without it.
 #include "cli/cli.h"
 #include "cli/render_request.h"
+#include "cli/translate.h"
 
 #include <unistd.h>
 
@@ -51,7 +52,8 @@ int RunRender(std::span<const std::string> args) {
         ::execvp(argv[0], argv.data());
     else
         ::execv(argv[0], argv.data());
-    PrintError("cannot start " + words[0] + ": " + std::generic_category().message(errno));
+    PrintError(FillIn(Translate("velmora-typ", "cannot start %1: %2"),
+                      {words[0], std::generic_category().message(errno)}));
     return ExitFailure;
 }
 

@@ -1,4 +1,5 @@
 #include "cli/render_request.h"
+#include "cli/translate.h"
 
 #include <charconv>
 #include <optional>
@@ -31,31 +32,36 @@ std::string ParseRenderArguments(std::span<const std::string> args, RenderReques
         if (arg == "--night") {
             request.View = Night;
         } else if (arg == "--kind" || arg == "--index" || arg == "--zoom") {
-            if (!hasValue) return std::string(arg) + " needs a value";
+            if (!hasValue) return FillIn(Translate("velmora-typ", "%1 needs a value"), {arg});
             const std::string_view value = args[++i];
             if (arg == "--kind") {
                 const auto kind = ParseKind(value);
-                if (!kind) return "--kind must be point, line or polygon, not '" + std::string(value) + "'";
+                if (!kind)
+                    return FillIn(Translate("velmora-typ", "--kind must be point, line or polygon, not '%1'"),
+                                  {value});
                 request.Kind = *kind;
             } else if (arg == "--index") {
                 const auto index = ParseCount(value);
-                if (!index) return "--index must be a number from 0, not '" + std::string(value) + "'";
+                if (!index)
+                    return FillIn(Translate("velmora-typ", "--index must be a number from 0, not '%1'"),
+                                  {value});
                 request.Index = *index;
             } else {
                 const auto zoom = ParseCount(value);
                 if (!zoom || *zoom < RenderMinZoom || *zoom > RenderMaxZoom)
-                    return "--zoom must be a number from 1 to 20, not '" + std::string(value) + "'";
+                    return FillIn(Translate("velmora-typ", "--zoom must be a number from 1 to 20, not '%1'"),
+                                  {value});
                 request.Zoom = int(*zoom);
             }
         } else if (arg.starts_with("--")) {
-            return "unknown option '" + std::string(arg) + "'";
+            return FillIn(Translate("velmora-typ", "unknown option '%1'"), {arg});
         } else {
             files.push_back(arg);
         }
     }
-    if (files.size() != 2) return "render takes an input and an output file";
-    if (request.Kind < 0) return "render needs --kind point, line or polygon";
-    if (request.Index < 0) return "render needs --index N";
+    if (files.size() != 2) return Translate("velmora-typ", "render takes an input and an output file");
+    if (request.Kind < 0) return Translate("velmora-typ", "render needs --kind point, line or polygon");
+    if (request.Index < 0) return Translate("velmora-typ", "render needs --index N");
     request.Input = files[0];
     request.Output = files[1];
     return {};

@@ -2,6 +2,7 @@
 // program, velmora-typ-render, which reads them again; neither needs Qt for it.
 #pragma once
 
+#include "cli/translate.h"
 #include "model/maintyp.h"
 
 #include <array>
@@ -29,14 +30,23 @@ struct RenderRequest {
 struct KindName {
     std::string_view Name;
     int Kind;
-    std::string_view Plural;
+    // "index %1 is out of range: %2 has %3 ...", for a count of one and for any other, each a whole
+    // sentence for its translation.
+    const char* OutOfRangeOne;
+    const char* OutOfRangeMany;
 };
 
+// In the order of the kinds' numbers.
 inline constexpr std::array<KindName, 3> KindNames = {{
-    {"point", KindPoint, "points"},
-    {"line", KindLine, "lines"},
-    {"polygon", KindPolygon, "polygons"},
+    {"point", KindPoint, TranslateNoop("velmora-typ", "index %1 is out of range: %2 has %3 point"),
+     TranslateNoop("velmora-typ", "index %1 is out of range: %2 has %3 points")},
+    {"line", KindLine, TranslateNoop("velmora-typ", "index %1 is out of range: %2 has %3 line"),
+     TranslateNoop("velmora-typ", "index %1 is out of range: %2 has %3 lines")},
+    {"polygon", KindPolygon, TranslateNoop("velmora-typ", "index %1 is out of range: %2 has %3 polygon"),
+     TranslateNoop("velmora-typ", "index %1 is out of range: %2 has %3 polygons")},
 }};
+static_assert(KindNames[KindPoint].Kind == KindPoint && KindNames[KindLine].Kind == KindLine &&
+              KindNames[KindPolygon].Kind == KindPolygon);
 
 // The arguments of render (after its name) into request; gives the usage error to report, or an
 // empty text.

@@ -4,8 +4,10 @@
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <map>
 #include <string>
 
 namespace {
@@ -16,8 +18,27 @@ struct CliRun {
     std::string Err;
 };
 
+// The environment of the test run without the variables that choose the language, and the given
+// ones set: the texts a test checks do not depend on the locale CTest runs in.
+QProcessEnvironment LanguageEnvironment(const std::map<QString, QString>& variables) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+        environment.remove(QString::fromLatin1(name));
+    for (const auto& [name, value] : variables)
+        environment.insert(name, value);
+    return environment;
+}
+
+QProcessEnvironment EnglishEnvironment() {
+    return LanguageEnvironment({{"LANG", "C.UTF-8"}});
+}
+
+QProcessEnvironment RussianEnvironment() {
+    return LanguageEnvironment({{"LANG", "ru_RU.UTF-8"}});
+}
+
 CliRun RunProgram(const QString& program, const QStringList& args,
-                  const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+                  const QProcessEnvironment& environment = EnglishEnvironment()) {
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(program, args);
@@ -29,8 +50,8 @@ CliRun RunProgram(const QString& program, const QStringList& args,
     return run;
 }
 
-CliRun RunCli(const QStringList& args) {
-    return RunProgram(QStringLiteral(VELMORA_TYP_CLI), args);
+CliRun RunCli(const QStringList& args, const QProcessEnvironment& environment = EnglishEnvironment()) {
+    return RunProgram(QStringLiteral(VELMORA_TYP_CLI), args, environment);
 }
 
 class Converter : public ::testing::Test {
@@ -122,7 +143,7 @@ TEST_F(Converter, ConvertsACompiledFileOfTheCorpus) {
 
 // Qt is loaded only for drawing: the converter starts without it.
 TEST_F(Converter, LoadsNoQtLibrary) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment environment = RussianEnvironment(); // translations included
     environment.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("libs"));
     const CliRun run =
         RunProgram(QStringLiteral(VELMORA_TYP_CLI),
@@ -231,6 +252,23 @@ TEST_F(Converter, CompileWarningsGoToStandardErrorAndTheFileIsWritten) {
     EXPECT_TRUE(Content(Path("out.typ")).contains("ok"));
 }
 
+// The Latin words of a Russian text that are not names the user types (commands, options, their
+// values, placeholders in capitals), separated by spaces: a text that missed its translation.
+std::string UntranslatedWords(const std::string& text) {
+    static const QStringList names = {"velmora", "typ",    "convert",    "compile", "render", "help",
+                                      "version", "family", "product",    "code",    "page",   "kind",
+                                      "index",   "night",  "zoom",       "point",   "line",   "polygon",
+                                      "id",      "bmp",    "frobnicate", "area"};
+    std::string found;
+    static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
+    for (const auto& match : word.globalMatch(QString::fromStdString(text))) {
+        const QString w = match.captured();
+        if (w == w.toUpper() || names.contains(w)) continue;
+        found += w.toStdString() + " ";
+    }
+    return found;
+}
+
 TEST(CommandLine, WrongUsageShowsTheUsageAndExitsWithTwo) {
     const QStringList cases[] = {{},
                                  {"frobnicate"},
@@ -251,6 +289,12 @@ TEST(CommandLine, WrongUsageShowsTheUsageAndExitsWithTwo) {
         // The whole usage, from velmora-typ itself, before any drawing program is started.
         EXPECT_NE(run.Err.find("Usage:\n  velmora-typ convert"), std::string::npos) << run.Err;
         EXPECT_EQ(run.Out, "");
+        // The same in Russian, every word of it.
+        const CliRun russian = RunCli(args, RussianEnvironment());
+        EXPECT_EQ(russian.ExitCode, 2);
+        EXPECT_NE(russian.Err.find("Использование:\n  velmora-typ convert"), std::string::npos)
+            << russian.Err;
+        EXPECT_EQ(UntranslatedWords(russian.Err), "") << russian.Err;
     }
 }
 
@@ -265,6 +309,96 @@ TEST(CommandLine, HelpAndVersionGoToStandardOutput) {
     const CliRun version = RunCli({"--version"});
     EXPECT_EQ(version.ExitCode, 0);
     EXPECT_EQ(version.Out, "velmora-typ Version 15.2010\n");
+}
+
+// The language of the texts follows the environment as Qt's locale reads it: the first entry of
+// LANGUAGE, else LC_ALL, else LC_MESSAGES, else LANG; Russian for Russian, English otherwise.
+TEST(CommandLine, SpeaksTheLanguageOfTheEnvironment) {
+    const struct {
+        std::map<QString, QString> Variables;
+        bool Russian;
+    } cases[] = {
+        {{{"LANG", "ru_RU.UTF-8"}}, true},
+        {{{"LANG", "ru_UA.UTF-8"}}, true},
+        {{{"LANG", "ru"}}, true},
+        {{{"LANG", "en_US.UTF-8"}}, false},
+        {{{"LANG", "de_DE.UTF-8"}}, false},
+        {{{"LANG", "C"}}, false},
+        {{{"LANG", "POSIX"}}, false},
+        {{}, false},
+        {{{"LANGUAGE", "ru"}, {"LANG", "en_US.UTF-8"}}, true},
+        {{{"LANGUAGE", ":ru:en"}, {"LANG", "en_US.UTF-8"}}, true},
+        {{{"LANGUAGE", "en_GB:ru"}, {"LANG", "ru_RU.UTF-8"}}, false},
+        {{{"LANGUAGE", ""}, {"LANG", "ru_RU.UTF-8"}}, true},
+        {{{"LC_ALL", "ru_RU.UTF-8"}, {"LANG", "en_US.UTF-8"}}, true},
+        {{{"LC_ALL", "de_DE.UTF-8"}, {"LC_MESSAGES", "ru_RU.UTF-8"}, {"LANG", "ru_RU.UTF-8"}}, false},
+        {{{"LC_MESSAGES", "ru_RU.UTF-8"}, {"LANG", "C"}}, true},
+        {{{"LC_ALL", ""}, {"LC_MESSAGES", ""}, {"LANG", "ru_RU.UTF-8"}}, true},
+    };
+    for (const auto& c : cases) {
+        std::string label;
+        for (const auto& [name, value] : c.Variables)
+            label += name.toStdString() + "=" + value.toStdString() + " ";
+        const QProcessEnvironment environment = LanguageEnvironment(c.Variables);
+        const CliRun help = RunCli({"--help"}, environment);
+        EXPECT_EQ(help.ExitCode, 0) << label;
+        EXPECT_TRUE(help.Out.starts_with(c.Russian ? "Использование:\n" : "Usage:\n")) << label << help.Out;
+        const CliRun wrong = RunCli({"frobnicate"}, environment);
+        EXPECT_EQ(wrong.ExitCode, 2) << label;
+        EXPECT_TRUE(wrong.Err.starts_with(c.Russian ? "velmora-typ: неизвестная команда «frobnicate»\n"
+                                                    : "velmora-typ: unknown command 'frobnicate'\n"))
+            << label << wrong.Err;
+    }
+}
+
+TEST(CommandLine, RussianHelpHasNoEnglishButTheNamesTheUserTypes) {
+    const CliRun help = RunCli({"--help"}, RussianEnvironment());
+    EXPECT_EQ(help.ExitCode, 0);
+    EXPECT_NE(help.Out.find("  velmora-typ compile INPUT OUTPUT.typ [--family-id N] [--product-id N] "
+                            "[--code-page N]\n      скомпилировать"),
+              std::string::npos)
+        << help.Out;
+    EXPECT_EQ(UntranslatedWords(help.Out), "") << help.Out;
+}
+
+// The messages of the subcommands and of the drawing program in Russian; the engine's own texts
+// (a compiler's reason, a warning's text) stay as they are.
+TEST_F(Converter, MessagesOfTheSubcommandsComeInRussian) {
+    const QString sample = QStringLiteral(VELMORA_SAMPLE_FILE);
+    const QString warns = WriteInput("in.txt", "[_id]\nCodePage=1252\n[end]\n[_polygon]\nType=0x01\n"
+                                               "String=0x19,\xC0\nXpm=\"0 0 1 0\"\n\"a c #112233\"\n[end]\n");
+    const struct {
+        QString Program;
+        QStringList Args;
+        std::string Expected;
+    } cases[] = {
+        {VELMORA_TYP_CLI,
+         {"render", sample, Path("p.bmp"), "--kind", "polygon", "--index", "9"},
+         "velmora-typ: индекс 9 вне диапазона: полигонов в " + sample.toStdString() + ": 1\n"},
+        {VELMORA_TYP_RENDER, {}, "Использование: velmora-typ-render INPUT OUTPUT.bmp"},
+        {VELMORA_TYP_CLI,
+         {"compile", warns, Path("out.typ"), "--code-page", "1251"},
+         "velmora-typ: " + warns.toStdString() +
+             ": предупреждение: polygon type 0x01 subtype 0x00: the label"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = RunProgram(c.Program, c.Args, RussianEnvironment());
+        EXPECT_NE(run.Err.find(c.Expected), std::string::npos) << run.Err;
+    }
+    const CliRun usage = RunProgram(VELMORA_TYP_RENDER, {}, RussianEnvironment());
+    EXPECT_EQ(UntranslatedWords(usage.Err), "") << usage.Err;
+}
+
+// Every text of the translation file has its finished Russian: lupdate marks a new text
+// "unfinished", and -no-obsolete keeps no vanished ones.
+TEST(CommandLine, EveryTextOfTheTranslationFileIsTranslated) {
+    QFile file(QStringLiteral(VELMORA_TYP_TS_FILE));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << VELMORA_TYP_TS_FILE;
+    const QString ts = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(ts.contains(QStringLiteral("<source>Usage:</source>")));
+    for (const char* mark : {"type=\"unfinished\"", "type=\"vanished\"", "type=\"obsolete\"",
+                             "<translation/>", "<translation></translation>"})
+        EXPECT_FALSE(ts.contains(QString::fromLatin1(mark))) << mark;
 }
 
 } // namespace

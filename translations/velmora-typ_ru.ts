@@ -1,0 +1,135 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru" sourcelanguage="en">
+<context>
+    <name>velmora-typ</name>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>неизвестный параметр «%1»</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>для %1 нужно значение</translation>
+    </message>
+    <message>
+        <source>%1 takes a number from 0 to 65535, not &apos;%2&apos;</source>
+        <translation>%1 принимает число от 0 до 65535, а не «%2»</translation>
+    </message>
+    <message>
+        <source>compile takes an input and an output file</source>
+        <translation>compile принимает входной и выходной файлы</translation>
+    </message>
+    <message>
+        <source>%1: warning: %2</source>
+        <translation>%1: предупреждение: %2</translation>
+    </message>
+    <message>
+        <source>convert takes an input and an output file</source>
+        <translation>convert принимает входной и выходной файлы</translation>
+    </message>
+    <message>
+        <source>read the TYP file INPUT and write it to OUTPUT as text</source>
+        <translation>прочитать TYP-файл INPUT и записать его в OUTPUT текстом</translation>
+    </message>
+    <message>
+        <source>compile the TYP file INPUT into the compiled file OUTPUT.typ; the options override the [_id] values</source>
+        <translation>скомпилировать TYP-файл INPUT в файл OUTPUT.typ; параметры заменяют значения из [_id]</translation>
+    </message>
+    <message>
+        <source>draw object N of the kind as the editor shows it into a 24-bit BMP file</source>
+        <translation>нарисовать объект N этого вида, как его показывает редактор, в 24-битный файл BMP</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>не указана команда</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>неизвестная команда «%1»</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Использование:</translation>
+    </message>
+    <message>
+        <source>show this text</source>
+        <translation>показать эту справку</translation>
+    </message>
+    <message>
+        <source>show the program&apos;s version</source>
+        <translation>показать версию программы</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 the conversion, the compilation or a file failed, 2 wrong usage.</source>
+        <translation>Код завершения: 0 — готово, 1 — ошибка преобразования, компиляции или файла, 2 — неверный вызов.</translation>
+    </message>
+    <message>
+        <source>the object has no night view; it is drawn by day, as the editor shows it</source>
+        <translation>у объекта нет ночного вида; он нарисован в дневном виде, как его показывает редактор</translation>
+    </message>
+    <message>
+        <source>the object has no bitmap and no colours to draw</source>
+        <translation>у объекта нет ни рисунка, ни цветов для рисования</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>не удаётся записать %1</translation>
+    </message>
+    <message>
+        <source>the drawing of &apos;velmora-typ render&apos;, which starts it</source>
+        <translation>программа рисования для «velmora-typ render», которая её запускает</translation>
+    </message>
+    <message>
+        <source>cannot start %1: %2</source>
+        <translation>не удаётся запустить %1: %2</translation>
+    </message>
+    <message>
+        <source>--kind must be point, line or polygon, not &apos;%1&apos;</source>
+        <translation>--kind должен быть point, line или polygon, а не «%1»</translation>
+    </message>
+    <message>
+        <source>--index must be a number from 0, not &apos;%1&apos;</source>
+        <translation>--index должен быть числом от 0, а не «%1»</translation>
+    </message>
+    <message>
+        <source>--zoom must be a number from 1 to 20, not &apos;%1&apos;</source>
+        <translation>--zoom должен быть числом от 1 до 20, а не «%1»</translation>
+    </message>
+    <message>
+        <source>render takes an input and an output file</source>
+        <translation>render принимает входной и выходной файлы</translation>
+    </message>
+    <message>
+        <source>render needs --kind point, line or polygon</source>
+        <translation>для render нужен --kind point, line или polygon</translation>
+    </message>
+    <message>
+        <source>render needs --index N</source>
+        <translation>для render нужен --index N</translation>
+    </message>
+    <message>
+        <source>index %1 is out of range: %2 has %3 point</source>
+        <translation>индекс %1 вне диапазона: точек в %2: %3</translation>
+    </message>
+    <message>
+        <source>index %1 is out of range: %2 has %3 points</source>
+        <translation>индекс %1 вне диапазона: точек в %2: %3</translation>
+    </message>
+    <message>
+        <source>index %1 is out of range: %2 has %3 line</source>
+        <translation>индекс %1 вне диапазона: линий в %2: %3</translation>
+    </message>
+    <message>
+        <source>index %1 is out of range: %2 has %3 lines</source>
+        <translation>индекс %1 вне диапазона: линий в %2: %3</translation>
+    </message>
+    <message>
+        <source>index %1 is out of range: %2 has %3 polygon</source>
+        <translation>индекс %1 вне диапазона: полигонов в %2: %3</translation>
+    </message>
+    <message>
+        <source>index %1 is out of range: %2 has %3 polygons</source>
+        <translation>индекс %1 вне диапазона: полигонов в %2: %3</translation>
+    </message>
+</context>
+</TS>
