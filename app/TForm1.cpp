@@ -1,4 +1,5 @@
 #include "app/TForm1.h"
+#include "app/language.h"
 
 #include "app/Ab.h"
 
@@ -468,7 +469,7 @@ QString TForm1::ReadTextDocument(const std::string& bytes) {
         SetCompilable(CompileState::On);
     } catch (const std::exception& error) {
         // The objects completed before the error stay and are shown.
-        failure = FromUtf8(error.what());
+        failure = ErrorMessage(error);
     }
     History->Restart();
     // The reader judges UTF-8 without the program's own head lines, which are 1251 in files whose
@@ -492,7 +493,7 @@ bool TForm1::SaveDocument() {
         WriteFileAtomically(ToLocalPath(saved.absoluteFilePath()),
                             WriteTextTyp(Document, CurrentDateTimeText()));
     } catch (const TypError& error) {
-        Dialogs.Message(FromUtf8(error.what()), MessageKind::Error);
+        Dialogs.Message(ErrorMessage(error), MessageKind::Error);
         return false;
     }
     QString folder = saved.absolutePath();
@@ -530,7 +531,7 @@ void TForm1::ImportCompiledFile(const QString& fileName) {
         } catch (const std::bad_alloc&) {
             failure = CannotOpenMessage();
         } catch (const std::exception& error) {
-            failure = FromUtf8(error.what());
+            failure = ErrorMessage(error);
         }
     }
     if (!failure.isEmpty())

@@ -1,6 +1,7 @@
 // The compile command "Создать TYP" / "TYP-файл": the built-in compiler writes the compiled file of
 // the open document itself; cGPSMapper is started on the text file last opened or saved.
 #include "app/TForm1.h"
+#include "app/language.h"
 
 #include "dialogs/Thr.h"
 #include "model/text_format.h"
@@ -77,7 +78,7 @@ void TForm1::CompileDocument() {
         compiled = CompileTyp(Document);
     } catch (const std::exception& error) {
         // Nothing is asked and nothing written for a document that does not compile whole.
-        Dialogs.Message(tr("TYP-файл не создан:\r") + FromUtf8(error.what()), MessageKind::Error);
+        Dialogs.Message(tr("TYP-файл не создан:\r") + ErrorMessage(error), MessageKind::Error);
         return;
     }
     const std::optional<QString> fileName =
@@ -90,7 +91,7 @@ void TForm1::CompileDocument() {
             QFile::encodeName(QFileInfo(*fileName).absoluteFilePath()).toStdString(),
             std::string_view(reinterpret_cast<const char*>(compiled.Bytes.data()), compiled.Bytes.size()));
     } catch (const std::exception& error) {
-        Dialogs.Message(FromUtf8(error.what()), MessageKind::Error);
+        Dialogs.Message(ErrorMessage(error), MessageKind::Error);
         return;
     }
     const QString written =

@@ -1,5 +1,7 @@
 #include "app/language.h"
 
+#include "model/maintyp.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
@@ -12,8 +14,11 @@ namespace {
 
 UiLanguage Installed = UiLanguage::Russian;
 
+// "ru" alone or followed by a territory, code set or modifier ("ru-RU", "ru_RU.UTF-8"); "rue" is
+// another language.
 bool IsRussian(const QString& name) {
-    return name.startsWith(QLatin1String("ru"), Qt::CaseInsensitive);
+    return name.startsWith(QLatin1String("ru"), Qt::CaseInsensitive) &&
+           (name.size() == 2 || QStringView(u"-_.@").contains(name.at(2)));
 }
 
 QString LanguageCode(UiLanguage language) {
@@ -39,13 +44,11 @@ UiLanguage StartLanguage(const QString& settingsFolder) {
 }
 
 Translations::Translations(UiLanguage language) : Chosen(language) {
-    // The program's texts are Russian in the source; only English needs a translation of them.
-    if (language == UiLanguage::Russian) {
-        ProgramLoaded = true;
-    } else {
-        ProgramLoaded = ProgramTexts.load(QStringLiteral(":/i18n/velmora_en.qm"));
-        if (ProgramLoaded) QCoreApplication::installTranslator(&ProgramTexts);
-    }
+    // The window's texts are Russian in the source and get their English from velmora_en.qm; the
+    // engines' texts (file errors) are English in the source and get their Russian from velmora_ru.qm.
+    ProgramLoaded =
+        ProgramTexts.load(QStringLiteral(":/i18n/velmora_") + LanguageCode(language) + QStringLiteral(".qm"));
+    if (ProgramLoaded) QCoreApplication::installTranslator(&ProgramTexts);
     PlatformLoaded = PlatformTexts.load(QStringLiteral("qtbase_") + LanguageCode(language),
                                         QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     if (PlatformLoaded) QCoreApplication::installTranslator(&PlatformTexts);
@@ -64,6 +67,19 @@ bool MatchLocaleToLanguage(UiLanguage language, const QLocale& userLocale) {
     QLocale::setDefault(QLocale(spoken, userLocale.territory()));
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     return true;
+}
+
+QString ErrorMessage(const std::exception& error) {
+    const auto* file = dynamic_cast<const FileError*>(&error);
+    if (!file) return QString::fromUtf8(error.what());
+    QString text =
+        QCoreApplication::translate("FileError", file->Action.c_str()).arg(QString::fromUtf8(file->Path));
+    const QString reason =
+        file->SystemError != 0
+            ? QString::fromStdString(SystemErrorText(file->SystemError, Installed == UiLanguage::Russian))
+            : QCoreApplication::translate("FileError", file->Reason.c_str());
+    if (!reason.isEmpty()) text += u' ' + reason;
+    return text;
 }
 
 UiLanguage CurrentUiLanguage() {

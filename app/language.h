@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QTranslator>
 
+#include <exception>
+
 namespace velmora {
 
 enum class UiLanguage { Russian, English };
@@ -16,8 +18,8 @@ enum class UiLanguage { Russian, English };
 // Section "Interface", key "Language" of Velmora.ini: "ru", "en", or empty for the system's language.
 inline constexpr char LanguageSettingKey[] = "Interface/Language";
 
-// The setting decides when it names a language: "ru..." Russian, any other name English. Without one the
-// first of the user's languages decides: Russian for Russian, English for everything else.
+// The setting decides when it names a language: "ru" (or "ru_RU", ...) Russian, any other name English.
+// Without one the first of the user's languages decides: Russian for Russian, English for everything else.
 UiLanguage ChooseUiLanguage(const QString& setting, const QStringList& userLanguages);
 
 // The setting stored in Velmora.ini in settingsFolder ("" when there is none).
@@ -37,7 +39,7 @@ class Translations {
     Translations& operator=(const Translations&) = delete;
 
     UiLanguage Language() const { return Chosen; }
-    // Whether the program's own translation was found (always true for Russian, the source language).
+    // Whether the program's own translation was found.
     bool ProgramTextsLoaded() const { return ProgramLoaded; }
     // Whether Qt's translation of the language was found.
     bool PlatformTextsLoaded() const { return PlatformLoaded; }
@@ -55,6 +57,10 @@ class Translations {
 // number formats of the file dialog) follows the window too, and Qt's own dialogs replace the desktop's
 // native ones, whose texts would follow the desktop. Returns whether anything was changed.
 bool MatchLocaleToLanguage(UiLanguage language, const QLocale& userLocale);
+
+// The message of an error in the window's language: a file error worded from its parts (the system's
+// reason in the user's locale for Russian, in English otherwise), any other error as the engine wrote it.
+QString ErrorMessage(const std::exception& error);
 
 // The language of the installed translations; Russian while none is installed.
 UiLanguage CurrentUiLanguage();

@@ -18,8 +18,8 @@ inline constexpr std::string_view ProgramName = "velmora-typ";
 
 struct Command {
     std::string_view Name;
-    std::string_view Synopsis;    // the arguments, as the usage text shows them
-    const char* Description;      // one line, English, marked for translation
+    std::string_view Synopsis; // the arguments, as the usage text shows them
+    const char* Description;   // one line, English, marked for translation
     int (*Run)(std::span<const std::string> args);
 };
 
@@ -31,6 +31,10 @@ std::string UsageText();
 
 // Prints "velmora-typ: message" on standard error.
 void PrintError(std::string_view message);
+
+// The message of an error in the user's language: a file error worded from its parts, any other
+// error as the engine wrote it.
+std::string ErrorText(const std::exception& error);
 
 // Prints the usage text on standard error and gives ExitUsage.
 int UsageError(std::string_view message);

@@ -81,7 +81,7 @@ int RunCompile(std::span<const std::string> args) {
         result = CompileTyp(doc, options);
     } catch (const TypError& error) {
         // Nothing is written for an input that does not compile whole.
-        PrintError(input + ": " + error.what());
+        PrintError(input + ": " + ErrorText(error));
         return ExitFailure;
     }
     for (const std::string& warning : result.Warnings)

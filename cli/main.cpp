@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
     try {
         return velmora::cli::Dispatch(args);
     } catch (const std::exception& error) {
-        velmora::cli::PrintError(error.what());
+        velmora::cli::PrintError(velmora::cli::ErrorText(error));
         return velmora::cli::ExitFailure;
     }
 }

@@ -1,5 +1,7 @@
 // The error line of velmora-typ, shared with the drawing program it starts.
 #include "cli/cli.h"
+#include "cli/translate.h"
+#include "model/maintyp.h"
 
 #include <cstdio>
 
@@ -8,6 +10,17 @@ namespace velmora::cli {
 void PrintError(std::string_view message) {
     std::fprintf(stderr, "%.*s: %.*s\n", int(ProgramName.size()), ProgramName.data(), int(message.size()),
                  message.data());
+}
+
+std::string ErrorText(const std::exception& error) {
+    const auto* file = dynamic_cast<const FileError*>(&error);
+    if (!file) return error.what();
+    std::string text = FillIn(Translate("FileError", file->Action.c_str()), {file->Path});
+    const std::string reason =
+        file->SystemError != 0 ? SystemErrorText(file->SystemError, CurrentLanguage() == UiLanguage::Russian)
+                               : Translate("FileError", file->Reason.c_str());
+    if (!reason.empty()) text += " " + reason;
+    return text;
 }
 
 } // namespace velmora::cli

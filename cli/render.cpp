@@ -114,7 +114,7 @@ int main(int argc, char** argv) {
     try {
         return Render(request);
     } catch (const std::exception& error) {
-        PrintError(error.what());
+        PrintError(ErrorText(error));
         return ExitFailure;
     }
 }

@@ -1,7 +1,9 @@
 // The language of velmora-typ's own texts. English is the language they are written in; a Russian
-// user gets them in Russian, from translations/velmora-typ_ru.ts, which lrelease compiles and the
+// user gets them in Russian, from translations/velmora_ru.ts, which lrelease compiles and the
 // build embeds. lupdate finds the texts by the two marks below (see docs/DESIGN.md).
 #pragma once
+
+#include "model/translatable.h"
 
 #include <functional>
 #include <initializer_list>
@@ -23,12 +25,6 @@ UiLanguage CurrentLanguage();
 // The text in the user's language, UTF-8. context and text are string literals, so that lupdate
 // finds them; a text with no translation comes back as it is.
 std::string Translate(const char* context, const char* text);
-
-// Marks a text for lupdate where it is stored (a table) rather than shown; Translate(context, text)
-// with the same context shows it.
-constexpr const char* TranslateNoop(const char* /*context*/, const char* text) {
-    return text;
-}
 
 // pattern with %1, %2, ... replaced by the values, after translation, so that translators see
 // whole sentences. A % not followed by the number of a value stays as it is.

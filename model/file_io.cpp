@@ -1,7 +1,10 @@
 // Whole-file reading and atomic writing of the documents' files, on the system's file calls.
 #include "model/text_format.h"
+#include "model/translatable.h"
 
 #include <fcntl.h>
+#include <locale.h>
+#include <string.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,7 +13,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
-#include <system_error>
+#include <utility>
 
 namespace velmora {
 
@@ -19,18 +22,27 @@ namespace {
 // Larger files are no TYP source; refusing them keeps a wrong choice of file from exhausting memory.
 constexpr size_t MaxFileSize = size_t{1} << 30;
 
-constexpr std::string_view TooLarge = "The file is too large.";
-constexpr std::string_view IsFolderToOpen = "file to open is a directory";
-constexpr std::string_view IsFolderToWrite = "Filename refers to a directory";
+const char* const CannotOpen = TranslateNoop("FileError", "Cannot open file \"%1\".");
+const char* const CannotRead = TranslateNoop("FileError", "Cannot read file \"%1\".");
+const char* const CannotCreate = TranslateNoop("FileError", "Cannot create file \"%1\".");
+const char* const CannotWrite = TranslateNoop("FileError", "Cannot write file \"%1\".");
+const char* const TooLarge = TranslateNoop("FileError", "The file is too large.");
+const char* const IsFolderToOpen = TranslateNoop("FileError", "file to open is a directory");
+const char* const IsFolderToWrite = TranslateNoop("FileError", "Filename refers to a directory");
 
-FileError Failure(std::string_view what, const std::string& path, std::string_view reason) {
-    std::string message = std::string(what) + " \"" + path + "\".";
-    if (!reason.empty()) message += " " + std::string(reason);
-    return FileError(message);
+FileError Failure(const char* action, const std::string& path, const char* reason) {
+    return FileError(action, path, reason);
 }
 
-std::string SystemReason(int error) {
-    return std::generic_category().message(error);
+FileError SystemFailure(const char* action, const std::string& path, int error) {
+    return FileError(action, path, SystemErrorText(error, false), error);
+}
+
+std::string Message(const std::string& action, const std::string& path, const std::string& reason) {
+    std::string message = action;
+    if (const size_t at = message.find("%1"); at != std::string::npos) message.replace(at, 2, path);
+    if (!reason.empty()) message += " " + reason;
+    return message;
 }
 
 // Closes the descriptor when the scope ends, unless Release took it.
@@ -109,25 +121,38 @@ void SyncFolderOf(const std::string& file) {
 
 } // namespace
 
+FileError::FileError(std::string action, std::string path, std::string reason, int systemError)
+    : TypError(Message(action, path, reason)), Action(std::move(action)), Path(std::move(path)),
+      Reason(std::move(reason)), SystemError(systemError) {}
+
+std::string SystemErrorText(int error, bool inUsersLanguage) {
+    // The C library words its errors by the LC_MESSAGES of the locale it is given; "C" is English.
+    const locale_t locale = newlocale(LC_MESSAGES_MASK, inUsersLanguage ? "" : "C", locale_t(0));
+    if (locale == locale_t(0)) return inUsersLanguage ? SystemErrorText(error, false) : std::to_string(error);
+    std::string text = strerror_l(error, locale);
+    freelocale(locale);
+    return text;
+}
+
 std::string ReadWholeFile(const std::string& path) {
     Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (file.Get() < 0) throw Failure("Cannot open file", path, SystemReason(errno));
+    if (file.Get() < 0) throw SystemFailure(CannotOpen, path, errno);
     struct stat info {};
-    if (::fstat(file.Get(), &info) != 0) throw Failure("Cannot open file", path, SystemReason(errno));
-    if (S_ISDIR(info.st_mode)) throw Failure("Cannot open file", path, IsFolderToOpen);
+    if (::fstat(file.Get(), &info) != 0) throw SystemFailure(CannotOpen, path, errno);
+    if (S_ISDIR(info.st_mode)) throw Failure(CannotOpen, path, IsFolderToOpen);
     const bool sized = S_ISREG(info.st_mode) && info.st_size > 0;
-    if (sized && uintmax_t(info.st_size) > MaxFileSize) throw Failure("Cannot read file", path, TooLarge);
+    if (sized && uintmax_t(info.st_size) > MaxFileSize) throw Failure(CannotRead, path, TooLarge);
     std::string bytes;
     bytes.resize(sized ? size_t(info.st_size) : 0);
     size_t total = 0;
     // A file can change size while it is read (or report none, as devices do): read to its end.
     for (;;) {
         if (total == bytes.size()) {
-            if (bytes.size() >= MaxFileSize) throw Failure("Cannot read file", path, TooLarge);
+            if (bytes.size() >= MaxFileSize) throw Failure(CannotRead, path, TooLarge);
             bytes.resize(bytes.size() + 65536);
         }
         const ssize_t n = ReadSome(file.Get(), bytes.data() + total, bytes.size() - total);
-        if (n < 0) throw Failure("Cannot read file", path, SystemReason(errno));
+        if (n < 0) throw SystemFailure(CannotRead, path, errno);
         if (n == 0) break;
         total += size_t(n);
     }
@@ -139,13 +164,13 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
     const std::string target = SaveTarget(path);
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
-    if (exists && S_ISDIR(existing.st_mode)) throw Failure("Cannot create file", path, IsFolderToWrite);
+    if (exists && S_ISDIR(existing.st_mode)) throw Failure(CannotCreate, path, IsFolderToWrite);
     // A replaced file keeps its permissions; a new one gets the usual ones (0666 less the umask).
     const mode_t mode = exists ? mode_t(existing.st_mode & 07777) : mode_t(0666);
 
     std::string temporary;
     Descriptor file(CreateTemporary(target, mode, temporary));
-    if (file.Get() < 0) throw Failure("Cannot create file", path, SystemReason(errno));
+    if (file.Get() < 0) throw SystemFailure(CannotCreate, path, errno);
     // The umask does not narrow a replaced file's own permissions.
     if (exists) ::fchmod(file.Get(), mode);
 
@@ -156,7 +181,7 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
     if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
     if (error != 0) {
         ::unlink(temporary.c_str());
-        throw Failure("Cannot write file", path, SystemReason(error));
+        throw SystemFailure(CannotWrite, path, error);
     }
     SyncFolderOf(target);
 }

@@ -221,9 +221,20 @@ struct TypError : std::runtime_error {
 struct ConversionError : TypError {
     using TypError::TypError;
 };
-// A file that cannot be read or written; the message names the file.
+// A file that cannot be read or written; the message names the file. Its parts stay apart, so that
+// the window and velmora-typ can word it in the user's language.
 struct FileError : TypError {
-    using TypError::TypError;
+    // action: a sentence with %1 for the file ("Cannot open file \"%1\"."); reason: the program's own
+    // reason, or the system's English text of systemError (an errno value, 0 for none).
+    FileError(std::string action, std::string path, std::string reason, int systemError = 0);
+    std::string Action;
+    std::string Path;
+    std::string Reason;
+    int SystemError = 0;
 };
+
+// The system's text of an errno value: in English, or in the language of the user's locale
+// (LC_MESSAGES), as far as the C library has it.
+std::string SystemErrorText(int error, bool inUsersLanguage);
 
 } // namespace velmora

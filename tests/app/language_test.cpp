@@ -15,6 +15,8 @@
 #include <QRegularExpression>
 #include <QStatusBar>
 
+#include <algorithm>
+#include <cerrno>
 #include <functional>
 #include <vector>
 
@@ -121,6 +123,7 @@ TEST(LanguageChoice, SettingOverridesTheUsersLanguageWhichDecidesOtherwise) {
         {"", {"de-DE", "ru-RU"}, UiLanguage::English},
         {"", {"en-GB"}, UiLanguage::English},
         {"", {"C"}, UiLanguage::English},
+        {"", {"rue-UA"}, UiLanguage::English},
         {"", {}, UiLanguage::English},
         {"en", {"ru-RU"}, UiLanguage::English},
         {"de", {"ru-RU"}, UiLanguage::English},
@@ -248,6 +251,8 @@ TEST_F(LanguageWindowTest, MessagesSpeakEachLanguage) {
         prompts.AnswerOpenFile(TestDataFile("window.txt"));
         form.ToolButton1Click();
         form.SpinEdit1->setValue(form.SpinEdit1->value() % 15 + 1);
+        prompts.AnswerSaveFile(QDir(Temp.path()).filePath(QStringLiteral("no/such/folder.txt")));
+        form.ToolButton2Click();
         prompts.AnswerQuestion(Answer::Cancel);
         form.FormClose();
         form.LanguageChoiceClick(shown == UiLanguage::Russian ? QStringLiteral("en") : QStringLiteral("ru"));
@@ -262,6 +267,15 @@ TEST_F(LanguageWindowTest, MessagesSpeakEachLanguage) {
         EXPECT_FALSE(HasCyrillic(english[i])) << english[i].toStdString();
     }
     EXPECT_EQ(russian.back(), QStringLiteral("Язык интерфейса сменится при следующем запуске программы."));
+    // A file error is worded in the window's language; in English it reads as the engine wrote it.
+    const QString folder = QDir(Temp.path()).filePath(QStringLiteral("no/such/folder.txt"));
+    EXPECT_TRUE(std::find(russian.begin(), russian.end(),
+                          QStringLiteral("Не удаётся создать файл \"%1\". ").arg(folder) +
+                              QString::fromStdString(SystemErrorText(ENOENT, true))) != russian.end());
+    EXPECT_TRUE(
+        std::find(english.begin(), english.end(),
+                  QStringLiteral("Cannot create file \"%1\". No such file or directory").arg(folder)) !=
+        english.end());
 }
 
 TEST_F(LanguageWindowTest, LanguageItemStoresTheChoiceForTheNextStart) {

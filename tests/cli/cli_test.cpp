@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
@@ -361,8 +362,8 @@ TEST(CommandLine, RussianHelpHasNoEnglishButTheNamesTheUserTypes) {
     EXPECT_EQ(UntranslatedWords(help.Out), "") << help.Out;
 }
 
-// The messages of the subcommands and of the drawing program in Russian; the engine's own texts
-// (a compiler's reason, a warning's text) stay as they are.
+// The messages of the subcommands and of the drawing program in Russian, file errors included; the
+// engine's other texts (a compiler's reason, a warning's text) stay as they are.
 TEST_F(Converter, MessagesOfTheSubcommandsComeInRussian) {
     const QString sample = QStringLiteral(VELMORA_SAMPLE_FILE);
     const QString warns = WriteInput("in.txt", "[_id]\nCodePage=1252\n[end]\n[_polygon]\nType=0x01\n"
@@ -376,6 +377,13 @@ TEST_F(Converter, MessagesOfTheSubcommandsComeInRussian) {
          {"render", sample, Path("p.bmp"), "--kind", "polygon", "--index", "9"},
          "velmora-typ: индекс 9 вне диапазона: полигонов в " + sample.toStdString() + ": 1\n"},
         {VELMORA_TYP_RENDER, {}, "Использование: velmora-typ-render INPUT OUTPUT.bmp"},
+        {VELMORA_TYP_CLI,
+         {"convert", Path("missing.txt"), Path("out.txt")},
+         "velmora-typ: Не удаётся открыть файл \"" + Path("missing.txt").toStdString() + "\". "},
+        {VELMORA_TYP_CLI,
+         {"convert", sample, QFileInfo(Path("x")).absolutePath()},
+         "velmora-typ: Не удаётся создать файл \"" + QFileInfo(Path("x")).absolutePath().toStdString() +
+             "\". имя файла указывает на папку\n"},
         {VELMORA_TYP_CLI,
          {"compile", warns, Path("out.typ"), "--code-page", "1251"},
          "velmora-typ: " + warns.toStdString() +

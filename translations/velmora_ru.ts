@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
+    <name>FileError</name>
+    <message>
+        <source>Cannot open file &quot;%1&quot;.</source>
+        <translation>Не удаётся открыть файл &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot read file &quot;%1&quot;.</source>
+        <translation>Не удаётся прочитать файл &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;.</source>
+        <translation>Не удаётся создать файл &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot write file &quot;%1&quot;.</source>
+        <translation>Не удаётся записать файл &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The file is too large.</source>
+        <translation>Файл слишком велик.</translation>
+    </message>
+    <message>
+        <source>file to open is a directory</source>
+        <translation>открываемый файл — это папка</translation>
+    </message>
+    <message>
+        <source>Filename refers to a directory</source>
+        <translation>имя файла указывает на папку</translation>
+    </message>
+</context>
+<context>
     <name>velmora-typ</name>
     <message>
         <source>unknown option &apos;%1&apos;</source>
