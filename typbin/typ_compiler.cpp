@@ -302,10 +302,12 @@ PointVariant EncodePointVariant(const TGarminObject& object, int view, bool with
             AppendColour(variant.Colours, table[i]);
     } else if (clearCount == 1 && !partialAlpha) {
         // The transparent colour takes the value after the stored ones. Beside a night bitmap that
-        // value is transparent whatever the colour type says, so a colour no pixel uses needs none.
+        // value is transparent whatever the colour type says, so a colour no pixel uses needs none;
+        // but an opaque table of no colours would read as a true-colour bitmap.
         const bool used = PixelsUse(object, view, table[clearEntry].Code) &&
                           CodeLookup(table, count).Of(table[clearEntry].Code) == int(clearEntry);
-        variant.ColourType = withNight && !used ? PointColoursOpaque : PointColoursWithTransparency;
+        variant.ColourType =
+            withNight && !used && count > 1 ? PointColoursOpaque : PointColoursWithTransparency;
         variant.ColourCount = uint8_t(count - 1);
         for (size_t i = 0; i < count; ++i) {
             if (i == clearEntry) continue;
@@ -724,9 +726,10 @@ uint32_t SourceCodePage(const TypDocument& doc, const CompileOptions& identity) 
 
 CompiledTypeKey CompiledType(const TGarminObject& object) {
     if (object.Kind == KindPoint) {
-        // A point's type is 0x00 to 0x1FF; a larger value holds the subtype in its low byte, which
-        // an explicit subtype overrides.
-        if (object.TypeCode <= 0x1FF) return {object.TypeCode, object.SubTypeCode};
+        // The text form and the import split a point's type from its subtype, so a type that the
+        // index can hold is taken as it is (the import gives types up to 0x7FF back so); a larger
+        // value holds the subtype in its low byte, which an explicit subtype overrides.
+        if (object.TypeCode <= MaxType) return {object.TypeCode, object.SubTypeCode};
         return {object.TypeCode >> 8, object.SubTypeCode ? object.SubTypeCode : object.TypeCode & 0xFF};
     }
     // Lines and polygons hold type * 256 + subtype above 0xFF, as the text form and the import do

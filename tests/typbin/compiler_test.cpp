@@ -3,6 +3,7 @@
 #include "typbin_test_support.h"
 
 #include "model/text_format.h"
+#include "typbin/binary_import.h"
 #include "typbin/code_pages.h"
 #include "typbin/typ_compiler.h"
 
@@ -490,6 +491,42 @@ TEST(Compiler, WarnsOfDuplicateTypesUnnamedPixelsAndPartialTransparencyOfLines) 
             "The point type 0x2F subtype 0x00 is defined more than once",
             "line type 0x01 subtype 0x00: the partial transparency of its colours is not written (lines and "
             "polygons are opaque or transparent)"}));
+}
+
+// The import of what the compiler writes compiles into the same bytes again, also where the tables
+// leave the compiler a choice (found by fuzzing).
+TEST(Compiler, ImportOfTheCompiledFileCompilesIntoTheSameBytes) {
+    const struct {
+        const char* Name;
+        std::string Text;
+    } cases[] = {
+        // The night table's one written colour is transparent and its pixels name no colour: an
+        // opaque table of no colours would read back as a true-colour bitmap.
+        {"NightOfOnlyATransparentColour",
+         Section("point", "Type=0x2f\nDayXpm=\"3 1 2 1\"\n\"a c #FF0000\"\n\"c c #0000FF\"\n\"acc\"\n"
+                          "NightXpm=\"3 1 2 1\"\n\"a c #11000F00\"\n\"c c none\"\n\"00F\"\n")},
+        // A point type beyond 0x1FF that the index holds comes back from the import as it was.
+        {"PointTypeAbove0x1FF",
+         Section("point", "Type=0x33D03\nDayXpm=\"1 1 1 1\"\n\"a c #FF0000\"\n\"a\"\n")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const CompileResult first = CompileTyp(ReadDoc(c.Text));
+        const BinaryImportResult imported = ImportBinaryTyp(first.Bytes);
+        EXPECT_TRUE(imported.Warnings.empty());
+        EXPECT_EQ(CompileTyp(imported.Document).Bytes, first.Bytes);
+        ASSERT_EQ(imported.Document.PointList.size(), 1u);
+        const TGarminObject& point = *imported.Document.PointList[0];
+        if (std::string_view(c.Name) == "NightOfOnlyATransparentColour") {
+            // Every night pixel is transparent, as in the source, where no pixel names a drawn colour.
+            ASSERT_GE(point.XpmHeader[Night].ColourCount, 1);
+            for (size_t i = 0; i < point.XpmHeader[Night].ColourCount; ++i)
+                EXPECT_TRUE(point.Colours[Night][i].IsTransparent()) << i;
+        } else {
+            EXPECT_EQ(point.TypeCode, 0x33Du);
+            EXPECT_EQ(point.SubTypeCode, 0x03u);
+        }
+    }
 }
 
 } // namespace
