@@ -1,6 +1,7 @@
 #include "app/language.h"
 
 #include "model/maintyp.h"
+#include "model/translatable.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,11 +15,8 @@ namespace {
 
 UiLanguage Installed = UiLanguage::Russian;
 
-// "ru" alone or followed by a territory, code set or modifier ("ru-RU", "ru_RU.UTF-8"); "rue" is
-// another language.
 bool IsRussian(const QString& name) {
-    return name.startsWith(QLatin1String("ru"), Qt::CaseInsensitive) &&
-           (name.size() == 2 || QStringView(u"-_.@").contains(name.at(2)));
+    return NamesRussian(name.toStdString());
 }
 
 QString LanguageCode(UiLanguage language) {
@@ -72,14 +70,9 @@ bool MatchLocaleToLanguage(UiLanguage language, const QLocale& userLocale) {
 QString ErrorMessage(const std::exception& error) {
     const auto* file = dynamic_cast<const FileError*>(&error);
     if (!file) return QString::fromUtf8(error.what());
-    QString text =
-        QCoreApplication::translate("FileError", file->Action.c_str()).arg(QString::fromUtf8(file->Path));
-    const QString reason =
-        file->SystemError != 0
-            ? QString::fromStdString(SystemErrorText(file->SystemError, Installed == UiLanguage::Russian))
-            : QCoreApplication::translate("FileError", file->Reason.c_str());
-    if (!reason.isEmpty()) text += u' ' + reason;
-    return text;
+    return QString::fromStdString(FileErrorText(
+        *file, [](const char* text) { return QCoreApplication::translate("FileError", text).toStdString(); },
+        Installed == UiLanguage::Russian));
 }
 
 UiLanguage CurrentUiLanguage() {

@@ -15,12 +15,9 @@ void PrintError(std::string_view message) {
 std::string ErrorText(const std::exception& error) {
     const auto* file = dynamic_cast<const FileError*>(&error);
     if (!file) return error.what();
-    std::string text = FillIn(Translate("FileError", file->Action.c_str()), {file->Path});
-    const std::string reason =
-        file->SystemError != 0 ? SystemErrorText(file->SystemError, CurrentLanguage() == UiLanguage::Russian)
-                               : Translate("FileError", file->Reason.c_str());
-    if (!reason.empty()) text += " " + reason;
-    return text;
+    return FileErrorText(
+        *file, [](const char* text) { return Translate("FileError", text); },
+        CurrentLanguage() == UiLanguage::Russian);
 }
 
 } // namespace velmora::cli

@@ -13,12 +13,6 @@ extern const size_t RussianQmSize;
 
 namespace {
 
-// "ru" alone or followed by a territory, code set or modifier; "rue" is another language.
-bool NamesRussian(std::string_view locale) {
-    return locale.starts_with("ru") && (locale.size() == 2 || locale[2] == '_' || locale[2] == '.' ||
-                                        locale[2] == '@' || locale[2] == '-');
-}
-
 const QmCatalogue& RussianCatalogue() {
     static const QmCatalogue catalogue(std::span<const uint8_t>(RussianQm, RussianQmSize));
     return catalogue;

@@ -392,18 +392,32 @@ static_assert(std::size(PolygonEntries) == 53);
 // The one code of the catalogues written with an upper-case letter.
 constexpr uint16_t UpperCaseCode = 0x210F;
 
-std::string CatalogueRow(const CatalogueEntry& entry, int digits) {
+// "0x", the code in hexadecimal (four digits for points, two otherwise) and the four spaces before
+// the name.
+std::string CodeColumn(const CatalogueEntry& entry, int kind) {
     char code[8];
     const char* format = entry.Code == UpperCaseCode ? "0x%0*X" : "0x%0*x";
-    std::snprintf(code, sizeof code, format, digits, unsigned(entry.Code));
-    return std::string(code) + "    " + std::string(entry.Name);
+    std::snprintf(code, sizeof code, format, kind == KindPoint ? 4 : 2, unsigned(entry.Code));
+    return std::string(code) + "    ";
 }
 
-std::vector<std::string> BuildRows(std::span<const CatalogueEntry> entries, int digits) {
+std::span<const CatalogueEntry> EntriesOf(int kind) {
+    switch (kind) {
+    case KindPoint:
+        return PointEntries;
+    case KindLine:
+        return LineEntries;
+    case KindPolygon:
+        return PolygonEntries;
+    default:
+        return {};
+    }
+}
+
+std::vector<std::string> BuildRows(int kind) {
     std::vector<std::string> rows;
-    rows.reserve(entries.size());
-    for (const CatalogueEntry& entry : entries)
-        rows.push_back(CatalogueRow(entry, digits));
+    for (const CatalogueEntry& entry : EntriesOf(kind))
+        rows.push_back(CodeColumn(entry, kind) + std::string(entry.Name));
     return rows;
 }
 
@@ -421,36 +435,17 @@ static_assert(std::size(LanguageRows) == 35);
 } // namespace
 
 std::span<const std::string> TypeCatalogue(int kind) {
-    static const std::vector<std::string> points = BuildRows(PointEntries, 4);
-    static const std::vector<std::string> lines = BuildRows(LineEntries, 2);
-    static const std::vector<std::string> polygons = BuildRows(PolygonEntries, 2);
-    switch (kind) {
-    case KindPoint:
-        return points;
-    case KindLine:
-        return lines;
-    case KindPolygon:
-        return polygons;
-    default:
-        return {};
-    }
+    static const std::array<std::vector<std::string>, 3> rows = {BuildRows(KindPoint), BuildRows(KindLine),
+                                                                 BuildRows(KindPolygon)};
+    return kind >= 0 && size_t(kind) < rows.size() ? std::span<const std::string>(rows[size_t(kind)])
+                                                   : std::span<const std::string>();
 }
 
 QStringList ShownTypeCatalogue(int kind) {
-    const std::span<const CatalogueEntry> entries =
-        kind == KindPoint     ? std::span<const CatalogueEntry>(PointEntries)
-        : kind == KindLine    ? std::span<const CatalogueEntry>(LineEntries)
-        : kind == KindPolygon ? std::span<const CatalogueEntry>(PolygonEntries)
-                              : std::span<const CatalogueEntry>();
-    const std::span<const std::string> rows = TypeCatalogue(kind);
     QStringList shown;
-    shown.reserve(qsizetype(rows.size()));
-    for (size_t i = 0; i < rows.size(); ++i) {
-        const std::string& row = rows[i];
-        const size_t nameStart = row.size() - entries[i].Name.size();
-        shown << QString::fromUtf8(row.data(), qsizetype(nameStart)) +
-                     QCoreApplication::translate("Catalogue", entries[i].Name.data());
-    }
+    for (const CatalogueEntry& entry : EntriesOf(kind))
+        shown << QString::fromStdString(CodeColumn(entry, kind)) +
+                     QCoreApplication::translate("Catalogue", entry.Name.data());
     return shown;
 }
 

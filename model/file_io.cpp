@@ -125,6 +125,13 @@ FileError::FileError(std::string action, std::string path, std::string reason, i
     : TypError(Message(action, path, reason)), Action(std::move(action)), Path(std::move(path)),
       Reason(std::move(reason)), SystemError(systemError) {}
 
+std::string FileErrorText(const FileError& error, const std::function<std::string(const char*)>& translate,
+                          bool inUsersLanguage) {
+    const std::string reason = error.SystemError != 0 ? SystemErrorText(error.SystemError, inUsersLanguage)
+                                                      : translate(error.Reason.c_str());
+    return Message(translate(error.Action.c_str()), error.Path, reason);
+}
+
 std::string SystemErrorText(int error, bool inUsersLanguage) {
     // The C library words its errors by the LC_MESSAGES of the locale it is given; "C" is English.
     const locale_t locale = newlocale(LC_MESSAGES_MASK, inUsersLanguage ? "" : "C", locale_t(0));

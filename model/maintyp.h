@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -236,5 +237,11 @@ struct FileError : TypError {
 // The system's text of an errno value: in English, or in the language of the user's locale
 // (LC_MESSAGES), as far as the C library has it.
 std::string SystemErrorText(int error, bool inUsersLanguage);
+
+// The message of a file error in the user's language: its sentence and the program's own reason put
+// through translate (which gives a text of the "FileError" context as UTF-8), the system's reason
+// in the user's locale or in English. With the identity and false it is the error's what().
+std::string FileErrorText(const FileError& error, const std::function<std::string(const char*)>& translate,
+                          bool inUsersLanguage);
 
 } // namespace velmora

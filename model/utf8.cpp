@@ -70,6 +70,24 @@ bool IsUtf8Text(std::string_view bytes) {
     return anyHighByte;
 }
 
+void AppendUtf8(std::string& out, char32_t code) {
+    if (code < 0x80) {
+        out += char(code);
+    } else if (code < 0x800) {
+        out += char(0xC0 | code >> 6);
+        out += char(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += char(0xE0 | code >> 12);
+        out += char(0x80 | (code >> 6 & 0x3F));
+        out += char(0x80 | (code & 0x3F));
+    } else {
+        out += char(0xF0 | code >> 18);
+        out += char(0x80 | (code >> 12 & 0x3F));
+        out += char(0x80 | (code >> 6 & 0x3F));
+        out += char(0x80 | (code & 0x3F));
+    }
+}
+
 std::string Cp1251ToUtf8(std::string_view bytes) {
     std::string text;
     text.reserve(bytes.size() * 2);
@@ -80,16 +98,10 @@ std::string Cp1251ToUtf8(std::string_view bytes) {
             continue;
         }
         const uint16_t code = Cp1251Upper[byte - 0x80];
-        if (code == 0) {
+        if (code == 0)
             text.push_back('?');
-        } else if (code < 0x800) {
-            text.push_back(char(0xC0 | code >> 6));
-            text.push_back(char(0x80 | (code & 0x3F)));
-        } else {
-            text.push_back(char(0xE0 | code >> 12));
-            text.push_back(char(0x80 | (code >> 6 & 0x3F)));
-            text.push_back(char(0x80 | (code & 0x3F)));
-        }
+        else
+            AppendUtf8(text, code);
     }
     return text;
 }

@@ -16,6 +16,9 @@ bool StartsWithUtf8Bom(std::string_view bytes);
 // well-formed UTF-8 sequence (no overlong forms, no surrogates, nothing above U+10FFFF).
 bool IsUtf8Text(std::string_view bytes);
 
+// Appends the UTF-8 bytes of one code point (up to U+10FFFF).
+void AppendUtf8(std::string& out, char32_t code);
+
 // Code page 1251 text as UTF-8; the one byte without a character (0x98) becomes "?".
 std::string Cp1251ToUtf8(std::string_view bytes);
 
