@@ -3,6 +3,7 @@
 #include "model/translatable.h"
 
 #include <fcntl.h>
+#include <langinfo.h>
 #include <locale.h>
 #include <string.h>
 #include <sys/stat.h>
@@ -133,11 +134,23 @@ std::string FileErrorText(const FileError& error, const std::function<std::strin
 }
 
 std::string SystemErrorText(int error, bool inUsersLanguage) {
-    // The C library words its errors by the LC_MESSAGES of the locale it is given; "C" is English.
-    const locale_t locale = newlocale(LC_MESSAGES_MASK, inUsersLanguage ? "" : "C", locale_t(0));
-    if (locale == locale_t(0)) return inUsersLanguage ? SystemErrorText(error, false) : std::to_string(error);
-    std::string text = strerror_l(error, locale);
-    freelocale(locale);
+    // The C library words its errors by the LC_MESSAGES of the locale it is given, in the character
+    // set of its LC_CTYPE; "C" is English. The program speaks UTF-8, so a user's locale that is not
+    // installed or not UTF-8 (the library would transliterate or use another character set) gives
+    // English.
+    if (inUsersLanguage) {
+        const locale_t users = newlocale(LC_MESSAGES_MASK | LC_CTYPE_MASK, "", locale_t(0));
+        if (users != locale_t(0)) {
+            const bool utf8 = std::string_view(nl_langinfo_l(CODESET, users)) == "UTF-8";
+            std::string text = utf8 ? strerror_l(error, users) : std::string();
+            freelocale(users);
+            if (utf8) return text;
+        }
+    }
+    const locale_t english = newlocale(LC_MESSAGES_MASK, "C", locale_t(0));
+    if (english == locale_t(0)) return std::to_string(error);
+    std::string text = strerror_l(error, english);
+    freelocale(english);
     return text;
 }
 

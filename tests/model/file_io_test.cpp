@@ -6,7 +6,10 @@
 
 #include <sys/resource.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -23,6 +26,28 @@ TEST(FileIo, ReadsAFileByteForByte) {
     const std::string text = ReadWholeFile(VELMORA_TEST_DATA_DIR "/mixed_line_ends.txt");
     EXPECT_EQ(text, std::string("[_line]\r\nType=0x01\rstring1=0x04,\x1a"
                                 "A\n[end]\r\n"));
+}
+
+// The system's reason comes in the user's language only where the user's locale is UTF-8: another
+// character set, or none installed, would give transliterated or foreign bytes, so it is English then.
+TEST(FileIo, SystemReasonIsEnglishUnlessTheUsersLocaleIsUtf8) {
+    EXPECT_EQ(SystemErrorText(ENOENT, false), "No such file or directory");
+    const char* before = std::getenv("LC_ALL");
+    const std::string saved = before ? before : "";
+    for (const char* locale : {"C", "POSIX", "ru_RU.KOI8-R", "xx_XX.UTF-8"}) {
+        ::setenv("LC_ALL", locale, 1);
+        EXPECT_EQ(SystemErrorText(ENOENT, true), "No such file or directory") << locale;
+    }
+    // Russian where that locale is installed, English otherwise; never Russian spelt in Latin letters.
+    ::setenv("LC_ALL", "ru_RU.UTF-8", 1);
+    const std::string russian = SystemErrorText(ENOENT, true);
+    EXPECT_TRUE(russian == "No such file or directory" ||
+                std::any_of(russian.begin(), russian.end(), [](char c) { return uint8_t(c) >= 0x80; }))
+        << russian;
+    if (before)
+        ::setenv("LC_ALL", saved.c_str(), 1);
+    else
+        ::unsetenv("LC_ALL");
 }
 
 TEST(FileIo, ReadingAMissingFileNamesIt) {
