@@ -168,19 +168,23 @@ class Fonts {
     std::unordered_map<int, std::pair<QFont, QFontMetricsF>> ByPixels;
 };
 
-// A line's bitmap laid along each segment, turned with it, the pattern running on from segment
-// to segment.
-void DrawOrientedPattern(QPainter& painter, const QPointF* points, uint32_t count, const QImage& pattern) {
+// A line's bitmap laid along each segment, its columns running on from segment to segment.
+// Oriented, it turns with the line, its first row left of the direction of travel; otherwise it
+// keeps its first row on top, whichever way the line was drawn.
+void DrawPatternAlong(QPainter& painter, const QPointF* points, uint32_t count, const QImage& pattern,
+                      bool oriented) {
     const double height = pattern.height();
     double offset = 0;
     QBrush brush(pattern);
     for (uint32_t i = 1; i < count; ++i) {
-        const QPointF from = points[i - 1], to = points[i];
+        QPointF from = points[i - 1], to = points[i];
         const double length = std::hypot(to.x() - from.x(), to.y() - from.y());
         if (length <= 0) continue;
+        if (!oriented && to.x() < from.x()) std::swap(from, to);
         QTransform frame;
         frame.translate(from.x(), from.y());
-        frame.rotateRadians(std::atan2(to.y() - from.y(), to.x() - from.x()));
+        // In degrees, which keeps the quarter turns exact.
+        frame.rotate(qRadiansToDegrees(std::atan2(to.y() - from.y(), to.x() - from.x())));
         painter.setTransform(frame);
         brush.setTransform(QTransform::fromTranslate(-std::fmod(offset, pattern.width()), -height / 2));
         painter.fillRect(QRectF(0, -height / 2, length, height), brush);
@@ -265,8 +269,8 @@ void MapRenderer::Project(const MapRenderOptions& options) {
                     if (candidate.Level == options.Level) level = &candidate;
             }
             if (!level) continue;
-            for (const MapObject& object : level->Objects) {
-                if (object.Coords.empty() || !object.Box.Intersects(projection.Reach)) continue;
+            ForEachObjectIn(*level, projection.Reach, [&](const MapObject& object) {
+                if (object.Coords.empty()) return;
                 shape.clear();
                 for (const MapCoord& c : object.Coords)
                     shape.push_back(projection(c));
@@ -290,7 +294,7 @@ void MapRenderer::Project(const MapRenderOptions& options) {
                     }
                     if (run.size() >= 2) addShape(Lines, object, run, label);
                 }
-            }
+            });
         }
     }
     PolygonLevels.clear();
@@ -379,13 +383,14 @@ void MapRenderer::Paint(QImage& picture, const MapRenderOptions& options) const 
         const MapTypeLook& look = lookOf(shape);
         if (!shown(shape)) continue;
         if (!look.Pattern.isNull()) {
-            if (look.Oriented) {
-                painter.setPen(Qt::NoPen);
-                DrawOrientedPattern(painter, &Points[shape.First], shape.Count, look.Pattern);
-                continue;
-            }
-            painter.setPen(QPen(QBrush(look.Pattern), look.Width, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
-        } else if (look.LineColour.isValid()) {
+            // A bitmap is drawn pixel for pixel, as painted.
+            painter.setPen(Qt::NoPen);
+            painter.setRenderHint(QPainter::Antialiasing, false);
+            DrawPatternAlong(painter, &Points[shape.First], shape.Count, look.Pattern, look.Oriented);
+            painter.setRenderHint(QPainter::Antialiasing);
+            continue;
+        }
+        if (look.LineColour.isValid()) {
             painter.setPen(QPen(look.LineColour, look.Width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         } else {
             continue;
@@ -454,7 +459,7 @@ void MapRenderer::Paint(QImage& picture, const MapRenderOptions& options) const 
         const QPointF middle = (from + to) / 2;
         QTransform frame;
         frame.translate(middle.x(), middle.y());
-        frame.rotateRadians(std::atan2(to.y() - from.y(), to.x() - from.x()));
+        frame.rotate(qRadiansToDegrees(std::atan2(to.y() - from.y(), to.x() - from.x())));
         const QRectF local(-width / 2 - 1, -metrics.height() / 2, width + 2, metrics.height());
         if (!placer.Take(frame.mapRect(local))) continue;
         lastLine = shape.Object;
