@@ -1,8 +1,10 @@
 // velmora-typ-render INPUT OUTPUT.bmp --kind point|line|polygon --index N [--night] [--zoom 1-20]:
-// draws one object as the editor's view shows it, magnified with its grid, into a 24-bit BMP file.
+// draws one object as the editor's view shows it, magnified with its grid, into a 24-bit BMP file;
+// velmora-typ-render render-map ... draws a map (cli/render_map.cpp).
 // The program of "velmora-typ render": the drawing needs Qt, which velmora-typ itself never loads.
 #include "view/render.h"
 #include "cli/cli.h"
+#include "cli/render_program.h"
 #include "cli/render_request.h"
 #include "cli/translate.h"
 #include "model/maintyp.h"
@@ -26,16 +28,6 @@ namespace {
 static_assert(RenderMinZoom == MinCellSize && RenderMaxZoom == MaxCellSize &&
                   RenderDefaultZoom == DefaultCellSize,
               "--zoom takes the view's cell sizes");
-
-// Letters need a running QGuiApplication; a batch run never needs a display.
-std::unique_ptr<QGuiApplication> StartGui() {
-    if (QCoreApplication::instance()) return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "velmora-typ";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
 
 // Draws the object the way selecting it in the window does: the view it would show, its picture
 // at the zoom.
@@ -93,6 +85,15 @@ int Render(const RenderRequest& request) {
 
 } // namespace
 
+std::unique_ptr<QGuiApplication> StartGui() {
+    if (QCoreApplication::instance()) return nullptr;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "velmora-typ";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 } // namespace velmora::cli
 
 // velmora-typ has checked the arguments before it started this program; run on its own, it says
@@ -100,6 +101,7 @@ int Render(const RenderRequest& request) {
 int main(int argc, char** argv) {
     using namespace velmora::cli;
     const std::vector<std::string> args(argv + 1, argv + argc);
+    if (!args.empty() && args[0] == RenderMapWord) return RenderMapProgram(std::span(args).subspan(1));
     RenderRequest request;
     if (const std::string problem = ParseRenderArguments(args, request); !problem.empty()) {
         PrintError(problem);

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace velmora {
@@ -168,29 +169,107 @@ class Fonts {
     std::unordered_map<int, std::pair<QFont, QFontMetricsF>> ByPixels;
 };
 
-// A line's bitmap laid along each segment, its columns running on from segment to segment.
-// Oriented, it turns with the line, its first row left of the direction of travel; otherwise it
-// keeps its first row on top, whichever way the line was drawn.
-void DrawPatternAlong(QPainter& painter, const QPointF* points, uint32_t count, const QImage& pattern,
+// A line's bitmap laid along each segment pixel for pixel, as painted, its columns running on
+// from segment to segment. Oriented, it turns with the line, its first row left of the direction
+// of travel; otherwise it keeps its first row on top, whichever way the line was drawn. Written
+// straight into the picture: a painter's transformed texture for every segment costs many times
+// more.
+void DrawPatternAlong(QImage& picture, const QPointF* points, uint32_t count, const QImage& pattern,
                       bool oriented) {
-    const double height = pattern.height();
+    constexpr double Step = 0.5; // half a pixel, so that no pixel of a slanting line is missed
+    const int width = pattern.width(), height = pattern.height();
+    const int columns = picture.width(), rows = picture.height();
+    uchar* const bits = picture.bits();
+    const qsizetype stride = picture.bytesPerLine();
     double offset = 0;
-    QBrush brush(pattern);
     for (uint32_t i = 1; i < count; ++i) {
         QPointF from = points[i - 1], to = points[i];
         const double length = std::hypot(to.x() - from.x(), to.y() - from.y());
-        if (length <= 0) continue;
+        if (!(length > 0)) continue;
         if (!oriented && to.x() < from.x()) std::swap(from, to);
-        QTransform frame;
-        frame.translate(from.x(), from.y());
-        // In degrees, which keeps the quarter turns exact.
-        frame.rotate(qRadiansToDegrees(std::atan2(to.y() - from.y(), to.x() - from.x())));
-        painter.setTransform(frame);
-        brush.setTransform(QTransform::fromTranslate(-std::fmod(offset, pattern.width()), -height / 2));
-        painter.fillRect(QRectF(0, -height / 2, length, height), brush);
-        offset += length;
+        const QPointF along = (to - from) / length;
+        const QPointF left(along.y(), -along.x());
+        for (int row = 0; row < height; ++row) {
+            const QRgb* source = reinterpret_cast<const QRgb*>(pattern.constScanLine(row));
+            const QPointF start = from + left * ((height - 1) / 2.0 - row);
+            int column = int(offset);
+            double sinceColumn = offset - column;
+            for (double s = 0; s < length; s += Step) {
+                const QRgb colour = source[column % width];
+                const double x = start.x() + along.x() * s, y = start.y() + along.y() * s;
+                if (qAlpha(colour) != 0 && x >= 0 && y >= 0 && x < columns && y < rows)
+                    reinterpret_cast<QRgb*>(bits + qsizetype(y) * stride)[int(x)] = colour;
+                sinceColumn += Step;
+                if (sinceColumn >= 1) {
+                    sinceColumn -= 1;
+                    ++column;
+                }
+            }
+        }
+        offset = std::fmod(offset + length, width);
     }
-    painter.resetTransform();
+}
+
+// The span of row centre y (x from left to right) that lies within radius of segment a-b, as a
+// capsule: the segment widened by radius on both sides, rounded at both ends. Empty when left > right.
+std::pair<double, double> CapsuleSpan(QPointF a, QPointF b, double radius, double y) {
+    double left = std::numeric_limits<double>::infinity(), right = -left;
+    auto disc = [&](QPointF centre) {
+        const double dy = y - centre.y();
+        if (std::abs(dy) >= radius) return;
+        const double half = std::sqrt(radius * radius - dy * dy);
+        left = std::min(left, centre.x() - half);
+        right = std::max(right, centre.x() + half);
+    };
+    disc(a);
+    disc(b);
+    const QPointF d = b - a;
+    const double length = std::hypot(d.x(), d.y());
+    if (length > 0) {
+        // The band: 0 <= (p - a).u <= length and |(p - a).n| < radius, each linear in x.
+        const QPointF u = d / length, n(-u.y(), u.x());
+        double low = -std::numeric_limits<double>::infinity(), high = -low;
+        auto within = [&](double slope, double atZero, double from, double to) {
+            // from <= atZero + slope * (x - a.x) <= to
+            if (slope == 0) {
+                if (atZero < from || atZero > to) low = high + 1;
+                return;
+            }
+            double x1 = a.x() + (from - atZero) / slope, x2 = a.x() + (to - atZero) / slope;
+            if (x1 > x2) std::swap(x1, x2);
+            low = std::max(low, x1);
+            high = std::min(high, x2);
+        };
+        within(u.x(), (y - a.y()) * u.y(), 0, length);
+        within(n.x(), (y - a.y()) * n.y(), -radius, radius);
+        if (low <= high) {
+            left = std::min(left, low);
+            right = std::max(right, high);
+        }
+    }
+    return {left, right};
+}
+
+// A solid line of the width, round at its joins and ends, written straight into the picture:
+// every pixel whose centre lies nearer the line than half the width. The painter's stroker costs
+// many times more, and a receiver draws its lines pixel for pixel too.
+void FillLine(QImage& picture, const QPointF* points, uint32_t count, double width, QRgb colour) {
+    const double radius = std::max(width, 1.0) / 2;
+    const int lastRow = picture.height() - 1, lastColumn = picture.width() - 1;
+    for (uint32_t i = 1; i < count; ++i) {
+        const QPointF a = points[i - 1], b = points[i];
+        const int top = std::max(0, int(std::floor(std::min(a.y(), b.y()) - radius)));
+        const int bottom = std::min(lastRow, int(std::ceil(std::max(a.y(), b.y()) + radius)));
+        for (int row = top; row <= bottom; ++row) {
+            const auto [left, right] = CapsuleSpan(a, b, radius, row + 0.5);
+            if (!(left <= right)) continue;
+            const int first = std::max(0, int(std::ceil(left - 0.5)));
+            const int last = std::min(lastColumn, int(std::ceil(right - 0.5)) - 1);
+            QRgb* line = reinterpret_cast<QRgb*>(picture.scanLine(row));
+            for (int x = first; x <= last; ++x)
+                line[x] = colour;
+        }
+    }
 }
 
 } // namespace
@@ -298,6 +377,23 @@ void MapRenderer::Project(const MapRenderOptions& options) {
         }
     }
     PolygonLevels.clear();
+    GroupLines();
+}
+
+void MapRenderer::GroupLines() {
+    LineGroups.clear();
+    std::vector<uint32_t> groupOfType(Types.size(), UINT32_MAX);
+    for (uint32_t i = 0; i < Lines.size(); ++i) {
+        const Shape& shape = Lines[i];
+        uint32_t& group = groupOfType[shape.Type];
+        if (group == UINT32_MAX) {
+            group = uint32_t(LineGroups.size());
+            LineGroups.push_back({shape.Type, {}});
+        }
+        LineGroups[group].Shapes.push_back(i);
+    }
+    std::sort(LineGroups.begin(), LineGroups.end(),
+              [this](const LineGroup& a, const LineGroup& b) { return Types[a.Type] > Types[b.Type]; });
 }
 
 void MapRenderer::UpdateLooks(const TypDocument& style, int view) {
@@ -354,50 +450,48 @@ QImage MapRenderer::Draw(const TypDocument& style, const MapRenderOptions& optio
     return picture;
 }
 
+void MapRenderer::DrawLines(QImage& picture, const LineGroup& group, int width, const QColor& colour) const {
+    for (uint32_t index : group.Shapes)
+        FillLine(picture, &Points[Lines[index].First], Lines[index].Count, width, colour.rgb());
+}
+
 void MapRenderer::Paint(QImage& picture, const MapRenderOptions& options) const {
-    QPainter painter(&picture);
     auto lookOf = [this](const Shape& shape) -> const MapTypeLook& { return TypeLooks[shape.Type]->Look; };
     auto shown = [&](const Shape& shape) { return options.ShowUndefined || lookOf(shape).Defined; };
 
-    painter.setPen(Qt::NoPen);
-    for (uint32_t index : PolygonOrder) {
-        const Shape& shape = Polygons[index];
-        const MapTypeLook& look = lookOf(shape);
-        if (!shown(shape) || look.Area.style() == Qt::NoBrush) continue;
-        painter.setBrush(look.Area);
-        painter.drawPolygon(&Points[shape.First], int(shape.Count));
+    {
+        QPainter painter(&picture);
+        painter.setPen(Qt::NoPen);
+        for (uint32_t index : PolygonOrder) {
+            const Shape& shape = Polygons[index];
+            const MapTypeLook& look = lookOf(shape);
+            if (!shown(shape) || look.Area.style() == Qt::NoBrush) continue;
+            painter.setBrush(look.Area);
+            painter.drawPolygon(&Points[shape.First], int(shape.Count));
+        }
     }
 
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(Qt::NoBrush);
-    // Borders first, under every line, so that crossing roads join.
-    for (const Shape& shape : Lines) {
-        const MapTypeLook& look = lookOf(shape);
-        if (!shown(shape) || !look.Pattern.isNull() || look.BorderWidth == 0 || !look.BorderColour.isValid())
+    // Lines are written into the picture's pixels, with no painter on it. Borders first, under every line, so that crossing roads join.
+    for (const LineGroup& group : LineGroups) {
+        const MapTypeLook& look = TypeLooks[group.Type]->Look;
+        if ((!options.ShowUndefined && !look.Defined) || !look.Pattern.isNull() || look.BorderWidth == 0 ||
+            !look.BorderColour.isValid())
             continue;
-        painter.setPen(QPen(look.BorderColour, look.Width + 2 * look.BorderWidth, Qt::SolidLine, Qt::RoundCap,
-                            Qt::RoundJoin));
-        painter.drawPolyline(&Points[shape.First], int(shape.Count));
+        DrawLines(picture, group, look.Width + 2 * look.BorderWidth, look.BorderColour);
     }
-    for (const Shape& shape : Lines) {
-        const MapTypeLook& look = lookOf(shape);
-        if (!shown(shape)) continue;
+    for (const LineGroup& group : LineGroups) {
+        const MapTypeLook& look = TypeLooks[group.Type]->Look;
+        if (!options.ShowUndefined && !look.Defined) continue;
         if (!look.Pattern.isNull()) {
-            // A bitmap is drawn pixel for pixel, as painted.
-            painter.setPen(Qt::NoPen);
-            painter.setRenderHint(QPainter::Antialiasing, false);
-            DrawPatternAlong(painter, &Points[shape.First], shape.Count, look.Pattern, look.Oriented);
-            painter.setRenderHint(QPainter::Antialiasing);
-            continue;
+            for (uint32_t index : group.Shapes)
+                DrawPatternAlong(picture, &Points[Lines[index].First], Lines[index].Count, look.Pattern,
+                                 look.Oriented);
+        } else if (look.LineColour.isValid()) {
+            DrawLines(picture, group, look.Width, look.LineColour);
         }
-        if (look.LineColour.isValid()) {
-            painter.setPen(QPen(look.LineColour, look.Width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        } else {
-            continue;
-        }
-        painter.drawPolyline(&Points[shape.First], int(shape.Count));
     }
 
+    QPainter painter(&picture);
     painter.setPen(Qt::NoPen);
     for (const Shape& shape : PointShapes) {
         const MapTypeLook& look = lookOf(shape);

@@ -16,6 +16,7 @@
 
 #include <QImage>
 #include <QPointF>
+#include <QPainter>
 #include <QSize>
 #include <QString>
 
@@ -78,6 +79,12 @@ class MapRenderer {
         uint32_t Label = NoLabel;    // into LabelTexts
     };
     static constexpr uint32_t NoLabel = UINT32_MAX;
+    // The lines of each type, the types from the highest number to the lowest, so that the main
+    // roads (0x01 on) lie over the lesser ones; within a type the map's order holds.
+    struct LineGroup {
+        uint32_t Type = 0;            // into Types
+        std::vector<uint32_t> Shapes; // into Lines
+    };
     struct CachedLook {
         bool Built = false;
         uint64_t Fingerprint = 0; // of the style object; 0 for the plain look
@@ -93,10 +100,12 @@ class MapRenderer {
     };
 
     void Project(const MapRenderOptions& options);
+    void GroupLines();
     uint32_t TypeIndex(MapTypeKey key);
     void UpdateLooks(const TypDocument& style, int view);
     void UpdatePolygonOrder(const TypDocument& style);
     void Paint(QImage& picture, const MapRenderOptions& options) const;
+    void DrawLines(QImage& picture, const LineGroup& group, int width, const QColor& colour) const;
 
     std::vector<const MapFile*> Maps;
     uint64_t MapsGeneration = 1;
@@ -105,6 +114,7 @@ class MapRenderer {
 
     std::vector<QPointF> Points;
     std::vector<Shape> Polygons, Lines, PointShapes;
+    std::vector<LineGroup> LineGroups;
     std::vector<MapTypeKey> Types;
     std::unordered_map<MapTypeKey, uint32_t> TypeIndexes;
     std::vector<QString> LabelTexts;

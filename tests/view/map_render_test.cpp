@@ -240,7 +240,7 @@ TEST(MapRender, TypesTheStyleLacksAreDrawnPlainlyOrHidden) {
     const MapFile map = MapOf({Area(0x4E, 10.0, 0.0, 10.4, 1.0), Road(0x07), Poi(0x30)});
     const QImage shown = Draw(style, map, Day, true);
     EXPECT_EQ(PixelColour(shown, 20, 20), PlainArea);
-    EXPECT_NEAR(qGreen(shown.pixel(80, 50)), qGreen(PlainLine), 2) << "one pixel wide, smoothed";
+    EXPECT_EQ(shown.pixel(80, 50), PlainLine);
     EXPECT_EQ(PixelColour(shown, 50, 50), PlainDot);
     const QImage hidden = Draw(style, map, Day, false);
     EXPECT_TRUE(test::AllOf(hidden, hidden.rect(), WhiteColour));
