@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include <map>
+#include <utility>
 #include <string>
 
 namespace {
@@ -184,6 +185,80 @@ TEST_F(Converter, RenderDrawsThroughItsOwnProgram) {
     EXPECT_FALSE(QFile::exists(Path("none.bmp")));
 }
 
+// Width and height from the IHDR chunk of a PNG file; none for anything else.
+std::pair<int, int> PngSize(const QByteArray& png) {
+    if (png.size() < 24 || !png.startsWith("\x89PNG\r\n\x1a\n") || png.mid(12, 4) != "IHDR") return {};
+    const auto number = [&png](int at) {
+        return int(uint8_t(png[at]) << 24 | uint8_t(png[at + 1]) << 16 | uint8_t(png[at + 2]) << 8 |
+                   uint8_t(png[at + 3]));
+    };
+    return {number(16), number(20)};
+}
+
+const QString PragueMap = QStringLiteral(VELMORA_CORPUS_DIR "/maps/prague.img");
+const QString PragueCentre = QStringLiteral("14.395,50.070,14.445,50.0957");
+
+TEST_F(Converter, RenderMapDrawsTheBoxOfARealMapIntoAPngOfTheSize) {
+    if (!QFile::exists(PragueMap)) GTEST_SKIP() << "corpus map ../shared/corpus/maps/prague.img is absent";
+    const QString sample = QStringLiteral(VELMORA_SAMPLE_FILE);
+    for (const QStringList& extra : {QStringList{}, QStringList{"--night"}, QStringList{"--level", "1"}}) {
+        const CliRun run = RunCli(QStringList{"render-map", sample, PragueMap, Path("centre.png"), "--bbox",
+                                              PragueCentre, "--size", "320x256"} +
+                                  extra);
+        EXPECT_EQ(run.ExitCode, 0) << run.Err;
+        EXPECT_EQ(run.Out, "");
+        EXPECT_EQ(PngSize(Content(Path("centre.png"))), std::make_pair(320, 256)) << extra.join(' ').toStdString();
+    }
+}
+
+TEST_F(Converter, RenderMapRefusesBadInputNamingTheFileOrArgumentAndWritesNothing) {
+    const QString sample = QStringLiteral(VELMORA_SAMPLE_FILE);
+    const QString output = Path("out.png");
+    struct Case {
+        QStringList Args;
+        int Exit;
+        std::string Message;
+        bool NeedsMap = false;
+    };
+    const std::string missing = Path("missing.txt").toStdString();
+    const Case cases[] = {
+        {{"render-map", Path("missing.txt"), PragueMap, output, "--bbox", PragueCentre, "--size", "64x64"}, 1,
+         "Cannot open file \"" + missing + "\""},
+        {{"render-map", sample, Path("missing.txt"), output, "--bbox", PragueCentre, "--size", "64x64"}, 1,
+         missing},
+        {{"render-map", sample, sample, output, "--bbox", PragueCentre, "--size", "64x64"}, 1,
+         "\"" + sample.toStdString() + "\""},
+        {{"render-map", sample, PragueMap, output, "--bbox", "14.5,50,14.4,50.1", "--size", "64x64"}, 1,
+         "--bbox 14.5,50,14.4,50.1 is empty"},
+        {{"render-map", sample, PragueMap, output, "--bbox", "14,50,14,50.1", "--size", "64x64"}, 1,
+         "--bbox 14,50,14,50.1 is empty"},
+        {{"render-map", sample, PragueMap, output, "--bbox", "14,50,200,51", "--size", "64x64"}, 1,
+         "--bbox 14,50,200,51 lies off the earth"},
+        {{"render-map", sample, PragueMap, output, "--bbox", PragueCentre, "--size", "0x64"}, 1, "--size 0x64"},
+        {{"render-map", sample, PragueMap, output, "--bbox", PragueCentre, "--size", "16385x10"}, 1,
+         "--size 16385x10"},
+        {{"render-map", sample, PragueMap, output, "--bbox", "0,0,1,1", "--size", "64x64"}, 1,
+         "--bbox 0,0,1,1 misses the map " + PragueMap.toStdString(), true},
+        {{"render-map", sample, PragueMap, output, "--bbox", PragueCentre, "--size", "64x64", "--level", "9"}, 1,
+         "--level 9: the map " + PragueMap.toStdString() + " has no such level", true},
+        {{"render-map", sample, PragueMap, output, "--bbox", "14,50", "--size", "64x64"}, 2, "--bbox must be"},
+        {{"render-map", sample, PragueMap, output, "--bbox", PragueCentre, "--size", "64"}, 2, "--size must be"},
+        {{"render-map", sample, PragueMap, output, "--size", "64x64"}, 2, "render-map needs --bbox"},
+        {{"render-map", sample, PragueMap, output, "--bbox", PragueCentre}, 2, "render-map needs --size"},
+        {{"render-map", sample, PragueMap, "--bbox", PragueCentre, "--size", "64x64"}, 2, "render-map takes"},
+        {{"render-map", sample, PragueMap, output, "--bbox", PragueCentre, "--size", "64x64", "--level", "x"}, 2,
+         "--level must be"},
+    };
+    const bool haveMap = QFile::exists(PragueMap);
+    for (const Case& c : cases) {
+        if (c.NeedsMap && !haveMap) continue;
+        const CliRun run = RunCli(c.Args);
+        EXPECT_EQ(run.ExitCode, c.Exit) << c.Args.join(' ').toStdString() << "\n" << run.Err;
+        EXPECT_NE(run.Err.find(c.Message), std::string::npos) << run.Err;
+        EXPECT_FALSE(QFile::exists(output)) << c.Args.join(' ').toStdString();
+    }
+}
+
 TEST_F(Converter, RenderWithoutItsDrawingProgramSaysSoAndConvertStillWorks) {
     // velmora-typ alone in a folder.
     const QString alone = Path("velmora-typ");
@@ -259,7 +334,9 @@ std::string UntranslatedWords(const std::string& text) {
     static const QStringList names = {"velmora", "typ",    "convert",    "compile", "render", "help",
                                       "version", "family", "product",    "code",    "page",   "kind",
                                       "index",   "night",  "zoom",       "point",   "line",   "polygon",
-                                      "id",      "bmp",    "frobnicate", "area"};
+                                      "id",      "bmp",    "frobnicate", "area",   "map",    "png",
+                                      "bbox",    "size",   "WxH",        "level",   "Garmin", "Web",
+                                      "Mercator"};
     std::string found;
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
     for (const auto& match : word.globalMatch(QString::fromStdString(text))) {
@@ -384,6 +461,12 @@ TEST_F(Converter, MessagesOfTheSubcommandsComeInRussian) {
          {"convert", sample, QFileInfo(Path("x")).absolutePath()},
          "velmora-typ: Не удаётся создать файл \"" + QFileInfo(Path("x")).absolutePath().toStdString() +
              "\". имя файла указывает на папку\n"},
+        {VELMORA_TYP_CLI,
+         {"render-map", sample, sample, Path("m.png"), "--bbox", "1,1,0,0", "--size", "8x8"},
+         "velmora-typ: --bbox 1,1,0,0 пуст: запад должен быть меньше востока"},
+        {VELMORA_TYP_CLI,
+         {"render-map", sample, sample, Path("m.png"), "--bbox", "0,0,1,1", "--size", "8x8"},
+         "velmora-typ: Не удаётся открыть карту \"" + sample.toStdString() + "\"."},
         {VELMORA_TYP_CLI,
          {"compile", warns, Path("out.typ"), "--code-page", "1251"},
          "velmora-typ: " + warns.toStdString() +
