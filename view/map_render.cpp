@@ -321,8 +321,14 @@ void MapRenderer::Project(const MapRenderOptions& options) {
     Types.clear();
     TypeIndexes.clear();
     LabelTexts.clear();
+    PolygonLevels.clear();
 
     const auto projection = MakeProjection(options.Box, options.Size);
+    // A box wholly beyond the reach of Mercator (nearer a pole than 85.05 degrees) has no height.
+    if (!std::isfinite(projection.XScale) || !std::isfinite(projection.YScale) || !(projection.YScale > 0)) {
+        GroupLines();
+        return;
+    }
     const double unitsPerPixel = (options.Box.East - options.Box.West) / MapUnitDegrees / options.Size.width();
     std::vector<QPointF> shape, scratch;
     auto labelOf = [this](const MapObject& object) {
@@ -376,7 +382,6 @@ void MapRenderer::Project(const MapRenderOptions& options) {
             });
         }
     }
-    PolygonLevels.clear();
     GroupLines();
 }
 

@@ -1,6 +1,8 @@
 // The map drawn with a style: pixels at known places of maps made in code.
 #include "view/map_render.h"
 
+#include "map/img_reader.h"
+
 #include "model/text_format.h"
 #include "test_objects.h"
 #include "typbin/binary_import.h"
@@ -9,7 +11,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <memory>
+#include <set>
 #include <limits>
+#include <map>
 #include <numbers>
 #include <string>
 #include <utility>
@@ -386,6 +392,87 @@ TEST(MapRender, LabelsTakeTheStyleFontAndColour) {
     EXPECT_GT(redPixelsRightOfPoint("FontStyle=LargeFont\n"), redPixelsRightOfPoint("FontStyle=SmallFont\n"));
     EXPECT_GT(redPixelsRightOfPoint("FontStyle=SmallFont\n"), 10);
     EXPECT_EQ(redPixelsRightOfPoint("FontStyle=NoLabel\n"), 0);
+
+    // A road's name along the road, in the road's label colour.
+    auto redPixelsOnRoad = [](const std::string& font) {
+        const TypDocument style = Style("[_line]\nType=0x02\n" + font +
+                                        "DaycustomColor:#FF0000\nLineWidth=3\nXPM=\"0 0 1 1\"\n\"a c #0000FF\"\n"
+                                        "[end]\n");
+        MapObject road = Road(0x02);
+        road.Label = "Main";
+        const MapFile map = MapOf({road});
+        MapRenderer renderer;
+        renderer.SetMaps({&map});
+        const QImage picture = renderer.Draw(style, {TestBox, TestSize});
+        int red = 0;
+        for (int y = 40; y < 62; ++y)
+            for (int x = 0; x < 100; ++x)
+                red += qRed(picture.pixel(x, y)) > 200 && qGreen(picture.pixel(x, y)) < 60;
+        return red;
+    };
+    EXPECT_GT(redPixelsOnRoad(""), 10);
+    EXPECT_EQ(redPixelsOnRoad("FontStyle=NoLabel\n"), 0);
+}
+
+// A style that gives every type of the map's most detailed levels one colour by kind: areas
+// green, lines red and three pixels wide, points a blue 3 x 3 icon.
+TypDocument StyleForEveryType(const MapFile& map) {
+    std::set<std::tuple<MapKind, uint32_t, uint32_t>> types;
+    for (const MapTile& tile : map.Tiles)
+        if (!tile.Levels.empty())
+            for (const MapObject& object : tile.Levels.front().Objects)
+                types.emplace(object.Kind, object.Type, object.SubType);
+    TypDocument style;
+    for (const auto& [kind, type, subType] : types) {
+        auto object = std::make_unique<TGarminObject>();
+        if (kind == MapKind::Point) {
+            *object = test::MakeObject(KindPoint, {test::Opaque('a', Blue)}, {"aaa", "aaa", "aaa"});
+            object->TypeCode = type;
+            object->SubTypeCode = subType;
+        } else {
+            const bool line = kind == MapKind::Line;
+            *object = test::MakeObject(line ? KindLine : KindPolygon, {test::Opaque('a', line ? Red : Green)}, {});
+            object->TypeCode = type > 0xFF ? type << 8 | subType : type;
+            object->LineWidth = 3;
+        }
+        style.List(object->Kind).push_back(std::move(object));
+    }
+    return style;
+}
+
+TEST(MapRender, RealMapCentreDrawsRoadsAreasAndIcons) {
+    const std::filesystem::path path = std::filesystem::path(VELMORA_CORPUS_DIR) / "maps" / "prague.img";
+    if (!std::filesystem::exists(path)) GTEST_SKIP() << "corpus map ../shared/corpus/maps/prague.img is absent";
+    const MapFile map = ReadImgMap(path.string());
+    const TypDocument style = StyleForEveryType(map);
+    MapRenderer renderer;
+    renderer.SetMaps({&map});
+    auto counts = [](const QImage& picture) {
+        std::map<uint32_t, int> colours;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                ++colours[PixelColour(picture, x, y)];
+        return colours;
+    };
+    MapRenderOptions centre{{14.395, 50.070, 14.445, 50.0957}, QSize(640, 512)};
+    centre.Labels = false;
+    auto colours = counts(renderer.Draw(style, centre));
+    const int pixels = 640 * 512;
+    EXPECT_GT(colours[Green], pixels / 10) << "areas";
+    EXPECT_GT(colours[Red], pixels / 20) << "roads";
+    EXPECT_GT(colours[Blue], 9 * 50) << "icons";
+    EXPECT_EQ(colours[PlainArea] + colours[PlainDot], 0) << "every type is in the style";
+
+    // The whole map, at a scale that takes a less detailed level, still shows roads.
+    MapRenderOptions whole{ToGeoBox(map.Tiles.front().Bounds), QSize(256, 256)};
+    for (const MapTile& tile : map.Tiles) {
+        whole.Box.West = std::min(whole.Box.West, ToGeoBox(tile.Bounds).West);
+        whole.Box.South = std::min(whole.Box.South, ToGeoBox(tile.Bounds).South);
+        whole.Box.East = std::max(whole.Box.East, ToGeoBox(tile.Bounds).East);
+        whole.Box.North = std::max(whole.Box.North, ToGeoBox(tile.Bounds).North);
+    }
+    colours = counts(renderer.Draw(style, whole));
+    EXPECT_GT(colours[Red], 256 * 256 / 50);
 }
 
 TEST(MapRender, OddInputDrawsWithoutHarm) {
@@ -401,6 +488,8 @@ TEST(MapRender, OddInputDrawsWithoutHarm) {
     renderer.SetMaps({&map});
     EXPECT_FALSE(renderer.Draw(style, {TestBox, TestSize}).isNull());
     EXPECT_FALSE(renderer.Draw(style, {{-180, -85, 180, 85}, TestSize}).isNull());
+    EXPECT_FALSE(renderer.Draw(style, {{10, 86, 11, 89}, TestSize}).isNull()) << "beyond Mercator's reach";
+    EXPECT_FALSE(renderer.Draw(style, {{10.5, 0.5, 10.5 + 1e-12, 0.5 + 1e-12}, TestSize}).isNull());
     EXPECT_TRUE(renderer.Draw(style, {{11, 0, 10, 1}, TestSize}).isNull()) << "an empty box";
     EXPECT_TRUE(renderer.Draw(style, {TestBox, QSize(0, 10)}).isNull());
     EXPECT_TRUE(renderer.Draw(style, {TestBox, QSize(MaxPictureEdge + 1, 10)}).isNull());
