@@ -43,24 +43,9 @@ QImage DrawAsShown(TGarminObject& object, int requestedView, int zoom) {
     return picture;
 }
 
-bool SaveBmp(const QImage& image, const std::string& path) {
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (!image.convertToFormat(QImage::Format_RGB888).save(&file, "BMP")) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
-
 int Render(const RenderRequest& request) {
     TypDocument doc;
-    try {
-        LoadDocument(request.Input, doc);
-    } catch (const ConversionError& error) {
-        PrintError(request.Input + ": " + error.what());
-        return ExitFailure;
-    }
+    if (!LoadStyle(request.Input, doc)) return ExitFailure;
     const ObjectList& list = doc.List(request.Kind);
     if (request.Index >= (long long)list.size()) {
         const KindName& kind = KindNames[size_t(request.Kind)];
@@ -76,7 +61,7 @@ int Render(const RenderRequest& request) {
         PrintError(Translate("velmora-typ", "the object has no bitmap and no colours to draw"));
         return ExitFailure;
     }
-    if (!SaveBmp(image, request.Output)) {
+    if (!SavePicture(image.convertToFormat(QImage::Format_RGB888), request.Output, "BMP")) {
         PrintError(FillIn(Translate("velmora-typ", "cannot write %1"), {request.Output}));
         return ExitFailure;
     }
@@ -84,6 +69,26 @@ int Render(const RenderRequest& request) {
 }
 
 } // namespace
+
+bool SavePicture(const QImage& picture, const std::string& path, const char* format, int quality) {
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (!picture.save(&file, format, quality)) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool LoadStyle(const std::string& path, TypDocument& doc) {
+    try {
+        LoadDocument(path, doc);
+        return true;
+    } catch (const ConversionError& error) {
+        PrintError(path + ": " + error.what());
+        return false;
+    }
+}
 
 std::unique_ptr<QGuiApplication> StartGui() {
     if (QCoreApplication::instance()) return nullptr;

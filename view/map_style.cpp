@@ -29,11 +29,10 @@ MapKind MapKindOf(uint8_t kind) {
 }
 
 std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && uint8_t(text.front()) <= ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && uint8_t(text.back()) <= ' ')
-        text.remove_suffix(1);
-    return text;
+    auto blank = [](char c) { return uint8_t(c) <= ' '; };
+    const auto first = std::find_if_not(text.begin(), text.end(), blank);
+    const auto last = std::find_if_not(text.rbegin(), text.rend(), blank).base();
+    return first < last ? std::string_view(first, last) : std::string_view();
 }
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {

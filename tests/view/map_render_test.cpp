@@ -373,21 +373,29 @@ TEST(MapRender, ScaleChoosesTheLevel) {
     EXPECT_EQ(LevelForScale(MapTile{}, 1), nullptr);
 }
 
+// The pixels of the rectangle that are red, or nearly so where a letter's edge is smoothed.
+int RedPixels(const QImage& picture, QRect rect) {
+    int red = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            red += qRed(picture.pixel(x, y)) > 200 && qGreen(picture.pixel(x, y)) < 60;
+    return red;
+}
+
+QImage DrawLabelled(const TypDocument& style, const MapObject& object) {
+    const MapFile map = MapOf({object});
+    MapRenderer renderer;
+    renderer.SetMaps({&map});
+    return renderer.Draw(style, {TestBox, TestSize});
+}
+
 TEST(MapRender, LabelsTakeTheStyleFontAndColour) {
     // A point labelled in red, in the large font; with NoLabel it stays unlabelled.
     auto redPixelsRightOfPoint = [](const std::string& font) {
         const TypDocument style = Style("[_point]\nType=0x30\n" + font +
                                         "DaycustomColor:#FF0000\nDayXPM=\"2 2 1 1\"\n\"a c #00FF00\"\n\"aa\"\n\"aa\"};\n"
                                         "[end]\n");
-        const MapFile map = MapOf({Poi(0x30, 0, "Hm")});
-        MapRenderer renderer;
-        renderer.SetMaps({&map});
-        const QImage picture = renderer.Draw(style, {TestBox, TestSize});
-        int red = 0;
-        for (int y = 40; y < 60; ++y)
-            for (int x = 52; x < 100; ++x)
-                red += qRed(picture.pixel(x, y)) > 200 && qGreen(picture.pixel(x, y)) < 60;
-        return red;
+        return RedPixels(DrawLabelled(style, Poi(0x30, 0, "Hm")), QRect(52, 40, 48, 20));
     };
     EXPECT_GT(redPixelsRightOfPoint("FontStyle=LargeFont\n"), redPixelsRightOfPoint("FontStyle=SmallFont\n"));
     EXPECT_GT(redPixelsRightOfPoint("FontStyle=SmallFont\n"), 10);
@@ -400,15 +408,7 @@ TEST(MapRender, LabelsTakeTheStyleFontAndColour) {
                                         "[end]\n");
         MapObject road = Road(0x02);
         road.Label = "Main";
-        const MapFile map = MapOf({road});
-        MapRenderer renderer;
-        renderer.SetMaps({&map});
-        const QImage picture = renderer.Draw(style, {TestBox, TestSize});
-        int red = 0;
-        for (int y = 40; y < 62; ++y)
-            for (int x = 0; x < 100; ++x)
-                red += qRed(picture.pixel(x, y)) > 200 && qGreen(picture.pixel(x, y)) < 60;
-        return red;
+        return RedPixels(DrawLabelled(style, road), QRect(0, 40, 100, 22));
     };
     EXPECT_GT(redPixelsOnRoad(""), 10);
     EXPECT_EQ(redPixelsOnRoad("FontStyle=NoLabel\n"), 0);
