@@ -30,7 +30,8 @@ struct Inputs {
 const Inputs* LoadInputs(benchmark::State& state) {
     static const std::optional<Inputs> inputs = []() -> std::optional<Inputs> {
         const std::filesystem::path corpus(VELMORA_CORPUS_DIR);
-        if (!std::filesystem::exists(corpus / "maps" / "prague.img") || !std::filesystem::exists(corpus / "jbm.txt"))
+        if (!std::filesystem::exists(corpus / "maps" / "prague.img") ||
+            !std::filesystem::exists(corpus / "jbm.txt"))
             return std::nullopt;
         Inputs loaded;
         loaded.Map = ReadImgMap((corpus / "maps" / "prague.img").string());
@@ -57,7 +58,8 @@ void BM_RedrawPragueCentreAfterColourChange(benchmark::State& state) {
     const Inputs* inputs = LoadInputs(state);
     if (!inputs) return;
     TypDocument style;
-    LoadTextTypDocument(ReadWholeFile((std::filesystem::path(VELMORA_CORPUS_DIR) / "jbm.txt").string()), style);
+    LoadTextTypDocument(ReadWholeFile((std::filesystem::path(VELMORA_CORPUS_DIR) / "jbm.txt").string()),
+                        style);
     TGarminObject* road = nullptr;
     for (const auto& line : style.LineList)
         if (line->TypeCode == 0x06 && !line->Colours[Day].empty()) road = line.get();

@@ -24,8 +24,9 @@ constexpr Command CommandTable[] = {
      TranslateNoop("velmora-typ", "draw object N of the kind as the editor shows it into a 24-bit BMP file"),
      RunRender},
     {"render-map", "STYLE MAP OUT.png --bbox W,S,E,N --size WxH [--night] [--level N]",
-     TranslateNoop("velmora-typ", "draw the box W,S,E,N (degrees) of the Garmin map MAP with the style STYLE into "
-                                  "a PNG file of WxH pixels, in Web Mercator"),
+     TranslateNoop("velmora-typ",
+                   "draw the box W,S,E,N (degrees) of the Garmin map MAP with the style STYLE into "
+                   "a PNG file of WxH pixels, in Web Mercator"),
      RunRenderMap},
 };
 

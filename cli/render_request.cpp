@@ -116,20 +116,23 @@ std::string ParseRenderMapArguments(std::span<const std::string> args, RenderMap
             const std::string_view value = args[++i];
             if (arg == "--bbox") {
                 if (!ParseBox(value, request))
-                    return FillIn(Translate("velmora-typ", "--bbox must be four numbers W,S,E,N in degrees, not '%1'"),
-                                  {value});
+                    return FillIn(
+                        Translate("velmora-typ", "--bbox must be four numbers W,S,E,N in degrees, not '%1'"),
+                        {value});
                 request.BoxText = value;
                 hasBox = true;
             } else if (arg == "--size") {
                 if (!ParseSize(value, request))
-                    return FillIn(Translate("velmora-typ", "--size must be WIDTHxHEIGHT in pixels, not '%1'"), {value});
+                    return FillIn(Translate("velmora-typ", "--size must be WIDTHxHEIGHT in pixels, not '%1'"),
+                                  {value});
                 request.SizeText = value;
                 hasSize = true;
             } else {
                 const auto level = ParseCount(value);
                 if (!level || *level > 255)
-                    return FillIn(Translate("velmora-typ", "--level must be a number from 0 to 255, not '%1'"),
-                                  {value});
+                    return FillIn(
+                        Translate("velmora-typ", "--level must be a number from 0 to 255, not '%1'"),
+                        {value});
                 request.Level = int(*level);
             }
         } else if (arg.starts_with("--")) {
@@ -154,9 +157,11 @@ std::string CheckRenderMapValues(const RenderMapRequest& request) {
                                 "--bbox %1 is empty: west must be less than east and south less than north"),
                       {request.BoxText});
     if (request.West < -180 || request.East > 180 || request.South < -90 || request.North > 90)
-        return FillIn(Translate("velmora-typ",
-                                "--bbox %1 lies off the earth: longitudes run from -180 to 180, latitudes from -90 to 90"),
-                      {request.BoxText});
+        return FillIn(
+            Translate(
+                "velmora-typ",
+                "--bbox %1 lies off the earth: longitudes run from -180 to 180, latitudes from -90 to 90"),
+            {request.BoxText});
     if (request.Width < 1 || request.Height < 1 || request.Width > RenderMapMaxEdge ||
         request.Height > RenderMapMaxEdge)
         return FillIn(Translate("velmora-typ", "--size %1: width and height must be from 1 to %2 pixels"),

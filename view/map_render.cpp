@@ -75,15 +75,23 @@ void ClipEdge(const std::vector<QPointF>& in, std::vector<QPointF>& out, Inside 
 void ClipPolygon(std::vector<QPointF>& polygon, const QRectF& clip, std::vector<QPointF>& scratch) {
     const double left = clip.left(), right = clip.right(), top = clip.top(), bottom = clip.bottom();
     auto atX = [](double x) {
-        return [x](QPointF a, QPointF b) { return QPointF(x, a.y() + (b.y() - a.y()) * (x - a.x()) / (b.x() - a.x())); };
+        return [x](QPointF a, QPointF b) {
+            return QPointF(x, a.y() + (b.y() - a.y()) * (x - a.x()) / (b.x() - a.x()));
+        };
     };
     auto atY = [](double y) {
-        return [y](QPointF a, QPointF b) { return QPointF(a.x() + (b.x() - a.x()) * (y - a.y()) / (b.y() - a.y()), y); };
+        return [y](QPointF a, QPointF b) {
+            return QPointF(a.x() + (b.x() - a.x()) * (y - a.y()) / (b.y() - a.y()), y);
+        };
     };
-    ClipEdge(polygon, scratch, [&](QPointF p) { return p.x() >= left; }, atX(left));
-    ClipEdge(scratch, polygon, [&](QPointF p) { return p.x() <= right; }, atX(right));
-    ClipEdge(polygon, scratch, [&](QPointF p) { return p.y() >= top; }, atY(top));
-    ClipEdge(scratch, polygon, [&](QPointF p) { return p.y() <= bottom; }, atY(bottom));
+    ClipEdge(
+        polygon, scratch, [&](QPointF p) { return p.x() >= left; }, atX(left));
+    ClipEdge(
+        scratch, polygon, [&](QPointF p) { return p.x() <= right; }, atX(right));
+    ClipEdge(
+        polygon, scratch, [&](QPointF p) { return p.y() >= top; }, atY(top));
+    ClipEdge(
+        scratch, polygon, [&](QPointF p) { return p.y() <= bottom; }, atY(bottom));
 }
 
 // Liang-Barsky: the part of segment a-b inside clip, if any.
@@ -281,7 +289,8 @@ GeoBox ToGeoBox(const MapBox& box) {
 
 double MercatorY(double latitude) {
     const double limited = std::clamp(latitude, -MaxMercatorLatitude, MaxMercatorLatitude);
-    return std::log(std::tan(std::numbers::pi / 4 + limited * std::numbers::pi / 360)) * 180 / std::numbers::pi;
+    return std::log(std::tan(std::numbers::pi / 4 + limited * std::numbers::pi / 360)) * 180 /
+           std::numbers::pi;
 }
 
 const MapLevel* LevelForScale(const MapTile& tile, double unitsPerPixel) {
@@ -329,15 +338,16 @@ void MapRenderer::Project(const MapRenderOptions& options) {
         GroupLines();
         return;
     }
-    const double unitsPerPixel = (options.Box.East - options.Box.West) / MapUnitDegrees / options.Size.width();
+    const double unitsPerPixel =
+        (options.Box.East - options.Box.West) / MapUnitDegrees / options.Size.width();
     std::vector<QPointF> shape, scratch;
     auto labelOf = [this](const MapObject& object) {
         if (object.Label.empty()) return NoLabel;
         LabelTexts.push_back(LabelText(object.Label));
         return uint32_t(LabelTexts.size() - 1);
     };
-    auto addShape = [&](std::vector<Shape>& shapes, const MapObject& object, const std::vector<QPointF>& points,
-                        uint32_t label) {
+    auto addShape = [&](std::vector<Shape>& shapes, const MapObject& object,
+                        const std::vector<QPointF>& points, uint32_t label) {
         shapes.push_back({&object, uint32_t(Points.size()), uint32_t(points.size()),
                           TypeIndex(MapTypeKeyOf(object)), label});
         Points.insert(Points.end(), points.begin(), points.end());
@@ -476,7 +486,8 @@ void MapRenderer::Paint(QImage& picture, const MapRenderOptions& options) const 
         }
     }
 
-    // Lines are written into the picture's pixels, with no painter on it. Borders first, under every line, so that crossing roads join.
+    // Lines are written into the picture's pixels, with no painter on it. Borders first, under every line, so
+    // that crossing roads join.
     for (const LineGroup& group : LineGroups) {
         const MapTypeLook& look = TypeLooks[group.Type]->Look;
         if ((!options.ShowUndefined && !look.Defined) || !look.Pattern.isNull() || look.BorderWidth == 0 ||
@@ -532,7 +543,8 @@ void MapRenderer::Paint(QImage& picture, const MapRenderOptions& options) const 
                           metrics.horizontalAdvance(text) + 2, metrics.height());
         if (!placer.Take(rect)) continue;
         painter.setFont(fonts.Font(look.LabelPixels));
-        DrawHaloText(painter, QPointF(rect.left() + 1, rect.top() + metrics.ascent()), text, look.LabelColour);
+        DrawHaloText(painter, QPointF(rect.left() + 1, rect.top() + metrics.ascent()), text,
+                     look.LabelColour);
     }
     const MapObject* lastLine = nullptr;
     for (const Shape& shape : Lines) {
@@ -564,7 +576,8 @@ void MapRenderer::Paint(QImage& picture, const MapRenderOptions& options) const 
         lastLine = shape.Object;
         painter.setTransform(frame);
         painter.setFont(fonts.Font(look.LabelPixels));
-        DrawHaloText(painter, QPointF(-width / 2, metrics.ascent() - metrics.height() / 2), text, look.LabelColour);
+        DrawHaloText(painter, QPointF(-width / 2, metrics.ascent() - metrics.height() / 2), text,
+                     look.LabelColour);
         painter.resetTransform();
     }
     for (const Shape& shape : Polygons) {
@@ -585,11 +598,12 @@ void MapRenderer::Paint(QImage& picture, const MapRenderOptions& options) const 
         }
         const double width = metrics.horizontalAdvance(text);
         if (bounds.width() < width || bounds.height() < metrics.height()) continue;
-        const QRectF rect(bounds.center().x() - width / 2 - 1, bounds.center().y() - metrics.height() / 2, width + 2,
-                          metrics.height());
+        const QRectF rect(bounds.center().x() - width / 2 - 1, bounds.center().y() - metrics.height() / 2,
+                          width + 2, metrics.height());
         if (!placer.Take(rect)) continue;
         painter.setFont(fonts.Font(look.LabelPixels));
-        DrawHaloText(painter, QPointF(rect.left() + 1, rect.top() + metrics.ascent()), text, look.LabelColour);
+        DrawHaloText(painter, QPointF(rect.left() + 1, rect.top() + metrics.ascent()), text,
+                     look.LabelColour);
     }
 }
 

@@ -15,8 +15,8 @@
 #include "view/map_style.h"
 
 #include <QImage>
-#include <QPointF>
 #include <QPainter>
+#include <QPointF>
 #include <QSize>
 #include <QString>
 
@@ -75,8 +75,8 @@ class MapRenderer {
         const MapObject* Object = nullptr;
         uint32_t First = 0; // into Points
         uint32_t Count = 0;
-        uint32_t Type = 0;           // into Types
-        uint32_t Label = NoLabel;    // into LabelTexts
+        uint32_t Type = 0;        // into Types
+        uint32_t Label = NoLabel; // into LabelTexts
     };
     static constexpr uint32_t NoLabel = UINT32_MAX;
     // The lines of each type, the types from the highest number to the lowest, so that the main

@@ -80,7 +80,8 @@ bool IsClear(const TGarminObject& object, int variant, int entry) {
 }
 
 QColor EntryColour(const TGarminObject& object, int variant, int entry) {
-    if (entry < 0 || entry >= UsableColourCount(object, variant) || IsClear(object, variant, entry)) return {};
+    if (entry < 0 || entry >= UsableColourCount(object, variant) || IsClear(object, variant, entry))
+        return {};
     return ToQColor(object.Colours[size_t(variant)][size_t(entry)].Colour());
 }
 
@@ -128,9 +129,10 @@ QImage PointIcon(const TGarminObject& object, int view) {
             for (int i = 0; i < count; ++i) {
                 const TColourEntry& entry = table[size_t(i)];
                 if (entry.Code != pixel || entry.IsTransparent()) continue;
-                const int opacity = 255 * (AlphaTransparent - ShownAlpha(object, view, size_t(i))) / AlphaTransparent;
-                line[col] = qPremultiply(qRgba(int(entry.Red & 0xFF), int(entry.Green & 0xFF),
-                                               int(entry.Blue & 0xFF), opacity));
+                const int opacity =
+                    255 * (AlphaTransparent - ShownAlpha(object, view, size_t(i))) / AlphaTransparent;
+                line[col] = qPremultiply(
+                    qRgba(int(entry.Red & 0xFF), int(entry.Green & 0xFF), int(entry.Blue & 0xFF), opacity));
                 break;
             }
         }
@@ -163,10 +165,14 @@ void SetSolidLine(MapTypeLook& look, const TGarminObject& object, int view) {
 
 int LabelPixelsOf(std::optional<uint8_t> font) {
     switch (font.value_or(FontDefault)) {
-    case FontNoLabel: return 0;
-    case FontSmall: return SmallLabelPixels;
-    case FontLarge: return LargeLabelPixels;
-    default: return NormalLabelPixels;
+    case FontNoLabel:
+        return 0;
+    case FontSmall:
+        return SmallLabelPixels;
+    case FontLarge:
+        return LargeLabelPixels;
+    default:
+        return NormalLabelPixels;
     }
 }
 

@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 
 #include <map>
-#include <utility>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -207,7 +207,8 @@ TEST_F(Converter, RenderMapDrawsTheBoxOfARealMapIntoAPngOfTheSize) {
                                   extra);
         EXPECT_EQ(run.ExitCode, 0) << run.Err;
         EXPECT_EQ(run.Out, "");
-        EXPECT_EQ(PngSize(Content(Path("centre.png"))), std::make_pair(320, 256)) << extra.join(' ').toStdString();
+        EXPECT_EQ(PngSize(Content(Path("centre.png"))), std::make_pair(320, 256))
+            << extra.join(' ').toStdString();
     }
 }
 
@@ -222,31 +223,49 @@ TEST_F(Converter, RenderMapRefusesBadInputNamingTheFileOrArgumentAndWritesNothin
     };
     const std::string missing = Path("missing.txt").toStdString();
     const Case cases[] = {
-        {{"render-map", Path("missing.txt"), PragueMap, output, "--bbox", PragueCentre, "--size", "64x64"}, 1,
+        {{"render-map", Path("missing.txt"), PragueMap, output, "--bbox", PragueCentre, "--size", "64x64"},
+         1,
          "Cannot open file \"" + missing + "\""},
-        {{"render-map", sample, Path("missing.txt"), output, "--bbox", PragueCentre, "--size", "64x64"}, 1,
+        {{"render-map", sample, Path("missing.txt"), output, "--bbox", PragueCentre, "--size", "64x64"},
+         1,
          missing},
-        {{"render-map", sample, sample, output, "--bbox", PragueCentre, "--size", "64x64"}, 1,
+        {{"render-map", sample, sample, output, "--bbox", PragueCentre, "--size", "64x64"},
+         1,
          "\"" + sample.toStdString() + "\""},
-        {{"render-map", sample, PragueMap, output, "--bbox", "14.5,50,14.4,50.1", "--size", "64x64"}, 1,
+        {{"render-map", sample, PragueMap, output, "--bbox", "14.5,50,14.4,50.1", "--size", "64x64"},
+         1,
          "--bbox 14.5,50,14.4,50.1 is empty"},
-        {{"render-map", sample, PragueMap, output, "--bbox", "14,50,14,50.1", "--size", "64x64"}, 1,
+        {{"render-map", sample, PragueMap, output, "--bbox", "14,50,14,50.1", "--size", "64x64"},
+         1,
          "--bbox 14,50,14,50.1 is empty"},
-        {{"render-map", sample, PragueMap, output, "--bbox", "14,50,200,51", "--size", "64x64"}, 1,
+        {{"render-map", sample, PragueMap, output, "--bbox", "14,50,200,51", "--size", "64x64"},
+         1,
          "--bbox 14,50,200,51 lies off the earth"},
-        {{"render-map", sample, PragueMap, output, "--bbox", PragueCentre, "--size", "0x64"}, 1, "--size 0x64"},
-        {{"render-map", sample, PragueMap, output, "--bbox", PragueCentre, "--size", "16385x10"}, 1,
+        {{"render-map", sample, PragueMap, output, "--bbox", PragueCentre, "--size", "0x64"},
+         1,
+         "--size 0x64"},
+        {{"render-map", sample, PragueMap, output, "--bbox", PragueCentre, "--size", "16385x10"},
+         1,
          "--size 16385x10"},
-        {{"render-map", sample, PragueMap, output, "--bbox", "0,0,1,1", "--size", "64x64"}, 1,
-         "--bbox 0,0,1,1 misses the map " + PragueMap.toStdString(), true},
-        {{"render-map", sample, PragueMap, output, "--bbox", PragueCentre, "--size", "64x64", "--level", "9"}, 1,
-         "--level 9: the map " + PragueMap.toStdString() + " has no such level", true},
-        {{"render-map", sample, PragueMap, output, "--bbox", "14,50", "--size", "64x64"}, 2, "--bbox must be"},
-        {{"render-map", sample, PragueMap, output, "--bbox", PragueCentre, "--size", "64"}, 2, "--size must be"},
+        {{"render-map", sample, PragueMap, output, "--bbox", "0,0,1,1", "--size", "64x64"},
+         1,
+         "--bbox 0,0,1,1 misses the map " + PragueMap.toStdString(),
+         true},
+        {{"render-map", sample, PragueMap, output, "--bbox", PragueCentre, "--size", "64x64", "--level", "9"},
+         1,
+         "--level 9: the map " + PragueMap.toStdString() + " has no such level",
+         true},
+        {{"render-map", sample, PragueMap, output, "--bbox", "14,50", "--size", "64x64"},
+         2,
+         "--bbox must be"},
+        {{"render-map", sample, PragueMap, output, "--bbox", PragueCentre, "--size", "64"},
+         2,
+         "--size must be"},
         {{"render-map", sample, PragueMap, output, "--size", "64x64"}, 2, "render-map needs --bbox"},
         {{"render-map", sample, PragueMap, output, "--bbox", PragueCentre}, 2, "render-map needs --size"},
         {{"render-map", sample, PragueMap, "--bbox", PragueCentre, "--size", "64x64"}, 2, "render-map takes"},
-        {{"render-map", sample, PragueMap, output, "--bbox", PragueCentre, "--size", "64x64", "--level", "x"}, 2,
+        {{"render-map", sample, PragueMap, output, "--bbox", PragueCentre, "--size", "64x64", "--level", "x"},
+         2,
          "--level must be"},
     };
     const bool haveMap = QFile::exists(PragueMap);
@@ -331,12 +350,11 @@ TEST_F(Converter, CompileWarningsGoToStandardErrorAndTheFileIsWritten) {
 // The Latin words of a Russian text that are not names the user types (commands, options, their
 // values, placeholders in capitals), separated by spaces: a text that missed its translation.
 std::string UntranslatedWords(const std::string& text) {
-    static const QStringList names = {"velmora", "typ",    "convert",    "compile", "render", "help",
-                                      "version", "family", "product",    "code",    "page",   "kind",
-                                      "index",   "night",  "zoom",       "point",   "line",   "polygon",
-                                      "id",      "bmp",    "frobnicate", "area",   "map",    "png",
-                                      "bbox",    "size",   "WxH",        "level",   "Garmin", "Web",
-                                      "Mercator"};
+    static const QStringList names = {
+        "velmora", "typ",     "convert", "compile", "render",     "help",  "version", "family",
+        "product", "code",    "page",    "kind",    "index",      "night", "zoom",    "point",
+        "line",    "polygon", "id",      "bmp",     "frobnicate", "area",  "map",     "png",
+        "bbox",    "size",    "WxH",     "level",   "Garmin",     "Web",   "Mercator"};
     std::string found;
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
     for (const auto& match : word.globalMatch(QString::fromStdString(text))) {

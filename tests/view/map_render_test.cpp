@@ -12,11 +12,11 @@
 
 #include <cmath>
 #include <filesystem>
-#include <memory>
-#include <set>
 #include <limits>
 #include <map>
+#include <memory>
 #include <numbers>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -64,7 +64,8 @@ MapObject Area(uint32_t type, double west, double south, double east, double nor
 
 // The latitude of row y of a picture of TestBox (y 50.5: the middle of pixel row 50).
 double LatitudeAt(double y) {
-    const double mercator = MercatorY(TestBox.North) - y / TestSize.height() * (MercatorY(TestBox.North) - MercatorY(TestBox.South));
+    const double mercator = MercatorY(TestBox.North) -
+                            y / TestSize.height() * (MercatorY(TestBox.North) - MercatorY(TestBox.South));
     return std::atan(std::sinh(mercator * std::numbers::pi / 180)) * 180 / std::numbers::pi;
 }
 
@@ -107,7 +108,8 @@ QImage Draw(const TypDocument& style, const MapFile& map, int view = Day, bool s
     return renderer.Draw(style, {TestBox, TestSize, view, AutomaticLevel, showUndefined, false});
 }
 
-const std::string DayNightArea = "[_polygon]\nType=0x01\nXPM=\"0 0 2 1\"\n\"a c #FF0000\"\n\"b c #0000FF\"\n[end]\n";
+const std::string DayNightArea =
+    "[_polygon]\nType=0x01\nXPM=\"0 0 2 1\"\n\"a c #FF0000\"\n\"b c #0000FF\"\n[end]\n";
 
 TEST(MapRender, AreasTakeTheirStyleColoursByDayAndByNight) {
     struct Case {
@@ -118,17 +120,19 @@ TEST(MapRender, AreasTakeTheirStyleColoursByDayAndByNight) {
     const Case cases[] = {
         {"one colour", "[_polygon]\nType=0x01\nXPM=\"0 0 1 1\"\n\"a c #FF0000\"\n[end]\n", Red, Red},
         {"day and night colour", DayNightArea, Red, Blue},
-        {"second colour clear", "[_polygon]\nType=0x01\nXPM=\"0 0 2 1\"\n\"a c #FF0000\"\n\"b c none\"\n[end]\n",
-         Red, Red},
+        {"second colour clear",
+         "[_polygon]\nType=0x01\nXPM=\"0 0 2 1\"\n\"a c #FF0000\"\n\"b c none\"\n[end]\n", Red, Red},
         {"four-colour pattern",
          "[_polygon]\nType=0x01\nXPM=\"32 32 4 1\"\n\"a c #FF0000\"\n\"b c #FF0000\"\n\"c c #00FF00\"\n"
          "\"d c #00FF00\"\n" +
              [] {
                  std::string rows;
                  for (int i = 0; i < 32; ++i)
-                     rows += "\"" + std::string(16, 'a') + std::string(16, 'b') + (i == 31 ? "\"};\n" : "\"\n");
+                     rows +=
+                         "\"" + std::string(16, 'a') + std::string(16, 'b') + (i == 31 ? "\"};\n" : "\"\n");
                  return rows;
-             }() + "[end]\n",
+             }() +
+             "[end]\n",
          Red, Green},
     };
     const MapFile map = MapOf({Area(0x01, 10.0, 0.0, 10.5, 1.0)});
@@ -175,10 +179,11 @@ TEST(MapRender, PatternAreaShowsItsColoursAndLetsClearPixelsShowWhatLiesUnder) {
     std::string rows;
     for (int i = 0; i < 32; ++i)
         rows += "\"" + std::string(16, 'a') + std::string(16, 'b') + (i == 31 ? "\"};\n" : "\"\n");
-    const TypDocument style = Style("[_drawOrder]\nType=0x01,1\nType=0x02,2\n[end]\n"
-                                    "[_polygon]\nType=0x01\nXPM=\"0 0 1 1\"\n\"a c #0000FF\"\n[end]\n"
-                                    "[_polygon]\nType=0x02\nXPM=\"32 32 2 1\"\n\"a c #FF0000\"\n\"b c none\"\n" +
-                                    rows + "[end]\n");
+    const TypDocument style =
+        Style("[_drawOrder]\nType=0x01,1\nType=0x02,2\n[end]\n"
+              "[_polygon]\nType=0x01\nXPM=\"0 0 1 1\"\n\"a c #0000FF\"\n[end]\n"
+              "[_polygon]\nType=0x02\nXPM=\"32 32 2 1\"\n\"a c #FF0000\"\n\"b c none\"\n" +
+              rows + "[end]\n");
     const QImage picture =
         Draw(style, MapOf({Area(0x01, 10.0, 0.0, 11.0, 1.0), Area(0x02, 10.0, 0.0, 11.0, 1.0)}));
     EXPECT_EQ(PixelColour(picture, 5, 50), Red);
@@ -188,8 +193,9 @@ TEST(MapRender, PatternAreaShowsItsColoursAndLetsClearPixelsShowWhatLiesUnder) {
 
 TEST(MapRender, LinesTakeTheirWidthBorderAndColoursByDayAndByNight) {
     // A line of 4 pixels over a border of 2 on each side: rows 49 to 51 line, 47 and 53 border.
-    const TypDocument style = Style("[_line]\nType=0x02\nLineWidth=4\nBorderWidth=2\nXPM=\"0 0 4 1\"\n"
-                                    "\"a c #FF0000\"\n\"b c #0000FF\"\n\"c c #00FF00\"\n\"d c #FF00FF\"\n[end]\n");
+    const TypDocument style =
+        Style("[_line]\nType=0x02\nLineWidth=4\nBorderWidth=2\nXPM=\"0 0 4 1\"\n"
+              "\"a c #FF0000\"\n\"b c #0000FF\"\n\"c c #00FF00\"\n\"d c #FF00FF\"\n[end]\n");
     const MapFile map = MapOf({Road(0x02)});
     const QImage day = Draw(style, map, Day), night = Draw(style, map, Night);
     EXPECT_EQ(PixelColour(day, 50, 49), Red);
@@ -209,13 +215,14 @@ TEST(MapRender, LineBitmapIsLaidAlongTheLineAndTurnsWithItWhereOriented) {
         bool Westward;
         int RedRow;
     };
-    const Case cases[] = {{"UseOrientation=Y\n", false, 49}, {"UseOrientation=Y\n", true, 51},
-                          {"", false, 49}, {"", true, 49}};
+    const Case cases[] = {
+        {"UseOrientation=Y\n", false, 49}, {"UseOrientation=Y\n", true, 51}, {"", false, 49}, {"", true, 49}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.Orientation) + (c.Westward ? "westward" : "eastward"));
-        const TypDocument style = Style(std::string("[_line]\nType=0x18\n") + c.Orientation +
-                                        "XPM=\"32 3 2 1\"\n\"a c #FF0000\"\n\"b c none\"\n\"" + std::string(32, 'a') +
-                                        "\"\n\"" + std::string(32, 'b') + "\"\n\"" + std::string(32, 'b') + "\"};\n[end]\n");
+        const TypDocument style =
+            Style(std::string("[_line]\nType=0x18\n") + c.Orientation +
+                  "XPM=\"32 3 2 1\"\n\"a c #FF0000\"\n\"b c none\"\n\"" + std::string(32, 'a') + "\"\n\"" +
+                  std::string(32, 'b') + "\"\n\"" + std::string(32, 'b') + "\"};\n[end]\n");
         const QImage picture = Draw(style, MapOf({Road(0x18, c.Westward)}));
         for (int row : {49, 50, 51})
             EXPECT_EQ(PixelColour(picture, 50, row), row == c.RedRow ? Red : WhiteColour) << row;
@@ -224,10 +231,11 @@ TEST(MapRender, LineBitmapIsLaidAlongTheLineAndTurnsWithItWhereOriented) {
 
 TEST(MapRender, PointIconIsCentredAtItsPixelSizeByDayAndByNight) {
     // A 4 x 4 icon, its top left quarter red by day and blue by night, the rest green, on (50, 50).
-    const TypDocument style = Style("[_point]\nType=0x2F\nSubType=0x06\nDayXPM=\"4 4 2 1\"\n"
-                                    "\"a c #FF0000\"\n\"b c #00FF00\"\n\"aabb\"\n\"aabb\"\n\"bbbb\"\n\"bbbb\"};\n"
-                                    "NightXPM=\"4 4 2 1\"\n\"a c #0000FF\"\n\"b c #00FF00\"\n"
-                                    "\"aabb\"\n\"aabb\"\n\"bbbb\"\n\"bbbb\"};\n[end]\n");
+    const TypDocument style =
+        Style("[_point]\nType=0x2F\nSubType=0x06\nDayXPM=\"4 4 2 1\"\n"
+              "\"a c #FF0000\"\n\"b c #00FF00\"\n\"aabb\"\n\"aabb\"\n\"bbbb\"\n\"bbbb\"};\n"
+              "NightXPM=\"4 4 2 1\"\n\"a c #0000FF\"\n\"b c #00FF00\"\n"
+              "\"aabb\"\n\"aabb\"\n\"bbbb\"\n\"bbbb\"};\n[end]\n");
     const MapFile map = MapOf({Poi(0x2F, 0x06)});
     const QImage day = Draw(style, map, Day), night = Draw(style, map, Night);
     EXPECT_EQ(PixelColour(day, 48, 48), Red);
@@ -253,13 +261,14 @@ TEST(MapRender, TypesTheStyleLacksAreDrawnPlainlyOrHidden) {
 }
 
 TEST(MapRender, ExtendedTypesFindTheirStyleObjects) {
-    const TypDocument style = Style("[_point]\nType=0x11401\nDayXPM=\"2 2 1 1\"\n\"a c #FF0000\"\n\"aa\"\n\"aa\"};\n"
-                                    "[end]\n"
-                                    "[_line]\nType=0x10e01\nLineWidth=3\nXPM=\"0 0 1 1\"\n\"a c #0000FF\"\n[end]\n"
-                                    "[_polygon]\nType=0x10f04\nXPM=\"0 0 1 1\"\n\"a c #00FF00\"\n[end]\n");
-    const MapFile map = MapOf({Area(0x10f, 10.0, 0.0, 10.3, 1.0, 0x04), Area(0x10f, 10.7, 0.0, 11.0, 1.0, 0x05),
-                               Object(MapKind::Line, 0x10e, {At(10.0, 0.2), At(11.0, 0.2)}, 0x01),
-                               Poi(0x114, 0x01)});
+    const TypDocument style =
+        Style("[_point]\nType=0x11401\nDayXPM=\"2 2 1 1\"\n\"a c #FF0000\"\n\"aa\"\n\"aa\"};\n"
+              "[end]\n"
+              "[_line]\nType=0x10e01\nLineWidth=3\nXPM=\"0 0 1 1\"\n\"a c #0000FF\"\n[end]\n"
+              "[_polygon]\nType=0x10f04\nXPM=\"0 0 1 1\"\n\"a c #00FF00\"\n[end]\n");
+    const MapFile map =
+        MapOf({Area(0x10f, 10.0, 0.0, 10.3, 1.0, 0x04), Area(0x10f, 10.7, 0.0, 11.0, 1.0, 0x05),
+               Object(MapKind::Line, 0x10e, {At(10.0, 0.2), At(11.0, 0.2)}, 0x01), Poi(0x114, 0x01)});
     const QImage picture = Draw(style, map);
     EXPECT_EQ(PixelColour(picture, 10, 50), Green);
     EXPECT_EQ(PixelColour(picture, 90, 50), PlainArea) << "subtype 0x05 is not defined";
@@ -298,21 +307,23 @@ TEST(MapRender, CompiledStyleDrawsTheSamePictureAsItsText) {
     std::string pattern;
     for (int i = 0; i < 32; ++i)
         pattern += "\"" + std::string(8, 'a') + std::string(24, 'b') + (i == 31 ? "\"};\n" : "\"\n");
-    const TypDocument text = Style(
-        "[_id]\nProductCode=1\nFID=777\nCodepage=1252\n[end]\n"
-        "[_drawOrder]\nType=0x01,2\nType=0x02,1\nType=0x10f04,3\n[end]\n"
-        "[_point]\nType=0x2F\nSubType=0x06\nDayXPM=\"4 4 2 1\"\n\"a c #FF0000\"\n\"b c none\"\n"
-        "\"abba\"\n\"abba\"\n\"abba\"\n\"abba\"};\n[end]\n"
-        "[_line]\nType=0x02\nLineWidth=4\nBorderWidth=1\nXPM=\"0 0 2 1\"\n\"a c #FF8000\"\n\"b c #400000\"\n[end]\n"
-        "[_line]\nType=0x18\nUseOrientation=Y\nXPM=\"32 2 2 1\"\n\"a c #0000FF\"\n\"b c none\"\n\"" +
-        std::string(32, 'a') + "\"\n\"" + std::string(32, 'b') +
-        "\"};\n[end]\n"
-        "[_polygon]\nType=0x01\nXPM=\"0 0 2 1\"\n\"a c #00A000\"\n\"b c #003000\"\n[end]\n"
-        "[_polygon]\nType=0x02\nXPM=\"32 32 4 1\"\n\"a c #808000\"\n\"b c #FFFF80\"\n\"c c #202000\"\n"
-        "\"d c #404000\"\n" +
-        pattern +
-        "[end]\n"
-        "[_polygon]\nType=0x10f04\nXPM=\"32 32 2 1\"\n\"a c #0000C0\"\n\"b c none\"\n" + pattern + "[end]\n");
+    const TypDocument text =
+        Style("[_id]\nProductCode=1\nFID=777\nCodepage=1252\n[end]\n"
+              "[_drawOrder]\nType=0x01,2\nType=0x02,1\nType=0x10f04,3\n[end]\n"
+              "[_point]\nType=0x2F\nSubType=0x06\nDayXPM=\"4 4 2 1\"\n\"a c #FF0000\"\n\"b c none\"\n"
+              "\"abba\"\n\"abba\"\n\"abba\"\n\"abba\"};\n[end]\n"
+              "[_line]\nType=0x02\nLineWidth=4\nBorderWidth=1\nXPM=\"0 0 2 1\"\n\"a c #FF8000\"\n\"b c "
+              "#400000\"\n[end]\n"
+              "[_line]\nType=0x18\nUseOrientation=Y\nXPM=\"32 2 2 1\"\n\"a c #0000FF\"\n\"b c none\"\n\"" +
+              std::string(32, 'a') + "\"\n\"" + std::string(32, 'b') +
+              "\"};\n[end]\n"
+              "[_polygon]\nType=0x01\nXPM=\"0 0 2 1\"\n\"a c #00A000\"\n\"b c #003000\"\n[end]\n"
+              "[_polygon]\nType=0x02\nXPM=\"32 32 4 1\"\n\"a c #808000\"\n\"b c #FFFF80\"\n\"c c #202000\"\n"
+              "\"d c #404000\"\n" +
+              pattern +
+              "[end]\n"
+              "[_polygon]\nType=0x10f04\nXPM=\"32 32 2 1\"\n\"a c #0000C0\"\n\"b c none\"\n" +
+              pattern + "[end]\n");
     const CompileResult compiled = CompileTyp(text);
     const TypDocument imported = ImportBinaryTyp(compiled.Bytes).Document;
 
@@ -392,9 +403,10 @@ QImage DrawLabelled(const TypDocument& style, const MapObject& object) {
 TEST(MapRender, LabelsTakeTheStyleFontAndColour) {
     // A point labelled in red, in the large font; with NoLabel it stays unlabelled.
     auto redPixelsRightOfPoint = [](const std::string& font) {
-        const TypDocument style = Style("[_point]\nType=0x30\n" + font +
-                                        "DaycustomColor:#FF0000\nDayXPM=\"2 2 1 1\"\n\"a c #00FF00\"\n\"aa\"\n\"aa\"};\n"
-                                        "[end]\n");
+        const TypDocument style =
+            Style("[_point]\nType=0x30\n" + font +
+                  "DaycustomColor:#FF0000\nDayXPM=\"2 2 1 1\"\n\"a c #00FF00\"\n\"aa\"\n\"aa\"};\n"
+                  "[end]\n");
         return RedPixels(DrawLabelled(style, Poi(0x30, 0, "Hm")), QRect(52, 40, 48, 20));
     };
     EXPECT_GT(redPixelsRightOfPoint("FontStyle=LargeFont\n"), redPixelsRightOfPoint("FontStyle=SmallFont\n"));
@@ -403,9 +415,10 @@ TEST(MapRender, LabelsTakeTheStyleFontAndColour) {
 
     // A road's name along the road, in the road's label colour.
     auto redPixelsOnRoad = [](const std::string& font) {
-        const TypDocument style = Style("[_line]\nType=0x02\n" + font +
-                                        "DaycustomColor:#FF0000\nLineWidth=3\nXPM=\"0 0 1 1\"\n\"a c #0000FF\"\n"
-                                        "[end]\n");
+        const TypDocument style =
+            Style("[_line]\nType=0x02\n" + font +
+                  "DaycustomColor:#FF0000\nLineWidth=3\nXPM=\"0 0 1 1\"\n\"a c #0000FF\"\n"
+                  "[end]\n");
         MapObject road = Road(0x02);
         road.Label = "Main";
         return RedPixels(DrawLabelled(style, road), QRect(0, 40, 100, 22));
@@ -431,7 +444,8 @@ TypDocument StyleForEveryType(const MapFile& map) {
             object->SubTypeCode = subType;
         } else {
             const bool line = kind == MapKind::Line;
-            *object = test::MakeObject(line ? KindLine : KindPolygon, {test::Opaque('a', line ? Red : Green)}, {});
+            *object =
+                test::MakeObject(line ? KindLine : KindPolygon, {test::Opaque('a', line ? Red : Green)}, {});
             object->TypeCode = type > 0xFF ? type << 8 | subType : type;
             object->LineWidth = 3;
         }
@@ -442,7 +456,8 @@ TypDocument StyleForEveryType(const MapFile& map) {
 
 TEST(MapRender, RealMapCentreDrawsRoadsAreasAndIcons) {
     const std::filesystem::path path = std::filesystem::path(VELMORA_CORPUS_DIR) / "maps" / "prague.img";
-    if (!std::filesystem::exists(path)) GTEST_SKIP() << "corpus map ../shared/corpus/maps/prague.img is absent";
+    if (!std::filesystem::exists(path))
+        GTEST_SKIP() << "corpus map ../shared/corpus/maps/prague.img is absent";
     const MapFile map = ReadImgMap(path.string());
     const TypDocument style = StyleForEveryType(map);
     MapRenderer renderer;
