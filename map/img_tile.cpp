@@ -33,10 +33,13 @@ struct Subdivision {
 class BitReader {
   public:
     explicit BitReader(Bytes bytes) : Data(bytes) {}
-    uint64_t Left() const { return uint64_t(Data.size()) * 8 - Pos; }
+    uint64_t Left() const {
+        return uint64_t(Data.size()) * 8 - std::min<uint64_t>(Pos, uint64_t(Data.size()) * 8);
+    }
+    // count bits, zeros for any past the end.
     uint32_t Get(int count) {
         uint32_t value = 0;
-        for (int i = 0; i < count; ++i, ++Pos)
+        for (int i = 0; i < count && Pos < uint64_t(Data.size()) * 8; ++i, ++Pos)
             value |= uint32_t(Data[Pos / 8] >> (Pos % 8) & 1) << i;
         return value;
     }
@@ -279,10 +282,23 @@ void TileReader::DecodeLine(MapObject& object, Bytes stream, bool extraBit, bool
     const bool yNegative = ySame && bits.Get(1);
     if (!ySame) ++yBits;
     if ((extraBit || leadingBit) && bits.Left() > 0) bits.Get(1); // e.g. the node flag of the first point
+    // A delta of its own sign: two's complement, except that the sign bit alone says the delta is
+    // larger than the field holds: each such field adds the largest magnitude the field holds, in
+    // the direction of the value that finally ends the delta.
     const auto delta = [&](int count, bool same, bool negative) -> int64_t {
-        const uint32_t raw = bits.Get(count);
-        if (same) return negative ? -int64_t(raw) : int64_t(raw);
-        return raw >> (count - 1) ? int64_t(raw) - (int64_t(1) << count) : int64_t(raw);
+        if (same) {
+            const uint32_t raw = bits.Get(count);
+            return negative ? -int64_t(raw) : int64_t(raw);
+        }
+        const uint32_t signBit = uint32_t(1) << (count - 1);
+        int64_t escaped = 0;
+        uint32_t raw = bits.Get(count);
+        while (raw == signBit && bits.Left() >= uint64_t(count)) {
+            escaped += signBit - 1;
+            raw = bits.Get(count);
+        }
+        const int64_t value = raw & signBit ? int64_t(raw) - (int64_t(1) << count) : int64_t(raw);
+        return value < 0 ? value - escaped : value + escaped;
     };
     const uint64_t pointBits = uint64_t(xBits + yBits + (extraBit ? 1 : 0));
     int64_t x = object.Coords[0].X, y = object.Coords[0].Y;
