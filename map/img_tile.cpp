@@ -152,13 +152,20 @@ MapTile TileReader::Read() {
         order[i] = i;
     std::stable_sort(order.begin(), order.end(),
                      [&](size_t a, size_t b) { return Levels[a].Number < Levels[b].Number; });
-    std::vector<size_t> slot(Levels.size());
-    for (size_t i = 0; i < order.size(); ++i) {
-        slot[order[i]] = i;
-        tile.Levels.push_back({Levels[order[i]].Number, Levels[order[i]].Bits, {}, {}});
+    // A level of more bits than a coordinate has is damaged, and so are its subdivisions.
+    constexpr size_t NoSlot = size_t(-1);
+    std::vector<size_t> slot(Levels.size(), NoSlot);
+    for (size_t i : order) {
+        if (Levels[i].Bits < 1 || Levels[i].Bits > 24) continue;
+        slot[i] = tile.Levels.size();
+        tile.Levels.push_back({Levels[i].Number, Levels[i].Bits, {}, {}});
     }
-    for (size_t i = 0; i < Subdivisions.size(); ++i)
-        ReadSubdivision(i, tile.Levels[slot[Subdivisions[i].Level]]);
+    for (size_t i = 0; i < Subdivisions.size(); ++i) {
+        if (slot[Subdivisions[i].Level] == NoSlot)
+            ++File.SkippedSubdivisions;
+        else
+            ReadSubdivision(i, tile.Levels[slot[Subdivisions[i].Level]]);
+    }
     return tile;
 }
 
@@ -166,9 +173,7 @@ void TileReader::ReadSubdivision(size_t index, MapLevel& level) {
     const Subdivision& sub = Subdivisions[index];
     const size_t mark = level.Objects.size();
     try {
-        const int bits = Levels[sub.Level].Bits;
-        if (bits < 1 || bits > 24) throw Damaged{};
-        const int shift = 24 - bits;
+        const int shift = 24 - Levels[sub.Level].Bits;
         if (sub.Kinds & 0xF0) {
             const uint32_t end = index + 1 < Subdivisions.size() ? Subdivisions[index + 1].RgnOffset : RgnEnd;
             if (end < sub.RgnOffset || end > RgnData.size()) throw Damaged{};
