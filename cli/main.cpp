@@ -23,6 +23,10 @@ constexpr Command CommandTable[] = {
     {"render", "INPUT OUTPUT.bmp --kind point|line|polygon --index N [--night] [--zoom 1-20]",
      TranslateNoop("velmora-typ", "draw object N of the kind as the editor shows it into a 24-bit BMP file"),
      RunRender},
+    {"map-types", "MAP [STYLE]",
+     TranslateNoop("velmora-typ", "list the types the Garmin map MAP uses with their object counts and, with "
+                                  "a STYLE, whether the style defines them and draws them in order"),
+     RunMapTypes},
 };
 
 int Dispatch(std::span<const std::string> args) {
