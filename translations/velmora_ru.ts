@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>It is no Garmin IMG map.</source>
-        <translation>Это не карта Garmin в формате IMG.</translation>
+        <translation>Это не карта в формате IMG.</translation>
     </message>
     <message>
         <source>Cannot open map &quot;%1&quot;.</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>list the types the Garmin map MAP uses with their object counts and, with a STYLE, whether the style defines them and draws them in order</source>
-        <translation>перечислить типы, которые использует карта Garmin MAP, с числом объектов, а со стилем STYLE — определяет ли их стиль и задаёт ли порядок их отрисовки</translation>
+        <translation>перечислить типы, которые использует карта MAP в формате IMG, с числом объектов, а со стилем STYLE — определяет ли их стиль и задаёт ли порядок их отрисовки</translation>
     </message>
     <message>
         <source>point</source>
