@@ -3,6 +3,7 @@
 #include "mkgmap_maps.h"
 #include "osm_fixture.h"
 
+#include "map/img_container.h"
 #include "map/img_reader.h"
 #include "model/utf8.h"
 #include "typbin/code_pages.h"
@@ -183,7 +184,7 @@ size_t ObjectCount(const MapFile& file) {
     return count;
 }
 
-class DamagedMap : public ::testing::Test {
+class CompiledImage : public ::testing::Test {
   protected:
     void SetUp() override {
         const auto map = Compile(DataFolder, {"objects.osm"}, "--code-page=1251 --lower-case");
@@ -202,7 +203,7 @@ class DamagedMap : public ::testing::Test {
     size_t Tre = 0, Lbl = 0, Rgn = 0;
 };
 
-TEST_F(DamagedMap, ADamagedSubdivisionIsSkippedAndCountedAndTheRestLoads) {
+TEST_F(CompiledImage, ADamagedSubdivisionIsSkippedAndCountedAndTheRestLoads) {
     // The last subdivision (the most detailed level) says its lines start past its end.
     const size_t subdivisions = Tre + Get32(Image, Tre + 0x29), size = Get32(Image, Tre + 0x2D);
     const size_t last = subdivisions + size - 4 - 14;
@@ -215,7 +216,7 @@ TEST_F(DamagedMap, ADamagedSubdivisionIsSkippedAndCountedAndTheRestLoads) {
     EXPECT_EQ(ObjectCount(file), ObjectCount(Sound) - Sound.Tiles[0].Levels.front().Objects.size());
 }
 
-TEST_F(DamagedMap, LabelsOutsideTheLabelSectionAreSkippedAndCounted) {
+TEST_F(CompiledImage, LabelsOutsideTheLabelSectionAreSkippedAndCounted) {
     Image[Lbl + 0x19] = 4; // the label section ends after four bytes
     Image[Lbl + 0x1A] = Image[Lbl + 0x1B] = Image[Lbl + 0x1C] = 0;
     const MapFile file = ReadImgMapBytes(Image, "damaged.img");
@@ -225,7 +226,7 @@ TEST_F(DamagedMap, LabelsOutsideTheLabelSectionAreSkippedAndCounted) {
         EXPECT_TRUE(object.Label.empty());
 }
 
-TEST_F(DamagedMap, AnImageXoredWithItsFirstByteReadsAsTheSameMap) {
+TEST_F(CompiledImage, AnImageXoredWithItsFirstByteReadsAsTheSameMap) {
     for (uint8_t& b : Image)
         b ^= 0x5A;
     const MapFile file = ReadImgMapBytes(Image, "xored.img");
@@ -235,7 +236,7 @@ TEST_F(DamagedMap, AnImageXoredWithItsFirstByteReadsAsTheSameMap) {
               Sound.Tiles[0].Levels.front().Objects[0].Coords);
 }
 
-TEST_F(DamagedMap, AnEncryptedMapIsRefusedNamingTheFile) {
+TEST_F(CompiledImage, AnEncryptedMapIsRefusedNamingTheFile) {
     Image[Tre + 0x0D] |= 0x80;
     try {
         ReadImgMapBytes(Image, "locked.img");
@@ -245,7 +246,7 @@ TEST_F(DamagedMap, AnEncryptedMapIsRefusedNamingTheFile) {
     }
 }
 
-TEST_F(DamagedMap, EveryCutOfTheFileLoadsOrIsRefused) {
+TEST_F(CompiledImage, EveryCutOfTheFileLoadsOrIsRefused) {
     for (size_t size = 0; size < Image.size(); size += 97) {
         const std::vector<uint8_t> cut(Image.begin(), Image.begin() + ptrdiff_t(size));
         try {
@@ -253,6 +254,74 @@ TEST_F(DamagedMap, EveryCutOfTheFileLoadsOrIsRefused) {
             EXPECT_LE(ObjectCount(file), ObjectCount(Sound));
         } catch (const MapError&) {
         }
+    }
+}
+
+// The subfiles of image packed again with 512-byte blocks, each file spread over FAT entries of
+// at most two blocks, and the blocks of each file stored last one first.
+std::vector<uint8_t> Repacked(const std::vector<uint8_t>& image) {
+    constexpr size_t Block = 512, BlocksPerEntry = 2;
+    const std::vector<img::ContainedFile> files = img::ReadContainer(image, "repack");
+    size_t entries = 1;
+    for (const auto& file : files)
+        entries +=
+            std::max<size_t>(1, (file.Data.size() + BlocksPerEntry * Block - 1) / (BlocksPerEntry * Block));
+    const size_t dataStart = 0x400 + entries * Block;
+    std::vector<uint8_t> out(dataStart, 0);
+    std::copy_n(image.begin(), 0x200, out.begin());
+    out[0] = 0;
+    out[0x40] = 2;
+    out[0x61] = 9;
+    out[0x62] = 0;
+    const auto put = [&](size_t at, uint32_t value, int width) {
+        for (int i = 0; i < width; ++i)
+            out[at + size_t(i)] = uint8_t(value >> (8 * i));
+    };
+    size_t entry = 0x400;
+    const auto newEntry = [&](const std::string& name, const std::string& type, uint32_t size,
+                              uint32_t part) {
+        out[entry] = 1;
+        std::fill_n(out.begin() + ptrdiff_t(entry) + 1, 11, ' ');
+        std::copy(name.begin(), name.end(), out.begin() + ptrdiff_t(entry) + 1);
+        std::copy(type.begin(), type.end(), out.begin() + ptrdiff_t(entry) + 9);
+        put(entry + 0x0C, size, 4);
+        put(entry + 0x10, part, 2);
+        std::fill_n(out.begin() + ptrdiff_t(entry) + 0x20, 480, 0xFF);
+        entry += Block;
+        return entry - Block;
+    };
+    const size_t self = newEntry("", "", uint32_t(dataStart), 0);
+    for (size_t b = 0; b < dataStart / Block && b < 240; ++b)
+        put(self + 0x20 + 2 * b, uint32_t(b), 2);
+    for (const auto& file : files) {
+        const size_t blocks = (file.Data.size() + Block - 1) / Block;
+        const size_t first = out.size() / Block;
+        out.resize(out.size() + blocks * Block, 0);
+        size_t at = 0;
+        for (size_t b = 0; b < std::max<size_t>(blocks, 1); b += BlocksPerEntry) {
+            at = newEntry(file.Name, file.Type, uint32_t(file.Data.size()), uint32_t(b / BlocksPerEntry));
+            for (size_t i = b; i < std::min(b + BlocksPerEntry, blocks); ++i) {
+                const size_t stored = first + blocks - 1 - i;
+                put(at + 0x20 + 2 * (i - b), uint32_t(stored), 2);
+                const size_t length = std::min(Block, file.Data.size() - i * Block);
+                std::copy_n(file.Data.begin() + ptrdiff_t(i * Block), length,
+                            out.begin() + ptrdiff_t(stored * Block));
+            }
+        }
+    }
+    return out;
+}
+
+TEST_F(CompiledImage, FilesSplitOverSeveralTableEntriesAndScatteredBlocksReadWhole) {
+    const MapFile file = ReadImgMapBytes(Repacked(Image), "repacked.img");
+    EXPECT_EQ(file.SkippedSubdivisions, 0u);
+    EXPECT_EQ(file.SkippedLabels, 0u);
+    ASSERT_EQ(ObjectCount(file), ObjectCount(Sound));
+    for (size_t i = 0; i < Sound.Tiles[0].Levels.front().Objects.size(); ++i) {
+        EXPECT_EQ(file.Tiles[0].Levels.front().Objects[i].Label,
+                  Sound.Tiles[0].Levels.front().Objects[i].Label);
+        EXPECT_EQ(file.Tiles[0].Levels.front().Objects[i].Coords,
+                  Sound.Tiles[0].Levels.front().Objects[i].Coords);
     }
 }
 
