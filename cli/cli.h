@@ -47,5 +47,6 @@ int RunConvert(std::span<const std::string> args);
 int RunCompile(std::span<const std::string> args);
 int RunRender(std::span<const std::string> args);
 int RunRenderMap(std::span<const std::string> args);
+int RunMapTypes(std::span<const std::string> args);
 
 } // namespace velmora::cli

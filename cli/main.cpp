@@ -28,6 +28,10 @@ constexpr Command CommandTable[] = {
                    "draw the box W,S,E,N (degrees) of the Garmin map MAP with the style STYLE into "
                    "a PNG file of WxH pixels, in Web Mercator"),
      RunRenderMap},
+    {"map-types", "MAP [STYLE]",
+     TranslateNoop("velmora-typ", "list the types the Garmin map MAP uses with their object counts and, with "
+                                  "a STYLE, whether the style defines them and draws them in order"),
+     RunMapTypes},
 };
 
 int Dispatch(std::span<const std::string> args) {

@@ -15,14 +15,8 @@ void PrintError(std::string_view message) {
 std::string ErrorText(const std::exception& error) {
     const auto* file = dynamic_cast<const FileError*>(&error);
     if (!file) return error.what();
-    // The sentences of a file error come from the engine that raised it: the model's ("FileError")
-    // or the map engine's ("MapError").
     return FileErrorText(
-        *file,
-        [](const char* text) {
-            std::string translated = Translate("FileError", text);
-            return translated != text ? translated : Translate("MapError", text);
-        },
+        *file, [](const char* text) { return Translate("FileError", text); },
         CurrentLanguage() == UiLanguage::Russian);
 }
 

@@ -17,7 +17,7 @@ constexpr size_t EntrySize = 0x200;
 constexpr size_t EntryBlocks = 240;
 constexpr uint32_t NoBlock = 0xFFFF;
 
-const char* const NotImg = TranslateNoop("MapError", "It is no Garmin IMG map.");
+const char* const NotImg = TranslateNoop("FileError", "It is no Garmin IMG map.");
 
 struct Part {
     uint32_t Number = 0;

@@ -11,10 +11,10 @@ namespace {
 
 using namespace velmora::img;
 
-const char* const CannotOpenMap = velmora::TranslateNoop("MapError", "Cannot open map \"%1\".");
-const char* const Encrypted = velmora::TranslateNoop("MapError", "The map is encrypted.");
+const char* const CannotOpenMap = velmora::TranslateNoop("FileError", "Cannot open map \"%1\".");
+const char* const Encrypted = velmora::TranslateNoop("FileError", "The map is encrypted.");
 const char* const NoTile =
-    velmora::TranslateNoop("MapError", "It holds no map tile in a format that this program reads.");
+    velmora::TranslateNoop("FileError", "It holds no map tile in a format that this program reads.");
 
 // Labels of a file may take this many bytes per byte of the file, and a little more.
 constexpr uint64_t LabelBytesPerFileByte = 16;

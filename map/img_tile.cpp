@@ -33,10 +33,13 @@ struct Subdivision {
 class BitReader {
   public:
     explicit BitReader(Bytes bytes) : Data(bytes) {}
-    uint64_t Left() const { return uint64_t(Data.size()) * 8 - Pos; }
+    uint64_t Left() const {
+        return uint64_t(Data.size()) * 8 - std::min<uint64_t>(Pos, uint64_t(Data.size()) * 8);
+    }
+    // count bits, zeros for any past the end.
     uint32_t Get(int count) {
         uint32_t value = 0;
-        for (int i = 0; i < count; ++i, ++Pos)
+        for (int i = 0; i < count && Pos < uint64_t(Data.size()) * 8; ++i, ++Pos)
             value |= uint32_t(Data[Pos / 8] >> (Pos % 8) & 1) << i;
         return value;
     }
@@ -149,13 +152,20 @@ MapTile TileReader::Read() {
         order[i] = i;
     std::stable_sort(order.begin(), order.end(),
                      [&](size_t a, size_t b) { return Levels[a].Number < Levels[b].Number; });
-    std::vector<size_t> slot(Levels.size());
-    for (size_t i = 0; i < order.size(); ++i) {
-        slot[order[i]] = i;
-        tile.Levels.push_back({Levels[order[i]].Number, Levels[order[i]].Bits, {}, {}});
+    // A level of more bits than a coordinate has is damaged, and so are its subdivisions.
+    constexpr size_t NoSlot = size_t(-1);
+    std::vector<size_t> slot(Levels.size(), NoSlot);
+    for (size_t i : order) {
+        if (Levels[i].Bits < 1 || Levels[i].Bits > 24) continue;
+        slot[i] = tile.Levels.size();
+        tile.Levels.push_back({Levels[i].Number, Levels[i].Bits, {}, {}});
     }
-    for (size_t i = 0; i < Subdivisions.size(); ++i)
-        ReadSubdivision(i, tile.Levels[slot[Subdivisions[i].Level]]);
+    for (size_t i = 0; i < Subdivisions.size(); ++i) {
+        if (slot[Subdivisions[i].Level] == NoSlot)
+            ++File.SkippedSubdivisions;
+        else
+            ReadSubdivision(i, tile.Levels[slot[Subdivisions[i].Level]]);
+    }
     return tile;
 }
 
@@ -163,9 +173,7 @@ void TileReader::ReadSubdivision(size_t index, MapLevel& level) {
     const Subdivision& sub = Subdivisions[index];
     const size_t mark = level.Objects.size();
     try {
-        const int bits = Levels[sub.Level].Bits;
-        if (bits < 1 || bits > 24) throw Damaged{};
-        const int shift = 24 - bits;
+        const int shift = 24 - Levels[sub.Level].Bits;
         if (sub.Kinds & 0xF0) {
             const uint32_t end = index + 1 < Subdivisions.size() ? Subdivisions[index + 1].RgnOffset : RgnEnd;
             if (end < sub.RgnOffset || end > RgnData.size()) throw Damaged{};
@@ -279,10 +287,23 @@ void TileReader::DecodeLine(MapObject& object, Bytes stream, bool extraBit, bool
     const bool yNegative = ySame && bits.Get(1);
     if (!ySame) ++yBits;
     if ((extraBit || leadingBit) && bits.Left() > 0) bits.Get(1); // e.g. the node flag of the first point
+    // A delta of its own sign: two's complement, except that the sign bit alone says the delta is
+    // larger than the field holds: each such field adds the largest magnitude the field holds, in
+    // the direction of the value that finally ends the delta.
     const auto delta = [&](int count, bool same, bool negative) -> int64_t {
-        const uint32_t raw = bits.Get(count);
-        if (same) return negative ? -int64_t(raw) : int64_t(raw);
-        return raw >> (count - 1) ? int64_t(raw) - (int64_t(1) << count) : int64_t(raw);
+        if (same) {
+            const uint32_t raw = bits.Get(count);
+            return negative ? -int64_t(raw) : int64_t(raw);
+        }
+        const uint32_t signBit = uint32_t(1) << (count - 1);
+        int64_t escaped = 0;
+        uint32_t raw = bits.Get(count);
+        while (raw == signBit && bits.Left() >= uint64_t(count)) {
+            escaped += signBit - 1;
+            raw = bits.Get(count);
+        }
+        const int64_t value = raw & signBit ? int64_t(raw) - (int64_t(1) << count) : int64_t(raw);
+        return value < 0 ? value - escaped : value + escaped;
     };
     const uint64_t pointBits = uint64_t(xBits + yBits + (extraBit ? 1 : 0));
     int64_t x = object.Coords[0].X, y = object.Coords[0].Y;

@@ -31,6 +31,22 @@
         <source>Filename refers to a directory</source>
         <translation>имя файла указывает на папку</translation>
     </message>
+    <message>
+        <source>It is no Garmin IMG map.</source>
+        <translation>Это не карта в формате IMG.</translation>
+    </message>
+    <message>
+        <source>Cannot open map &quot;%1&quot;.</source>
+        <translation>Не удаётся открыть карту &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The map is encrypted.</source>
+        <translation>Карта зашифрована.</translation>
+    </message>
+    <message>
+        <source>It holds no map tile in a format that this program reads.</source>
+        <translation>В ней нет ни одного фрагмента карты в формате, который читает эта программа.</translation>
+    </message>
 </context>
 <context>
     <name>MapError</name>
@@ -228,6 +244,58 @@
     <message>
         <source>--size %1: width and height must be from 1 to %2 pixels</source>
         <translation>--size %1: ширина и высота должны быть от 1 до %2 пикселей</translation>
+    </message>
+    <message>
+        <source>list the types the Garmin map MAP uses with their object counts and, with a STYLE, whether the style defines them and draws them in order</source>
+        <translation>перечислить типы, которые использует карта MAP в формате IMG, с числом объектов, а со стилем STYLE — определяет ли их стиль и задаёт ли порядок их отрисовки</translation>
+    </message>
+    <message>
+        <source>point</source>
+        <translation>точка</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <translation>линия</translation>
+    </message>
+    <message>
+        <source>polygon</source>
+        <translation>полигон</translation>
+    </message>
+    <message>
+        <source>map-types takes a map and, optionally, a style</source>
+        <translation>map-types принимает карту и, по желанию, стиль</translation>
+    </message>
+    <message>
+        <source>%1: %2 damaged subdivisions and %3 damaged labels skipped</source>
+        <translation>%1: пропущено повреждённых подразделов: %2, повреждённых подписей: %3</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>да</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>kind</source>
+        <translation>вид</translation>
+    </message>
+    <message>
+        <source>type</source>
+        <translation>тип</translation>
+    </message>
+    <message>
+        <source>objects</source>
+        <translation>объектов</translation>
+    </message>
+    <message>
+        <source>in style</source>
+        <translation>в стиле</translation>
+    </message>
+    <message>
+        <source>in draw order</source>
+        <translation>в порядке отрисовки</translation>
     </message>
 </context>
 </TS>

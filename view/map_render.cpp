@@ -26,6 +26,11 @@ constexpr double ClipMargin = 300;
 constexpr double DotRadius = 2;
 constexpr double LabelGap = 2;
 
+// A map type as one number, for hashing.
+uint64_t PackedType(const MapTypeKey& key) {
+    return uint64_t(key.Kind) << 48 | uint64_t(key.Type & 0xFFFFFF) << 24 | uint64_t(key.SubType & 0xFFFFFF);
+}
+
 // Map units to picture pixels.
 struct Projection {
     double West = 0, North = 0; // degrees and Mercator y of the picture's top left corner
@@ -312,8 +317,8 @@ void MapRenderer::ForgetLooks() {
     Looks.clear();
 }
 
-uint32_t MapRenderer::TypeIndex(MapTypeKey key) {
-    auto [at, added] = TypeIndexes.emplace(key, uint32_t(Types.size()));
+uint32_t MapRenderer::TypeIndex(const MapTypeKey& key) {
+    auto [at, added] = TypeIndexes.emplace(PackedType(key), uint32_t(Types.size()));
     if (added) Types.push_back(key);
     return at->second;
 }
@@ -348,8 +353,8 @@ void MapRenderer::Project(const MapRenderOptions& options) {
     };
     auto addShape = [&](std::vector<Shape>& shapes, const MapObject& object,
                         const std::vector<QPointF>& points, uint32_t label) {
-        shapes.push_back({&object, uint32_t(Points.size()), uint32_t(points.size()),
-                          TypeIndex(MapTypeKeyOf(object)), label});
+        shapes.push_back(
+            {&object, uint32_t(Points.size()), uint32_t(points.size()), TypeIndex(MapTypeOf(object)), label});
         Points.insert(Points.end(), points.begin(), points.end());
     };
 
@@ -412,20 +417,15 @@ void MapRenderer::GroupLines() {
 }
 
 void MapRenderer::UpdateLooks(const TypDocument& style, int view) {
-    std::unordered_map<MapTypeKey, const TGarminObject*> defined;
-    for (const ObjectList* list : {&style.PointList, &style.LineList, &style.PolygonList})
-        for (const auto& object : *list)
-            defined.emplace(MapTypeKeyOf(*object), object.get());
     TypeLooks.assign(Types.size(), nullptr);
     for (size_t i = 0; i < Types.size(); ++i) {
-        CachedLook& cached = Looks[Types[i]];
-        const auto found = defined.find(Types[i]);
-        const uint64_t fingerprint = found == defined.end() ? 0 : LookFingerprint(*found->second);
+        CachedLook& cached = Looks[PackedType(Types[i])];
+        const TGarminObject* object = FindStyleObject(style, Types[i]);
+        const uint64_t fingerprint = object ? LookFingerprint(*object) : 0;
         const bool current = cached.Built && cached.View == view && cached.Fingerprint == fingerprint &&
-                             cached.Look.Defined == (found != defined.end());
+                             cached.Look.Defined == (object != nullptr);
         if (!current) {
-            cached.Look = found == defined.end() ? PlainLook(MapKind(Types[i] >> 48), view)
-                                                 : LookOf(*found->second, view);
+            cached.Look = object ? LookOf(*object, view) : PlainLook(Types[i].Kind, view);
             cached.Fingerprint = fingerprint;
             cached.View = view;
             cached.Built = true;
@@ -435,7 +435,7 @@ void MapRenderer::UpdateLooks(const TypDocument& style, int view) {
 }
 
 void MapRenderer::UpdatePolygonOrder(const TypDocument& style) {
-    const auto levels = PolygonDrawLevels(style.HeaderLines);
+    const auto levels = PolygonDrawOrder(style.HeaderLines);
     std::vector<int> typeLevels(Types.size(), UnlistedDrawLevel);
     for (size_t i = 0; i < Types.size(); ++i)
         if (const auto found = levels.find(Types[i]); found != levels.end()) typeLevels[i] = found->second;

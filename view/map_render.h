@@ -101,7 +101,7 @@ class MapRenderer {
 
     void Project(const MapRenderOptions& options);
     void GroupLines();
-    uint32_t TypeIndex(MapTypeKey key);
+    uint32_t TypeIndex(const MapTypeKey& key);
     void UpdateLooks(const TypDocument& style, int view);
     void UpdatePolygonOrder(const TypDocument& style);
     void Paint(QImage& picture, const MapRenderOptions& options) const;
@@ -116,13 +116,13 @@ class MapRenderer {
     std::vector<Shape> Polygons, Lines, PointShapes;
     std::vector<LineGroup> LineGroups;
     std::vector<MapTypeKey> Types;
-    std::unordered_map<MapTypeKey, uint32_t> TypeIndexes;
+    std::unordered_map<uint64_t, uint32_t> TypeIndexes; // by PackedType
     std::vector<QString> LabelTexts;
 
-    std::unordered_map<MapTypeKey, CachedLook> Looks;
-    std::vector<const CachedLook*> TypeLooks; // by type index, for the current draw
-    std::vector<int> PolygonLevels;           // by type index
-    std::vector<uint32_t> PolygonOrder;       // indexes of Polygons in drawing order
+    std::unordered_map<uint64_t, CachedLook> Looks; // by PackedType
+    std::vector<const CachedLook*> TypeLooks;       // by type index, for the current draw
+    std::vector<int> PolygonLevels;                 // by type index
+    std::vector<uint32_t> PolygonOrder;             // indexes of Polygons in drawing order
 };
 
 } // namespace velmora

@@ -6,73 +6,16 @@
 #include "view/transparency.h"
 
 #include <algorithm>
-#include <cctype>
-#include <charconv>
 #include <optional>
-#include <string_view>
 
 namespace velmora {
 
 namespace {
 
-constexpr uint32_t LargestClassicType = 0xFF;
-constexpr uint32_t LargestPointType = 0x7FF;
-constexpr uint32_t ExtendedPolygonCode = 0x10000;
-
 constexpr uint32_t PlainLineDay = 0x808080, PlainLineNight = 0x909090;
 constexpr uint32_t PlainAreaDay = 0xDDDDDD, PlainAreaNight = 0x404040;
 constexpr uint32_t PlainDotDay = 0x404040, PlainDotNight = 0xC0C0C0;
 constexpr uint32_t LabelDay = 0x000000, LabelNight = 0xE0E0E0;
-
-MapKind MapKindOf(uint8_t kind) {
-    return kind == KindPoint ? MapKind::Point : kind == KindLine ? MapKind::Line : MapKind::Polygon;
-}
-
-std::string_view Trimmed(std::string_view text) {
-    auto blank = [](char c) { return uint8_t(c) <= ' '; };
-    const auto first = std::find_if_not(text.begin(), text.end(), blank);
-    const auto last = std::find_if_not(text.rbegin(), text.rend(), blank).base();
-    return first < last ? std::string_view(first, last) : std::string_view();
-}
-
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size()) return false;
-    for (size_t i = 0; i < prefix.size(); ++i)
-        if (std::tolower(uint8_t(text[i])) != prefix[i]) return false;
-    return true;
-}
-
-// A whole decimal number, or a hexadecimal one after "0x"; none for anything else.
-std::optional<uint32_t> NumberOf(std::string_view text) {
-    text = Trimmed(text);
-    int base = 10;
-    if (StartsWithNoCase(text, "0x")) {
-        text.remove_prefix(2);
-        base = 16;
-    }
-    uint32_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
-std::optional<std::pair<MapTypeKey, int>> DrawOrderLine(std::string_view line) {
-    line = Trimmed(line.substr(0, line.find(';')));
-    const size_t equals = line.find('=');
-    if (equals == std::string_view::npos || Trimmed(line.substr(0, equals)).size() != 4 ||
-        !StartsWithNoCase(Trimmed(line.substr(0, equals)), "type"))
-        return std::nullopt;
-    const std::string_view value = line.substr(equals + 1);
-    const size_t comma = value.find(',');
-    if (comma == std::string_view::npos) return std::nullopt;
-    const auto code = NumberOf(value.substr(0, comma));
-    const auto level = NumberOf(value.substr(comma + 1));
-    if (!code || !level || *level > 0xFFFF) return std::nullopt;
-    const MapTypeKey key = *code >= ExtendedPolygonCode
-                               ? MakeMapTypeKey(MapKind::Polygon, *code >> 8, *code & 0xFF)
-                               : MakeMapTypeKey(MapKind::Polygon, *code, 0);
-    return std::pair{key, int(*level)};
-}
 
 // Whether entry i of the variant's table is drawn at all: lines and polygons are opaque or clear.
 bool IsClear(const TGarminObject& object, int variant, int entry) {
@@ -213,40 +156,6 @@ class Fingerprint {
 };
 
 } // namespace
-
-MapTypeKey MakeMapTypeKey(MapKind kind, uint32_t type, uint32_t subType) {
-    return uint64_t(kind) << 48 | uint64_t(type & 0xFFFFFF) << 24 | uint64_t(subType & 0xFFFFFF);
-}
-
-MapTypeKey MapTypeKeyOf(const MapObject& object) {
-    return MakeMapTypeKey(object.Kind, object.Type, object.SubType);
-}
-
-MapTypeKey MapTypeKeyOf(const TGarminObject& object) {
-    const MapKind kind = MapKindOf(object.Kind);
-    const uint32_t type = object.TypeCode;
-    const uint32_t largestPlain = object.Kind == KindPoint ? LargestPointType : LargestClassicType;
-    if (type <= largestPlain) return MakeMapTypeKey(kind, type, object.SubTypeCode);
-    return MakeMapTypeKey(kind, type >> 8, object.SubTypeCode != 0 ? object.SubTypeCode : type & 0xFF);
-}
-
-std::unordered_map<MapTypeKey, int> PolygonDrawLevels(const std::vector<std::string>& headerLines) {
-    std::unordered_map<MapTypeKey, int> levels;
-    bool inDrawOrder = false;
-    for (const std::string& text : headerLines) {
-        const std::string_view line = Trimmed(text);
-        if (!line.empty() && line.front() == '[') {
-            inDrawOrder = StartsWithNoCase(line, "[_draworder]");
-            continue;
-        }
-        if (!inDrawOrder) continue;
-        if (const auto entry = DrawOrderLine(line)) {
-            auto [at, added] = levels.emplace(entry->first, entry->second);
-            if (!added) at->second = std::max(at->second, entry->second);
-        }
-    }
-    return levels;
-}
 
 MapTypeLook PlainLook(MapKind kind, int view) {
     const bool night = view == Night;

@@ -1,8 +1,10 @@
-// How the document's objects look on a map: which object of the style a map object takes its look
-// from, the draw order of the areas, and each type's look (fill, pens, icon, label) ready to draw.
+// How the document's objects look on a map: each type's look (fill, pens, icon, label) ready to
+// draw. Which style object a map type takes its look from, and the draw order of the areas, are
+// map/map_types.h's.
 #pragma once
 
 #include "map/map_data.h"
+#include "map/map_types.h"
 #include "model/maintyp.h"
 
 #include <QBrush>
@@ -10,30 +12,8 @@
 #include <QImage>
 
 #include <cstdint>
-#include <string>
-#include <unordered_map>
-#include <vector>
 
 namespace velmora {
-
-// A map type as the map and a style both name it: the kind, the type (0x00..0xFF classic,
-// 0x100..0x1FF extended) and the subtype (of points; the extended subtype byte of lines and
-// polygons, 0 for their classic types), packed into one number for look-ups.
-using MapTypeKey = uint64_t;
-
-MapTypeKey MakeMapTypeKey(MapKind kind, uint32_t type, uint32_t subType);
-MapTypeKey MapTypeKeyOf(const MapObject& object);
-
-// The map type a style object stands for. The text form and the compiled import hold a point's
-// type and subtype apart (an extended point 0x11401 as type 0x114, subtype 0x01), and a line's or
-// polygon's extended subtype in TypeCode (0x10f04 for type 0x10f, subtype 0x04); a SubTypeCode of
-// its own overrides that byte.
-MapTypeKey MapTypeKeyOf(const TGarminObject& object);
-
-// The draw level of each polygon type that "[_drawOrder]" lists ("Type=0x01,1", "Type=0x10f04,3").
-// Lines that do not read as a type and a level are passed over: the header is being typed in while
-// the map is drawn. A type listed twice takes its highest level.
-std::unordered_map<MapTypeKey, int> PolygonDrawLevels(const std::vector<std::string>& headerLines);
 
 // The level under which a polygon type that the draw order does not list is drawn: below all others.
 inline constexpr int UnlistedDrawLevel = -1;

@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "tests/map/mkgmap_maps.h"
+
 #include <map>
 #include <string>
 #include <utility>
@@ -351,10 +353,10 @@ TEST_F(Converter, CompileWarningsGoToStandardErrorAndTheFileIsWritten) {
 // values, placeholders in capitals), separated by spaces: a text that missed its translation.
 std::string UntranslatedWords(const std::string& text) {
     static const QStringList names = {
-        "velmora", "typ",     "convert", "compile", "render",     "help",  "version", "family",
-        "product", "code",    "page",    "kind",    "index",      "night", "zoom",    "point",
-        "line",    "polygon", "id",      "bmp",     "frobnicate", "area",  "map",     "png",
-        "bbox",    "size",    "WxH",     "level",   "Garmin",     "Web",   "Mercator"};
+        "velmora", "typ",     "convert", "compile", "render",     "help",  "version",  "family",
+        "product", "code",    "page",    "kind",    "index",      "night", "zoom",     "point",
+        "line",    "polygon", "id",      "bmp",     "frobnicate", "area",  "map",      "png",
+        "bbox",    "size",    "WxH",     "level",   "Garmin",     "Web",   "Mercator", "types"};
     std::string found;
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
     for (const auto& match : word.globalMatch(QString::fromStdString(text))) {
@@ -378,7 +380,9 @@ TEST(CommandLine, WrongUsageShowsTheUsageAndExitsWithTwo) {
                                  {"compile", "a", "b", "--family-id"},
                                  {"compile", "a", "b", "--family-id", "70000"},
                                  {"compile", "a", "b", "--code-page=x"},
-                                 {"compile", "a", "b", "--frobnicate", "1"}};
+                                 {"compile", "a", "b", "--frobnicate", "1"},
+                                 {"map-types"},
+                                 {"map-types", "a", "b", "c"}};
     for (const QStringList& args : cases) {
         const CliRun run = RunCli(args);
         EXPECT_EQ(run.ExitCode, 2) << args.join(' ').toStdString();
@@ -511,3 +515,62 @@ TEST(CommandLine, EveryTextOfTheTranslationFileIsTranslated) {
 }
 
 } // namespace
+
+namespace {
+
+// A gmapsupp of the map tests' two fixture tiles, compiled by mkgmap with their style.
+std::optional<std::filesystem::path> FixtureGmapsupp() {
+    return velmora::test::Compile(VELMORA_MAP_TEST_DATA_DIR, {"objects.osm", "second.osm", "preview.txt"},
+                                  "--code-page=1252 --lower-case", true);
+}
+
+bool HasRow(const std::string& out, const char* pattern) {
+    return QRegularExpression(QStringLiteral("(^|\\n)") + QString::fromUtf8(pattern) + QStringLiteral("\\n"))
+        .match(QString::fromStdString(out))
+        .hasMatch();
+}
+
+} // namespace
+
+TEST(CommandLine, MapTypesCountsTheTypesOfAMapAndSaysWhichTheStyleDefines) {
+    const auto map = FixtureGmapsupp();
+    if (!map) GTEST_SKIP() << "mkgmap is not installed or failed";
+    const QString mapPath = QString::fromStdString(map->string());
+    const QString style = QStringLiteral(VELMORA_MAP_TEST_DATA_DIR "/preview.txt");
+
+    const CliRun bare = RunCli({"map-types", mapPath});
+    EXPECT_EQ(bare.ExitCode, 0) << bare.Err;
+    EXPECT_TRUE(HasRow(bare.Out, "kind +type +objects")) << bare.Out;
+    // Each tile's cafe once, although the coarser levels repeat objects.
+    EXPECT_TRUE(HasRow(bare.Out, "point +0x2a00 +2")) << bare.Out;
+
+    const CliRun run = RunCli({"map-types", mapPath, style});
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_EQ(run.Err, "");
+    for (const char* row :
+         {"kind +type +objects +in style +in draw order", "point +0x2a00 +2 +yes", "point +0x11503 +1 +no",
+          "line +0x06 +2 +yes", "line +0x10e07 +2 +no", "polygon +0x50 +1 +yes +yes",
+          "polygon +0x3c +1 +no +yes", "polygon +0x10f04 +1 +no +no"})
+        EXPECT_TRUE(HasRow(run.Out, row)) << row << "\n" << run.Out;
+
+    const CliRun russian = RunCli({"map-types", mapPath, style}, RussianEnvironment());
+    EXPECT_TRUE(HasRow(russian.Out, "вид +тип +объектов +в стиле +в порядке отрисовки")) << russian.Out;
+    EXPECT_TRUE(HasRow(russian.Out, "полигон +0x50 +1 +да +да")) << russian.Out;
+}
+
+TEST_F(Converter, MapTypesOfAFileThatIsNoMapNamesItAndExitsWithOne) {
+    const QString text = WriteInput("style.img", "[_point]\nType=0x2f\n[end]\n");
+    const CliRun run = RunCli({"map-types", text});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(run.Out, "");
+    EXPECT_EQ(run.Err,
+              "velmora-typ: Cannot open map \"" + text.toStdString() + "\". It is no Garmin IMG map.\n");
+    const CliRun russian = RunCli({"map-types", text}, RussianEnvironment());
+    EXPECT_EQ(russian.Err, "velmora-typ: Не удаётся открыть карту \"" + text.toStdString() +
+                               "\". Это не карта в формате IMG.\n");
+    const CliRun missing = RunCli({"map-types", Path("none.img")});
+    EXPECT_EQ(missing.ExitCode, 1);
+    EXPECT_NE(missing.Err.find("Cannot open file \"" + Path("none.img").toStdString() + "\""),
+              std::string::npos)
+        << missing.Err;
+}

@@ -276,33 +276,6 @@ TEST(MapRender, ExtendedTypesFindTheirStyleObjects) {
     EXPECT_EQ(PixelColour(picture, 50, 50), Red);
 }
 
-TEST(MapRender, StyleObjectsNameMapTypesAsTheirFileDoes) {
-    struct Case {
-        uint8_t Kind;
-        uint32_t TypeCode, SubTypeCode;
-        MapKind MapKindWanted;
-        uint32_t Type, SubType;
-    };
-    const Case cases[] = {
-        {KindPoint, 0x2F, 0x06, MapKind::Point, 0x2F, 0x06},
-        {KindPoint, 0x114, 0x01, MapKind::Point, 0x114, 0x01},   // the import and "Type=0x11401"
-        {KindPoint, 0x11401, 0, MapKind::Point, 0x114, 0x01},    // a point type holding its subtype
-        {KindPoint, 0x11401, 0x02, MapKind::Point, 0x114, 0x02}, // "SubType" overrides that byte
-        {KindLine, 0x01, 0, MapKind::Line, 0x01, 0},
-        {KindLine, 0x10e01, 0, MapKind::Line, 0x10e, 0x01},
-        {KindPolygon, 0x10f04, 0, MapKind::Polygon, 0x10f, 0x04},
-        {KindPolygon, 0x10f00, 0, MapKind::Polygon, 0x10f, 0x00},
-    };
-    for (const Case& c : cases) {
-        TGarminObject object;
-        object.Kind = c.Kind;
-        object.TypeCode = c.TypeCode;
-        object.SubTypeCode = c.SubTypeCode;
-        EXPECT_EQ(MapTypeKeyOf(object), MakeMapTypeKey(c.MapKindWanted, c.Type, c.SubType))
-            << std::hex << c.TypeCode << " " << c.SubTypeCode;
-    }
-}
-
 TEST(MapRender, CompiledStyleDrawsTheSamePictureAsItsText) {
     std::string pattern;
     for (int i = 0; i < 32; ++i)
