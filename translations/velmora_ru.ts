@@ -49,25 +49,6 @@
     </message>
 </context>
 <context>
-    <name>MapError</name>
-    <message>
-        <source>It is no Garmin IMG map.</source>
-        <translation>Это не карта Garmin IMG.</translation>
-    </message>
-    <message>
-        <source>Cannot open map &quot;%1&quot;.</source>
-        <translation>Не удаётся открыть карту &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>The map is encrypted.</source>
-        <translation>Карта зашифрована.</translation>
-    </message>
-    <message>
-        <source>It holds no map tile in a format that this program reads.</source>
-        <translation>В ней нет ни одного листа карты в формате, который читает эта программа.</translation>
-    </message>
-</context>
-<context>
     <name>velmora-typ</name>
     <message>
         <source>unknown option &apos;%1&apos;</source>
