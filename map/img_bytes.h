@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 namespace velmora::img {
 
@@ -35,6 +36,13 @@ inline int32_t S24(Bytes b, size_t at) {
 inline Bytes Slice(Bytes b, uint64_t offset, uint64_t size) {
     if (offset >= b.size()) return {};
     return b.subspan(size_t(offset), size_t(std::min<uint64_t>(size, b.size() - offset)));
+}
+
+// True when b holds text at the offset.
+inline bool HasText(Bytes b, size_t at, std::string_view text) {
+    return at <= b.size() && text.size() <= b.size() - at &&
+           std::equal(text.begin(), text.end(), b.begin() + ptrdiff_t(at),
+                      [](char t, uint8_t c) { return uint8_t(t) == c; });
 }
 
 // One subfile of a tile: its bytes and where its header starts in them. A tile of the older layout

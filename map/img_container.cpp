@@ -32,10 +32,6 @@ std::string Trimmed(const uint8_t* text, size_t length) {
     return s;
 }
 
-bool HasText(Bytes b, size_t at, std::string_view text) {
-    return at + text.size() <= b.size() && std::memcmp(b.data() + at, text.data(), text.size()) == 0;
-}
-
 } // namespace
 
 std::vector<ContainedFile> ReadContainer(Bytes file, const std::string& path) {

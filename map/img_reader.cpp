@@ -20,11 +20,6 @@ const char* const NoTile =
 constexpr uint64_t LabelBytesPerFileByte = 16;
 constexpr uint64_t LabelBytesExtra = uint64_t(16) << 20;
 
-bool HasText(const std::vector<uint8_t>& data, size_t at, std::string_view text) {
-    return at + text.size() <= data.size() &&
-           std::string_view(reinterpret_cast<const char*>(data.data()) + at, text.size()) == text;
-}
-
 // A subfile of the older layout, whose header starts it, when its header says it is one of type.
 Subfile Plain(const ContainedFile* file, std::string_view type) {
     if (!file || !HasText(file->Data, 2, std::string("GARMIN ") + std::string(type))) return {};

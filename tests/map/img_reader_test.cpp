@@ -216,6 +216,17 @@ TEST_F(CompiledImage, ADamagedSubdivisionIsSkippedAndCountedAndTheRestLoads) {
     EXPECT_EQ(ObjectCount(file), ObjectCount(Sound) - Sound.Tiles[0].Levels.front().Objects.size());
 }
 
+TEST_F(CompiledImage, ALevelOfMoreBitsThanACoordinateHasIsLeftOutWithItsSubdivisions) {
+    // TRE lists the most detailed level last; its bits become 255.
+    const size_t levels = Tre + Get32(Image, Tre + 0x21), size = Get32(Image, Tre + 0x25);
+    Image[levels + size - 4 + 1] = 0xFF;
+    const MapFile file = ReadImgMapBytes(Image, "damaged.img");
+    EXPECT_EQ(file.SkippedSubdivisions, 1u);
+    ASSERT_EQ(file.Tiles[0].Levels.size(), Sound.Tiles[0].Levels.size() - 1);
+    for (const MapLevel& level : file.Tiles[0].Levels)
+        EXPECT_LT(level.Bits, 24);
+}
+
 TEST_F(CompiledImage, LabelsOutsideTheLabelSectionAreSkippedAndCounted) {
     Image[Lbl + 0x19] = 4; // the label section ends after four bytes
     Image[Lbl + 0x1A] = Image[Lbl + 0x1B] = Image[Lbl + 0x1C] = 0;
