@@ -66,7 +66,7 @@ TEST(CompiledHeader, LayoutMarkGivesFirstLineAndTypFormatMark) {
         builder.CodePage = 1251;
         const TypDocument doc = Import(builder).Document;
         EXPECT_EQ(doc.TypFormatMark, int32_t(c.HeaderLength));
-        std::vector<std::string> expected = {"",      "[_id]", "ProductCode=3", "FID=6276", "Codepage=1251",
+        std::vector<std::string> expected = {"",      "[_id]", "ProductCode=3", "FID=6276", "CodePage=1251",
                                              "[end]", "",      "[_drawOrder]",  "[end]"};
         if (!c.FirstLine.empty()) expected.insert(expected.begin(), std::string(c.FirstLine));
         EXPECT_EQ(doc.HeaderLines, expected);
@@ -79,16 +79,26 @@ std::vector<std::string> DrawOrderLines(const TypBuilder& builder) {
     return {first + 1, lines.end() - 1};
 }
 
-TEST(CompiledDrawOrder, SeparatorsCountLevelsAndCodesAreSorted) {
+// Each subtype of an extended entry's mask is a line (mkgmap gathers the subtypes of a type and level
+// into one entry); an entry repeated on its level is read once.
+TEST(CompiledDrawOrder, SeparatorsCountLevelsEverySubtypeIsALineAndCodesAreSorted) {
     TypBuilder builder;
     builder.DrawLevel(0x4C)
         .NextLevel()
         .DrawLevel(0x01)
         .DrawLevel(0x03, 0b100100)
+        .DrawLevel(0x01)
+        .DrawLevel(0x03, 0b100)
         .NextLevel()
-        .DrawLevel(0x02, 1);
+        .DrawLevel(0x02, 1)
+        .DrawLevel(0x4C);
     EXPECT_EQ(DrawOrderLines(builder),
-              (std::vector<std::string>{"Type=0x01,2", "Type=0x4C,1", "Type=0x10200,3", "Type=0x10302,2"}));
+              (std::vector<std::string>{"Type=0x01,2", "Type=0x4C,1", "Type=0x4C,3", "Type=0x10200,3",
+                                        "Type=0x10302,2", "Type=0x10305,2"}));
+    TypBuilder full;
+    full.DrawLevel(0xFF, 0xFFFFFFFF);
+    EXPECT_EQ(DrawOrderLines(full).size(), 32u);
+    EXPECT_EQ(DrawOrderLines(full).back(), "Type=0x1FF1F,1");
 }
 
 TEST(CompiledDrawOrder, EqualCodesEndWhereTheExchangeLoopsPutThem) {
