@@ -119,7 +119,7 @@ std::string Hex(uint32_t value, int minDigits) {
 // read once, so a table gives at most one line for each of its 256 levels and 8448 codes, whatever it
 // repeats.
 class DrawOrderCodes {
-public:
+  public:
     void Append(uint8_t type, uint32_t mask, uint8_t level) {
         if (mask == 0) {
             Add(type, type, level);
@@ -131,7 +131,7 @@ public:
     }
     std::vector<DrawOrderEntry> Entries;
 
-private:
+  private:
     static constexpr size_t CodesPerLevel = 256 + 256 * 32;
     void Add(uint32_t code, size_t slot, uint8_t level) {
         const size_t seen = size_t(level) * CodesPerLevel + slot;

@@ -176,7 +176,8 @@ std::vector<DrawOrderItem> DrawOrderItems(const std::vector<std::string>& header
     std::vector<DrawOrderItem> gathered;
     for (const DrawOrderItem& item : items) {
         DrawOrderItem* last = gathered.empty() ? nullptr : &gathered.back();
-        if (last && last->Level == item.Level && last->Type == item.Type && (last->Mask != 0) == (item.Mask != 0))
+        if (last && last->Level == item.Level && last->Type == item.Type &&
+            (last->Mask != 0) == (item.Mask != 0))
             last->Mask |= item.Mask;
         else
             gathered.push_back(item);
@@ -219,7 +220,8 @@ void WarnCodePageSpelling(const std::vector<std::string>& headerLines, std::vect
         }
         std::string key;
         std::string_view value;
-        if (section == "[_id]" && SplitKey(line, key, value) && key == "codepage" && !line.starts_with(MkgmapKey))
+        if (section == "[_id]" && SplitKey(line, key, value) && key == "codepage" &&
+            !line.starts_with(MkgmapKey))
             warnings.push_back("The header line \"" + line + "\" is not spelt \"" + std::string(MkgmapKey) +
                                "\": mkgmap will not read the code page from it");
     }
@@ -507,39 +509,6 @@ std::string AsUtf8(std::string_view text, uint32_t codePage) {
                                      : std::string(text);
 }
 
-// The language of a label line read as the map compiler reads it: the text before the first comma,
-// after leading blanks, is a whole number, decimal, hexadecimal after "0x", "0X" or "#", octal after
-// a leading zero, with an optional sign, that fits 32 signed bits; its low byte is the language.
-std::optional<uint8_t> LabelLanguage(std::string_view text) {
-    while (!text.empty() && uint8_t(text.front()) <= ' ')
-        text.remove_prefix(1);
-    const bool negative = !text.empty() && text.front() == '-';
-    if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
-    uint32_t radix = 10;
-    if (text.size() > 1 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-        radix = 16;
-        text.remove_prefix(2);
-    } else if (!text.empty() && text[0] == '#') {
-        radix = 16;
-        text.remove_prefix(1);
-    } else if (text.size() > 1 && text[0] == '0') {
-        radix = 8;
-        text.remove_prefix(1);
-    }
-    if (text.empty()) return std::nullopt;
-    const uint64_t limit = negative ? uint64_t(1) << 31 : (uint64_t(1) << 31) - 1;
-    uint64_t value = 0;
-    for (char c : text) {
-        const int digit = std::isdigit(static_cast<unsigned char>(c)) ? c - '0'
-                          : std::isxdigit(static_cast<unsigned char>(c)) ? LowerAscii(c) - 'a' + 10
-                                                                          : 99;
-        if (digit >= int(radix)) return std::nullopt;
-        value = value * radix + uint64_t(digit);
-        if (value > limit) return std::nullopt;
-    }
-    return uint8_t(negative ? 0 - value : value);
-}
-
 // The label block: its length in the shortest prefix form, then language, text and a zero byte for
 // each label; empty when no label can be written. A label line without a language number before a
 // comma ("Suburb", "Small Town / Suburb") is a label of language 0 as a whole, after its leading
@@ -548,9 +517,8 @@ Bytes LabelBlock(const TGarminObject& object, const LabelSettings& settings,
                  std::vector<std::string>& warnings) {
     Bytes body;
     for (const std::string& label : object.Labels) {
+        const std::optional<uint8_t> language = LabelLanguage(label);
         const size_t comma = label.find(',');
-        const std::optional<uint8_t> language =
-            comma == std::string::npos ? std::nullopt : LabelLanguage(std::string_view(label).substr(0, comma));
         std::string_view text = std::string_view(label).substr(language ? comma + 1 : 0);
         if (!language)
             while (!text.empty() && uint8_t(text.front()) <= ' ')
@@ -779,7 +747,44 @@ uint32_t SourceCodePage(const TypDocument& doc, const CompileOptions& identity) 
     return DefaultCodePage;
 }
 
+// The number before the first comma: after leading blanks a whole number, decimal, hexadecimal after
+// "0x", "0X" or "#", octal after a leading zero, with an optional sign, that fits 32 signed bits.
+std::optional<uint8_t> LanguageNumber(std::string_view text) {
+    while (!text.empty() && uint8_t(text.front()) <= ' ')
+        text.remove_prefix(1);
+    const bool negative = !text.empty() && text.front() == '-';
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+    uint32_t radix = 10;
+    if (text.size() > 1 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        radix = 16;
+        text.remove_prefix(2);
+    } else if (!text.empty() && text[0] == '#') {
+        radix = 16;
+        text.remove_prefix(1);
+    } else if (text.size() > 1 && text[0] == '0') {
+        radix = 8;
+        text.remove_prefix(1);
+    }
+    if (text.empty()) return std::nullopt;
+    const uint64_t limit = negative ? uint64_t(1) << 31 : (uint64_t(1) << 31) - 1;
+    uint64_t value = 0;
+    for (char c : text) {
+        const int digit = std::isdigit(static_cast<unsigned char>(c))    ? c - '0'
+                          : std::isxdigit(static_cast<unsigned char>(c)) ? LowerAscii(c) - 'a' + 10
+                                                                         : 99;
+        if (digit >= int(radix)) return std::nullopt;
+        value = value * radix + uint64_t(digit);
+        if (value > limit) return std::nullopt;
+    }
+    return uint8_t(negative ? 0 - value : value);
+}
+
 } // namespace
+
+std::optional<uint8_t> LabelLanguage(std::string_view label) {
+    const size_t comma = label.find(',');
+    return comma == std::string_view::npos ? std::nullopt : LanguageNumber(label.substr(0, comma));
+}
 
 CompiledTypeKey CompiledType(const TGarminObject& object) {
     if (object.Kind == KindPoint) {

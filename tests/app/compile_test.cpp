@@ -133,8 +133,8 @@ TEST_F(CompileCommandTest, FileThatCannotBeWrittenIsReportedAndNotClaimed) {
 TEST_F(CompileCommandTest, WarningsAreShownAndTheFileIsWritten) {
     OpenText(TestDataFile("compilable.txt"));
     // A code page line that mkgmap does not read is named; the file is written with the code page.
-    std::replace(Form->Document.HeaderLines.begin(), Form->Document.HeaderLines.end(), std::string("CodePage=1252"),
-                 std::string("Codepage=1252"));
+    std::replace(Form->Document.HeaderLines.begin(), Form->Document.HeaderLines.end(),
+                 std::string("CodePage=1252"), std::string("Codepage=1252"));
     const QString target = TempFile("out.typ");
     Compile(target);
     ASSERT_EQ(Prompts.Messages().size(), 1u);

@@ -258,9 +258,10 @@ TEST_F(Converter, CompileWarnsOfACodePageKeyThatMkgmapDoesNotRead) {
     const QString input = WriteInput("in.txt", "[_id]\nCodepage=1250\n[end]\n");
     const CliRun run = RunCli({"compile", input, Path("out.typ")});
     EXPECT_EQ(run.ExitCode, 0) << run.Err;
-    EXPECT_NE(run.Err.find("warning: The header line \"Codepage=1250\" is not spelt \"CodePage=\": mkgmap will "
-                           "not read the code page from it"),
-              std::string::npos)
+    EXPECT_NE(
+        run.Err.find("warning: The header line \"Codepage=1250\" is not spelt \"CodePage=\": mkgmap will "
+                     "not read the code page from it"),
+        std::string::npos)
         << run.Err;
     EXPECT_EQ(Content(Path("out.typ")).mid(21, 2), QByteArray("\xE2\x04", 2)); // code page 1250
     EXPECT_EQ(Content(input), QByteArray("[_id]\nCodepage=1250\n[end]\n"));

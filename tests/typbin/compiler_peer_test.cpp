@@ -243,7 +243,8 @@ TEST(CompilerPeer, SmallInputsGiveMkgmapsRecordsAndDrawOrder) {
          "[_line]\r\nType=0x01\r\nString1=Small Town / Suburb\r\nLineWidth=2\r\nXpm=\"0 0 1 "
          "0\"\r\n\"a c #112233\"\r\n[end]\r\n"},
         {"LabelOnlyPointSmallFont", KindPoint, labelOnly("Type=0x02d\r\nSubType=0x05\r\n", "SmallFont")},
-        {"LabelOnlyPointNoLabel", KindPoint, labelOnly("Type=0x065\r\nSubType=0x13\r\n", "NoLabel (invisible)")},
+        {"LabelOnlyPointNoLabel", KindPoint,
+         labelOnly("Type=0x065\r\nSubType=0x13\r\n", "NoLabel (invisible)")},
         {"LabelOnlyPointByDayAndNight", KindPoint,
          "[_point]\r\nType=0x2e\r\nString1=0x04,Only\r\nFontStyle=SmallFont\r\nDayXpm=\"4 2 1 "
          "1\"\r\n\"! c #000000\" alpha=15\r\n\"!!!!\"\r\n\"!!!!\"\r\nNightXpm=\"4 2 1 1\"\r\n\"! c "
@@ -258,7 +259,8 @@ TEST(CompilerPeer, SmallInputsGiveMkgmapsRecordsAndDrawOrder) {
         fs::create_directories(folder);
         const std::string text = "[_id]\r\nProductCode=1\r\nFID=20011\r\nCodePage=1252\r\n[end]\r\n" + c.Text;
         std::ofstream(source, std::ios::binary) << text;
-        const std::optional<std::vector<uint8_t>> theirs = CompileWithMkgmap(source, folder / "out", 20011, 1252);
+        const std::optional<std::vector<uint8_t>> theirs =
+            CompileWithMkgmap(source, folder / "out", 20011, 1252);
         ASSERT_TRUE(theirs) << ReadBytes(folder / "out" / "mkgmap.log").substr(0, 300);
         TypDocument doc;
         LoadTextTypDocument(text, doc);
@@ -282,7 +284,8 @@ TEST(CompilerPeer, SmallInputsGiveMkgmapsRecordsAndDrawOrder) {
 // same labels: the import's header names the code page as mkgmap reads it ("CodePage=").
 TEST(CompilerPeer, ImportedCodePageIsReadByMkgmap) {
     if (!HasProgram("mkgmap")) GTEST_SKIP() << "mkgmap is not installed";
-    const fs::path folder = fs::temp_directory_path() / ("velmora-codepage-peer-" + std::to_string(::getpid()));
+    const fs::path folder =
+        fs::temp_directory_path() / ("velmora-codepage-peer-" + std::to_string(::getpid()));
     fs::create_directories(folder);
     TypDocument source;
     LoadTextTypDocument("[_id]\nFID=20011\nCodePage=1251\n[end]\n[_polygon]\nType=0x01\nString1=0x19,"
@@ -295,7 +298,8 @@ TEST(CompilerPeer, ImportedCodePageIsReadByMkgmap) {
     std::ofstream(text, std::ios::binary) << WriteTextTyp(imported, "date");
     const std::optional<std::vector<uint8_t>> theirs = CompileWithMkgmap(text, folder / "out", 20011, 1251);
     ASSERT_TRUE(theirs) << ReadBytes(folder / "out" / "mkgmap.log").substr(0, 300);
-    EXPECT_EQ(ImportBinaryTyp(*theirs).Document.PolygonList.at(0)->Labels, imported.PolygonList.at(0)->Labels);
+    EXPECT_EQ(ImportBinaryTyp(*theirs).Document.PolygonList.at(0)->Labels,
+              imported.PolygonList.at(0)->Labels);
     fs::remove_all(folder);
 }
 

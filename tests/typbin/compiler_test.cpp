@@ -63,16 +63,20 @@ TEST(Compiler, WarnsOfACodePageLineThatMkgmapDoesNotRead) {
     const struct {
         const char* Line;
         bool Warned;
-    } cases[] = {{"CodePage=1250", false}, {"CodePage= 1250", false}, {"Codepage=1250", true},
-                 {"CODEPAGE=1250", true},  {"CodePage =1250", true}};
+    } cases[] = {{"CodePage=1250", false},
+                 {"CodePage= 1250", false},
+                 {"Codepage=1250", true},
+                 {"CODEPAGE=1250", true},
+                 {"CodePage =1250", true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Line);
         const CompileResult result = CompileTyp(ReadDoc("[_id]\n" + std::string(c.Line) + "\n[end]\n"));
         EXPECT_EQ(U16At(result.Bytes, 21), 1250u);
         if (c.Warned)
-            EXPECT_EQ(result.Warnings, std::vector<std::string>{"The header line \"" + std::string(c.Line) +
-                                                                "\" is not spelt \"CodePage=\": mkgmap will not "
-                                                                "read the code page from it"});
+            EXPECT_EQ(result.Warnings,
+                      std::vector<std::string>{"The header line \"" + std::string(c.Line) +
+                                               "\" is not spelt \"CodePage=\": mkgmap will not "
+                                               "read the code page from it"});
         else
             EXPECT_TRUE(result.Warnings.empty());
     }
@@ -130,8 +134,9 @@ TEST(Compiler, DrawOrderWritesLevelsOnceEachAndGathersExtendedSubtypesAsMkgmapDo
     const Bytes& file = result.Bytes;
     EXPECT_EQ(U16At(file, 85), 5u);
     // Level 3 is empty: two separators. Subtypes 0x12 and 0x13 of type 0x101 share one mask.
-    EXPECT_EQ(DrawOrderBytes(file),
-              Hex("01 00 00 00 00 00 00 00 00 00 01 00 00 0c 00 00 00 00 00 00 00 00 00 00 00 4c 00 00 00 00 "));
+    EXPECT_EQ(
+        DrawOrderBytes(file),
+        Hex("01 00 00 00 00 00 00 00 00 00 01 00 00 0c 00 00 00 00 00 00 00 00 00 00 00 4c 00 00 00 00 "));
     const TypDocument imported = Import(file).Document;
     const std::vector<std::string> expected{"Type=0x01,1", "Type=0x4C,4", "Type=0x10112,2", "Type=0x10113,2",
                                             "[end]"};
@@ -227,11 +232,12 @@ INSTANTIATE_TEST_SUITE_P(
                    "#00FF00\"\n\"!#!#\"\n\"#!#!\"\n",
                    "05 04 02 02 00 00 00 ff 00 ff 00 44 11 1d 00 53 75 62 75 72 62 00 04 54 6f 77 6e 00 "},
         // Map clients read no bitmap from a table of no colours, and so neither labels nor font.
-        RecordCase{"PointOfOneTransparentColourKeepsItsLabelsAndFont", KindPoint,
-                   "Type=0x2d\nSubType=0x05\nString1=0x04,Golf course\nString2=0x03,golfterrein\nFontStyle="
-                   "SmallFont\nDayXpm=\"4 2 1 1\"\n\"!\tc #000000\"  alpha=15\n\"!!!!\"\n\"!!!!\"\n",
-                   "0d 04 02 01 20 00 00 00 0f 00 00 35 04 47 6f 6c 66 20 63 6f 75 72 73 65 00 03 67 6f 6c 66 "
-                   "74 65 72 72 65 69 6e 00 02 "},
+        RecordCase{
+            "PointOfOneTransparentColourKeepsItsLabelsAndFont", KindPoint,
+            "Type=0x2d\nSubType=0x05\nString1=0x04,Golf course\nString2=0x03,golfterrein\nFontStyle="
+            "SmallFont\nDayXpm=\"4 2 1 1\"\n\"!\tc #000000\"  alpha=15\n\"!!!!\"\n\"!!!!\"\n",
+            "0d 04 02 01 20 00 00 00 0f 00 00 35 04 47 6f 6c 66 20 63 6f 75 72 73 65 00 03 67 6f 6c 66 "
+            "74 65 72 72 65 69 6e 00 02 "},
         RecordCase{"PointOfOneTransparentColourByDayAndNight", KindPoint,
                    "Type=0x2e\nString1=0x04,Only\nFontStyle=SmallFont\nDayXpm=\"4 2 1 1\"\n\"! c #000000\" "
                    "alpha=15\n\"!!!!\"\n\"!!!!\"\nNightXpm=\"4 2 1 1\"\n\"! c #000000\" "
@@ -280,13 +286,14 @@ INSTANTIATE_TEST_SUITE_P(
                    "06 cc bb aa "},
         // A label line's language is a number before the first comma, as Java reads one: decimal,
         // "0x" hexadecimal, octal after a leading zero, signed; without one the line is the label.
-        RecordCase{"PolygonLabelLanguagesAreReadAsMkgmapReadsThem", KindPolygon,
-                   "Type=0x01\nString=Suburb\nString1=Small Town / Suburb\nString=Foo, Bar\nString= 0x04,  "
-                   "Foo\nString=12,Dec\nString=012,Oct\nString=0x105,Low\nString=-1,Neg\nString=0x04 "
-                   ",Blank\nString=ab,Hex\nXpm=\"0 0 1 0\"\n\"a c #112233\"\n",
-                   "16 33 22 11 af 00 53 75 62 75 72 62 00 00 53 6d 61 6c 6c 20 54 6f 77 6e 20 2f 20 53 75 62 75 "
-                   "72 62 00 00 46 6f 6f 2c 20 42 61 72 00 04 20 20 46 6f 6f 00 0c 44 65 63 00 0a 4f 63 74 00 05 "
-                   "4c 6f 77 00 ff 4e 65 67 00 00 30 78 30 34 20 2c 42 6c 61 6e 6b 00 00 61 62 2c 48 65 78 00 "},
+        RecordCase{
+            "PolygonLabelLanguagesAreReadAsMkgmapReadsThem", KindPolygon,
+            "Type=0x01\nString=Suburb\nString1=Small Town / Suburb\nString=Foo, Bar\nString= 0x04,  "
+            "Foo\nString=12,Dec\nString=012,Oct\nString=0x105,Low\nString=-1,Neg\nString=0x04 "
+            ",Blank\nString=ab,Hex\nXpm=\"0 0 1 0\"\n\"a c #112233\"\n",
+            "16 33 22 11 af 00 53 75 62 75 72 62 00 00 53 6d 61 6c 6c 20 54 6f 77 6e 20 2f 20 53 75 62 75 "
+            "72 62 00 00 46 6f 6f 2c 20 42 61 72 00 04 20 20 46 6f 6f 00 0c 44 65 63 00 0a 4f 63 74 00 05 "
+            "4c 6f 77 00 ff 4e 65 67 00 00 30 78 30 34 20 2c 42 6c 61 6e 6b 00 00 61 62 2c 48 65 78 00 "},
         RecordCase{"PolygonDayAndNight", KindPolygon,
                    "Type=0x01\nXpm=\"0 0 2 0\"\n\"a c #112233\"\n\"b c #445566\"\n", "07 33 22 11 66 55 44 "},
         RecordCase{"PolygonFourSolid", KindPolygon,
@@ -403,9 +410,10 @@ TEST(Compiler, LabelsOfACodePageDocumentAreReadInItsCodePage) {
               std::string::npos);
     EXPECT_EQ(Import(result.Bytes).Document.PolygonList[0]->Labels, std::vector<std::string>{"0x4,x"});
     // A record none of whose labels is written announces no labels; an empty label is not written.
-    const TypDocument unwritten = ReadDoc("[_id]\nCodePage=1251\n[end]\n" +
-                                          Section("polygon", "Type=0x01\nString=0x19,\xC0\nString=\nXpm=\"0 0 1 "
-                                                             "0\"\n\"a c #112233\"\n"));
+    const TypDocument unwritten =
+        ReadDoc("[_id]\nCodePage=1251\n[end]\n" + Section("polygon",
+                                                          "Type=0x01\nString=0x19,\xC0\nString=\nXpm=\"0 0 1 "
+                                                          "0\"\n\"a c #112233\"\n"));
     EXPECT_EQ(Records(CompileTyp(unwritten, options).Bytes, KindPolygon)[0], Hex("06 33 22 11 "));
 }
 
