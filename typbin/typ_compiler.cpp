@@ -120,6 +120,23 @@ std::string SectionOf(std::string_view line) {
     return Lower(line.substr(0, line.find(']') + 1));
 }
 
+// Calls visit(line, key, value) for each "key=value" line of the header section named (lower case,
+// "[_id]"), the key in lower case.
+template <typename Visit>
+void ForEachHeaderKey(const std::vector<std::string>& headerLines, std::string_view wanted, Visit visit) {
+    std::string section;
+    for (const std::string& line : headerLines) {
+        const std::string opened = SectionOf(line);
+        if (!opened.empty()) {
+            section = opened;
+            continue;
+        }
+        std::string key;
+        std::string_view value;
+        if (section == wanted && SplitKey(line, key, value)) visit(line, key, value);
+    }
+}
+
 struct DrawOrderItem {
     uint8_t Type = 0;
     uint32_t Mask = 0;
@@ -132,42 +149,37 @@ struct DrawOrderItem {
 std::vector<DrawOrderItem> DrawOrderItems(const std::vector<std::string>& headerLines,
                                           std::vector<std::string>& warnings) {
     std::vector<DrawOrderItem> items;
-    std::string section;
-    for (const std::string& line : headerLines) {
-        const std::string opened = SectionOf(line);
-        if (!opened.empty()) {
-            section = opened;
-            continue;
-        }
-        std::string key;
-        std::string_view value;
-        if (section != "[_draworder]" || !SplitKey(line, key, value) || key != "type") continue;
-        const size_t comma = value.find(',');
-        auto skip = [&](const std::string& why) {
-            warnings.push_back("The draw-order line \"" + line + "\" is not written: " + why);
-        };
-        if (comma == std::string_view::npos) {
-            skip("it names no level");
-            continue;
-        }
-        const uint32_t code = uint32_t(StrToInt(Trim(value.substr(0, comma))));
-        const int32_t level = StrToInt(Trim(value.substr(comma + 1)));
-        if (level < 0 || uint32_t(level) >= MaxDrawLevel) {
-            skip("levels run from 0 to " + std::to_string(MaxDrawLevel - 1));
-            continue;
-        }
-        if (code == 0) {
-            skip("an entry of type 0x00 would read as the end of a level");
-        } else if (code <= LargestStandardType) {
-            items.push_back({uint8_t(code), 0, uint32_t(level)});
-        } else if (code >= ExtendedPolygonBase && code < 2 * ExtendedPolygonBase &&
-                   (code & 0xFF) <= MaxSubType) {
-            items.push_back({uint8_t(code >> 8), uint32_t(1) << (code & 0xFF), uint32_t(level)});
-        } else {
-            skip("the type is neither a polygon type up to 0xFF nor an extended one 0x1TTss with ss up to "
-                 "0x1F");
-        }
-    }
+    ForEachHeaderKey(
+        headerLines, "[_draworder]",
+        [&](const std::string& line, const std::string& key, std::string_view value) {
+            if (key != "type") return;
+            const size_t comma = value.find(',');
+            auto skip = [&](const std::string& why) {
+                warnings.push_back("The draw-order line \"" + line + "\" is not written: " + why);
+            };
+            if (comma == std::string_view::npos) {
+                skip("it names no level");
+                return;
+            }
+            const uint32_t code = uint32_t(StrToInt(Trim(value.substr(0, comma))));
+            const int32_t level = StrToInt(Trim(value.substr(comma + 1)));
+            if (level < 0 || uint32_t(level) >= MaxDrawLevel) {
+                skip("levels run from 0 to " + std::to_string(MaxDrawLevel - 1));
+                return;
+            }
+            if (code == 0) {
+                skip("an entry of type 0x00 would read as the end of a level");
+            } else if (code <= LargestStandardType) {
+                items.push_back({uint8_t(code), 0, uint32_t(level)});
+            } else if (code >= ExtendedPolygonBase && code < 2 * ExtendedPolygonBase &&
+                       (code & 0xFF) <= MaxSubType) {
+                items.push_back({uint8_t(code >> 8), uint32_t(1) << (code & 0xFF), uint32_t(level)});
+            } else {
+                skip(
+                    "the type is neither a polygon type up to 0xFF nor an extended one 0x1TTss with ss up to "
+                    "0x1F");
+            }
+        });
     // Within a level the entries go by type, standard types first, the order in which the import
     // lists them.
     std::stable_sort(items.begin(), items.end(), [](const DrawOrderItem& a, const DrawOrderItem& b) {
@@ -211,20 +223,12 @@ Bytes DrawOrderTable(const std::vector<DrawOrderItem>& items) {
 // the "[_id]" line that gives the code page here in another spelling is named in a warning.
 void WarnCodePageSpelling(const std::vector<std::string>& headerLines, std::vector<std::string>& warnings) {
     constexpr std::string_view MkgmapKey = "CodePage=";
-    std::string section;
-    for (const std::string& line : headerLines) {
-        const std::string opened = SectionOf(line);
-        if (!opened.empty()) {
-            section = opened;
-            continue;
-        }
-        std::string key;
-        std::string_view value;
-        if (section == "[_id]" && SplitKey(line, key, value) && key == "codepage" &&
-            !line.starts_with(MkgmapKey))
-            warnings.push_back("The header line \"" + line + "\" is not spelt \"" + std::string(MkgmapKey) +
-                               "\": mkgmap will not read the code page from it");
-    }
+    ForEachHeaderKey(
+        headerLines, "[_id]", [&](const std::string& line, const std::string& key, std::string_view) {
+            if (key == "codepage" && !line.starts_with(MkgmapKey))
+                warnings.push_back("The header line \"" + line + "\" is not spelt \"" +
+                                   std::string(MkgmapKey) + "\": mkgmap will not read the code page from it");
+        });
 }
 
 struct ObjectError {
@@ -808,20 +812,12 @@ std::string CompiledObjectName(const TGarminObject& object) {
 
 CompileOptions HeaderIdentity(const std::vector<std::string>& headerLines) {
     CompileOptions identity;
-    std::string section;
-    for (const std::string& line : headerLines) {
-        const std::string opened = SectionOf(line);
-        if (!opened.empty()) {
-            section = opened;
-            continue;
-        }
-        std::string key;
-        std::string_view value;
-        if (section != "[_id]" || !SplitKey(line, key, value)) continue;
-        if (key == "fid") identity.FamilyId = HeaderNumber(key, value);
-        if (key == "productcode") identity.ProductId = HeaderNumber(key, value);
-        if (key == "codepage") identity.CodePage = HeaderNumber(key, value);
-    }
+    ForEachHeaderKey(headerLines, "[_id]",
+                     [&](const std::string&, const std::string& key, std::string_view value) {
+                         if (key == "fid") identity.FamilyId = HeaderNumber(key, value);
+                         if (key == "productcode") identity.ProductId = HeaderNumber(key, value);
+                         if (key == "codepage") identity.CodePage = HeaderNumber(key, value);
+                     });
     return identity;
 }
 
