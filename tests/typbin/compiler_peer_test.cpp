@@ -271,8 +271,9 @@ TEST(CompilerPeer, SmallInputsGiveMkgmapsRecordsAndDrawOrder) {
             continue;
         }
         EXPECT_EQ(Records(ours.Bytes, c.Kind), Records(*theirs, c.Kind));
-        const TGarminObject& read = *ImportBinaryTyp(ours.Bytes).Document.List(c.Kind).at(0);
-        const TGarminObject& peer = *ImportBinaryTyp(*theirs).Document.List(c.Kind).at(0);
+        const BinaryImportResult readBack = ImportBinaryTyp(ours.Bytes), peerBack = ImportBinaryTyp(*theirs);
+        const TGarminObject& read = *readBack.Document.List(c.Kind).at(0);
+        const TGarminObject& peer = *peerBack.Document.List(c.Kind).at(0);
         EXPECT_FALSE(read.Labels.empty());
         EXPECT_EQ(read.Labels, peer.Labels);
         EXPECT_EQ(read.FontStyle, peer.FontStyle);
