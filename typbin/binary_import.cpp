@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstdio>
 
 namespace velmora {
@@ -114,16 +113,38 @@ std::string Hex(uint32_t value, int minDigits) {
     return text;
 }
 
-// An extended polygon type 0x1TT with subtype n is coded 0x10000 + TT * 256 + n, n being the lowest
-// bit set in the subtype mask.
-uint32_t DrawOrderCode(uint8_t type, uint32_t mask) {
-    if (mask == 0) return type;
-    return ExtendedPolygonBase + uint32_t(type) * 256 + uint32_t(std::countr_zero(mask));
-}
+// An extended polygon type 0x1TT with subtype n is coded 0x10000 + TT * 256 + n. An entry names its
+// subtypes by the bits set in its mask (the map compiler gathers the subtypes of one type and level
+// into one entry): each of them is a draw-order line of its own. A code repeated within its level is
+// read once, so a table gives at most one line for each of its 256 levels and 8448 codes, whatever it
+// repeats.
+class DrawOrderCodes {
+  public:
+    void Append(uint8_t type, uint32_t mask, uint8_t level) {
+        if (mask == 0) {
+            Add(type, type, level);
+            return;
+        }
+        for (uint32_t subtype = 0; subtype < 32; ++subtype)
+            if (mask >> subtype & 1)
+                Add(ExtendedPolygonBase + uint32_t(type) * 256 + subtype, 256 + type * 32 + subtype, level);
+    }
+    std::vector<DrawOrderEntry> Entries;
+
+  private:
+    static constexpr size_t CodesPerLevel = 256 + 256 * 32;
+    void Add(uint32_t code, size_t slot, uint8_t level) {
+        const size_t seen = size_t(level) * CodesPerLevel + slot;
+        if (Seen[seen]) return;
+        Seen[seen] = true;
+        Entries.push_back({code, level});
+    }
+    std::vector<bool> Seen = std::vector<bool>(256 * CodesPerLevel);
+};
 
 void AppendDrawOrder(ByteReader& reader, const Table& table, std::vector<std::string>& lines) {
     const uint32_t count = EntryCount(table, DrawOrderStride, reader.Size());
-    std::vector<DrawOrderEntry> entries;
+    DrawOrderCodes codes;
     reader.Seek(table.Offset);
     uint8_t level = 1;
     for (uint32_t i = 0; i < count; ++i) {
@@ -132,8 +153,9 @@ void AppendDrawOrder(ByteReader& reader, const Table& table, std::vector<std::st
         if (type == 0 && mask == 0)
             ++level; // a separator between two draw levels
         else
-            entries.push_back({DrawOrderCode(type, mask), level});
+            codes.Append(type, mask, level);
     }
+    std::vector<DrawOrderEntry>& entries = codes.Entries;
     ExchangeSort(entries, [](const DrawOrderEntry& e) { return e.Code; });
     for (const DrawOrderEntry& entry : entries)
         lines.push_back("Type=0x" + Hex(entry.Code, 2) + "," + std::to_string(entry.Level));
@@ -145,7 +167,7 @@ std::vector<std::string> IdLines(const TypHeader& header, int32_t typFormatMark)
     if (typFormatMark == TypFormatOld) lines.emplace_back(cp1251::OldMark);
     lines.insert(lines.end(), {"", "[_id]", "ProductCode=" + std::to_string(header.ProductCode),
                                "FID=" + std::to_string(header.FamilyId),
-                               "Codepage=" + std::to_string(header.CodePage), "[end]", "", "[_drawOrder]"});
+                               "CodePage=" + std::to_string(header.CodePage), "[end]", "", "[_drawOrder]"});
     return lines;
 }
 

@@ -13,6 +13,7 @@
 #include <span>
 #include <string_view>
 #include <tuple>
+#include <utility>
 
 namespace velmora {
 
@@ -119,18 +120,10 @@ std::string SectionOf(std::string_view line) {
     return Lower(line.substr(0, line.find(']') + 1));
 }
 
-struct DrawOrderItem {
-    uint8_t Type = 0;
-    uint32_t Mask = 0;
-    uint32_t Level = 0;
-};
-
-// The "Type=0x..,level" lines of "[_drawOrder]". An extended polygon type 0x1TTss becomes type TT
-// with bit ss of the subtype mask; each subtype keeps an entry of its own, since the import reads
-// one subtype from each entry.
-std::vector<DrawOrderItem> DrawOrderItems(const std::vector<std::string>& headerLines,
-                                          std::vector<std::string>& warnings) {
-    std::vector<DrawOrderItem> items;
+// Calls visit(line, key, value) for each "key=value" line of the header section named (lower case,
+// "[_id]"), the key in lower case.
+template <typename Visit>
+void ForEachHeaderKey(const std::vector<std::string>& headerLines, std::string_view wanted, Visit visit) {
     std::string section;
     for (const std::string& line : headerLines) {
         const std::string opened = SectionOf(line);
@@ -140,38 +133,68 @@ std::vector<DrawOrderItem> DrawOrderItems(const std::vector<std::string>& header
         }
         std::string key;
         std::string_view value;
-        if (section != "[_draworder]" || !SplitKey(line, key, value) || key != "type") continue;
-        const size_t comma = value.find(',');
-        auto skip = [&](const std::string& why) {
-            warnings.push_back("The draw-order line \"" + line + "\" is not written: " + why);
-        };
-        if (comma == std::string_view::npos) {
-            skip("it names no level");
-            continue;
-        }
-        const uint32_t code = uint32_t(StrToInt(Trim(value.substr(0, comma))));
-        const int32_t level = StrToInt(Trim(value.substr(comma + 1)));
-        if (level < 0 || uint32_t(level) >= MaxDrawLevel) {
-            skip("levels run from 0 to " + std::to_string(MaxDrawLevel - 1));
-            continue;
-        }
-        if (code == 0) {
-            skip("an entry of type 0x00 would read as the end of a level");
-        } else if (code <= LargestStandardType) {
-            items.push_back({uint8_t(code), 0, uint32_t(level)});
-        } else if (code >= ExtendedPolygonBase && code < 2 * ExtendedPolygonBase &&
-                   (code & 0xFF) <= MaxSubType) {
-            items.push_back({uint8_t(code >> 8), uint32_t(1) << (code & 0xFF), uint32_t(level)});
-        } else {
-            skip("the type is neither a polygon type up to 0xFF nor an extended one 0x1TTss with ss up to "
-                 "0x1F");
-        }
+        if (section == wanted && SplitKey(line, key, value)) visit(line, key, value);
     }
-    // Within a level the entries go by type and subtype, the order in which the import lists them.
+}
+
+struct DrawOrderItem {
+    uint8_t Type = 0;
+    uint32_t Mask = 0;
+    uint32_t Level = 0;
+};
+
+// The "Type=0x..,level" lines of "[_drawOrder]". An extended polygon type 0x1TTss becomes type TT
+// with bit ss of the subtype mask; the subtypes of one type and level share one entry, and a type
+// listed again on its level is written once, as the map compiler writes them.
+std::vector<DrawOrderItem> DrawOrderItems(const std::vector<std::string>& headerLines,
+                                          std::vector<std::string>& warnings) {
+    std::vector<DrawOrderItem> items;
+    ForEachHeaderKey(
+        headerLines, "[_draworder]",
+        [&](const std::string& line, const std::string& key, std::string_view value) {
+            if (key != "type") return;
+            const size_t comma = value.find(',');
+            auto skip = [&](const std::string& why) {
+                warnings.push_back("The draw-order line \"" + line + "\" is not written: " + why);
+            };
+            if (comma == std::string_view::npos) {
+                skip("it names no level");
+                return;
+            }
+            const uint32_t code = uint32_t(StrToInt(Trim(value.substr(0, comma))));
+            const int32_t level = StrToInt(Trim(value.substr(comma + 1)));
+            if (level < 0 || uint32_t(level) >= MaxDrawLevel) {
+                skip("levels run from 0 to " + std::to_string(MaxDrawLevel - 1));
+                return;
+            }
+            if (code == 0) {
+                skip("an entry of type 0x00 would read as the end of a level");
+            } else if (code <= LargestStandardType) {
+                items.push_back({uint8_t(code), 0, uint32_t(level)});
+            } else if (code >= ExtendedPolygonBase && code < 2 * ExtendedPolygonBase &&
+                       (code & 0xFF) <= MaxSubType) {
+                items.push_back({uint8_t(code >> 8), uint32_t(1) << (code & 0xFF), uint32_t(level)});
+            } else {
+                skip(
+                    "the type is neither a polygon type up to 0xFF nor an extended one 0x1TTss with ss up to "
+                    "0x1F");
+            }
+        });
+    // Within a level the entries go by type, standard types first, the order in which the import
+    // lists them.
     std::stable_sort(items.begin(), items.end(), [](const DrawOrderItem& a, const DrawOrderItem& b) {
-        return std::tuple(a.Level, a.Mask != 0, a.Type, a.Mask) <
-               std::tuple(b.Level, b.Mask != 0, b.Type, b.Mask);
+        return std::tuple(a.Level, a.Mask != 0, a.Type) < std::tuple(b.Level, b.Mask != 0, b.Type);
     });
+    std::vector<DrawOrderItem> gathered;
+    for (const DrawOrderItem& item : items) {
+        DrawOrderItem* last = gathered.empty() ? nullptr : &gathered.back();
+        if (last && last->Level == item.Level && last->Type == item.Type &&
+            (last->Mask != 0) == (item.Mask != 0))
+            last->Mask |= item.Mask;
+        else
+            gathered.push_back(item);
+    }
+    items = std::move(gathered);
     // The table's first level is 1: a draw order that starts at level 0 is written one level higher
     // throughout, which keeps the order of its levels.
     if (!items.empty() && items.front().Level == 0) {
@@ -194,6 +217,18 @@ Bytes DrawOrderTable(const std::vector<DrawOrderItem>& items) {
             table.push_back(uint8_t(item.Mask >> (8 * i)));
     }
     return table;
+}
+
+// mkgmap takes the code page of a text file only from a line that starts with "CodePage=" spelt so;
+// the "[_id]" line that gives the code page here in another spelling is named in a warning.
+void WarnCodePageSpelling(const std::vector<std::string>& headerLines, std::vector<std::string>& warnings) {
+    constexpr std::string_view MkgmapKey = "CodePage=";
+    ForEachHeaderKey(
+        headerLines, "[_id]", [&](const std::string& line, const std::string& key, std::string_view) {
+            if (key == "codepage" && !line.starts_with(MkgmapKey))
+                warnings.push_back("The header line \"" + line + "\" is not spelt \"" +
+                                   std::string(MkgmapKey) + "\": mkgmap will not read the code page from it");
+        });
 }
 
 struct ObjectError {
@@ -275,8 +310,8 @@ PointVariant EncodePointVariant(const TGarminObject& object, int view, bool with
     const TXpmHeader& day = object.XpmHeader[Day];
     const auto& table = object.Colours[size_t(view)];
     // The tables of a point with a night bitmap end in a transparent entry of their own: one that no
-    // pixel uses need not be written.
-    if (withNight && count > 0 && IsClear(object, view, count - 1) &&
+    // pixel uses need not be written, while a colour stays written.
+    if (withNight && count > 1 && IsClear(object, view, count - 1) &&
         !PixelsUse(object, view, table[count - 1].Code))
         --count;
     size_t clearCount = 0, clearEntry = 0;
@@ -300,14 +335,15 @@ PointVariant EncodePointVariant(const TGarminObject& object, int view, bool with
         variant.ColourType = PointColoursOpaque;
         for (size_t i = 0; i < count; ++i)
             AppendColour(variant.Colours, table[i]);
-    } else if (clearCount == 1 && !partialAlpha) {
+    } else if (clearCount == 1 && !partialAlpha && count > 1) {
         // The transparent colour takes the value after the stored ones. Beside a night bitmap that
-        // value is transparent whatever the colour type says, so a colour no pixel uses needs none;
-        // but an opaque table of no colours would read as a true-colour bitmap.
+        // value is transparent whatever the colour type says, so a colour no pixel uses needs none.
+        // A table of no stored colours is not written so (map clients read no bitmap, and so no
+        // labels or font, from it; an opaque one reads as a true-colour bitmap): a table whose
+        // only colour is transparent is written with its alpha below, as the map compiler does.
         const bool used = PixelsUse(object, view, table[clearEntry].Code) &&
                           CodeLookup(table, count).Of(table[clearEntry].Code) == int(clearEntry);
-        variant.ColourType =
-            withNight && !used && count > 1 ? PointColoursOpaque : PointColoursWithTransparency;
+        variant.ColourType = withNight && !used ? PointColoursOpaque : PointColoursWithTransparency;
         variant.ColourCount = uint8_t(count - 1);
         for (size_t i = 0; i < count; ++i) {
             if (i == clearEntry) continue;
@@ -478,32 +514,25 @@ std::string AsUtf8(std::string_view text, uint32_t codePage) {
 }
 
 // The label block: its length in the shortest prefix form, then language, text and a zero byte for
-// each label; empty when no label can be written.
+// each label; empty when no label can be written. A label line without a language number before a
+// comma ("Suburb", "Small Town / Suburb") is a label of language 0 as a whole, after its leading
+// blanks; an empty label line is not written, as the text form does not write it.
 Bytes LabelBlock(const TGarminObject& object, const LabelSettings& settings,
                  std::vector<std::string>& warnings) {
     Bytes body;
     for (const std::string& label : object.Labels) {
+        const std::optional<uint8_t> language = LabelLanguage(label);
         const size_t comma = label.find(',');
-        std::string_view language =
-            comma == std::string::npos ? std::string_view() : Trim(std::string_view(label).substr(0, comma));
-        if (language.size() > 2 && language[0] == '0' && LowerAscii(language[1]) == 'x')
-            language.remove_prefix(2);
-        const bool hexLanguage = !language.empty() && language.size() <= 2 &&
-                                 std::all_of(language.begin(), language.end(), [](char c) {
-                                     return std::isxdigit(static_cast<unsigned char>(c)) != 0;
-                                 });
-        if (!hexLanguage) {
-            warnings.push_back(CompiledObjectName(object) + ": the label \"" +
-                               AsUtf8(label, settings.SourceCodePage) +
-                               "\" has no language code (0x00 to 0xFF before a comma) and is left out");
-            continue;
-        }
-        std::string_view text = std::string_view(label).substr(comma + 1);
+        std::string_view text = std::string_view(label).substr(language ? comma + 1 : 0);
+        if (!language)
+            while (!text.empty() && uint8_t(text.front()) <= ' ')
+                text.remove_prefix(1);
         // A label ends at a zero byte, and like a line of the text form it ends in no blank or control
         // byte: the import drops those.
         text = text.substr(0, text.find('\0'));
         while (!text.empty() && uint8_t(text.back()) <= ' ')
             text.remove_suffix(1);
+        if (!language && text.empty()) continue;
         std::optional<std::string> converted;
         if (settings.SourceCodePage == settings.TargetCodePage)
             converted = std::string(text);
@@ -515,7 +544,7 @@ Bytes LabelBlock(const TGarminObject& object, const LabelSettings& settings,
                                std::to_string(settings.TargetCodePage) + " and is left out");
             continue;
         }
-        body.push_back(uint8_t(std::stoul(std::string(language), nullptr, 16)));
+        body.push_back(language.value_or(0));
         body.insert(body.end(), converted->begin(), converted->end());
         body.push_back(0);
     }
@@ -722,7 +751,44 @@ uint32_t SourceCodePage(const TypDocument& doc, const CompileOptions& identity) 
     return DefaultCodePage;
 }
 
+// The number before the first comma: after leading blanks a whole number, decimal, hexadecimal after
+// "0x", "0X" or "#", octal after a leading zero, with an optional sign, that fits 32 signed bits.
+std::optional<uint8_t> LanguageNumber(std::string_view text) {
+    while (!text.empty() && uint8_t(text.front()) <= ' ')
+        text.remove_prefix(1);
+    const bool negative = !text.empty() && text.front() == '-';
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+    uint32_t radix = 10;
+    if (text.size() > 1 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        radix = 16;
+        text.remove_prefix(2);
+    } else if (!text.empty() && text[0] == '#') {
+        radix = 16;
+        text.remove_prefix(1);
+    } else if (text.size() > 1 && text[0] == '0') {
+        radix = 8;
+        text.remove_prefix(1);
+    }
+    if (text.empty()) return std::nullopt;
+    const uint64_t limit = negative ? uint64_t(1) << 31 : (uint64_t(1) << 31) - 1;
+    uint64_t value = 0;
+    for (char c : text) {
+        const int digit = std::isdigit(static_cast<unsigned char>(c))    ? c - '0'
+                          : std::isxdigit(static_cast<unsigned char>(c)) ? LowerAscii(c) - 'a' + 10
+                                                                         : 99;
+        if (digit >= int(radix)) return std::nullopt;
+        value = value * radix + uint64_t(digit);
+        if (value > limit) return std::nullopt;
+    }
+    return uint8_t(negative ? 0 - value : value);
+}
+
 } // namespace
+
+std::optional<uint8_t> LabelLanguage(std::string_view label) {
+    const size_t comma = label.find(',');
+    return comma == std::string_view::npos ? std::nullopt : LanguageNumber(label.substr(0, comma));
+}
 
 CompiledTypeKey CompiledType(const TGarminObject& object) {
     if (object.Kind == KindPoint) {
@@ -746,20 +812,12 @@ std::string CompiledObjectName(const TGarminObject& object) {
 
 CompileOptions HeaderIdentity(const std::vector<std::string>& headerLines) {
     CompileOptions identity;
-    std::string section;
-    for (const std::string& line : headerLines) {
-        const std::string opened = SectionOf(line);
-        if (!opened.empty()) {
-            section = opened;
-            continue;
-        }
-        std::string key;
-        std::string_view value;
-        if (section != "[_id]" || !SplitKey(line, key, value)) continue;
-        if (key == "fid") identity.FamilyId = HeaderNumber(key, value);
-        if (key == "productcode") identity.ProductId = HeaderNumber(key, value);
-        if (key == "codepage") identity.CodePage = HeaderNumber(key, value);
-    }
+    ForEachHeaderKey(headerLines, "[_id]",
+                     [&](const std::string&, const std::string& key, std::string_view value) {
+                         if (key == "fid") identity.FamilyId = HeaderNumber(key, value);
+                         if (key == "productcode") identity.ProductId = HeaderNumber(key, value);
+                         if (key == "codepage") identity.CodePage = HeaderNumber(key, value);
+                     });
     return identity;
 }
 
@@ -773,6 +831,8 @@ CompileResult CompileTyp(const TypDocument& doc, const CompileOptions& options) 
     if (compiler.Labels.SourceCodePage != codePage && !IsKnownCodePage(codePage))
         throw TypError("Cannot compile: labels cannot be converted to code page " + std::to_string(codePage) +
                        " (code pages 1250 to 1258 and 65001 are known)");
+
+    WarnCodePageSpelling(doc.HeaderLines, result.Warnings);
 
     std::array<KindSection, 3> sections;
     bool extendedTypes = false;

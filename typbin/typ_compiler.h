@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velmora {
@@ -31,6 +32,11 @@ struct CompiledTypeKey {
     friend bool operator==(const CompiledTypeKey&, const CompiledTypeKey&) = default;
 };
 CompiledTypeKey CompiledType(const TGarminObject& object);
+
+// The language of a label line ("0x04,Forest" gives 4), read as the map compiler reads it: the low
+// byte of a number before the first comma (decimal, "0x" hexadecimal, octal after a leading zero).
+// None when the line names no language: the whole line is then a label of language 0.
+std::optional<uint8_t> LabelLanguage(std::string_view label);
 
 // "point type 0x2F subtype 0x01": how messages name an object.
 std::string CompiledObjectName(const TGarminObject& object);

@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <QStatusBar>
 
+#include <algorithm>
 #include <span>
 
 namespace velmora {
@@ -131,14 +132,17 @@ TEST_F(CompileCommandTest, FileThatCannotBeWrittenIsReportedAndNotClaimed) {
 
 TEST_F(CompileCommandTest, WarningsAreShownAndTheFileIsWritten) {
     OpenText(TestDataFile("compilable.txt"));
-    // A label without its language code cannot be written; the rest of the file can.
-    Form->Document.LineList[0]->Labels.push_back("Nolang");
+    // A code page line that mkgmap does not read is named; the file is written with the code page.
+    std::replace(Form->Document.HeaderLines.begin(), Form->Document.HeaderLines.end(),
+                 std::string("CodePage=1252"), std::string("Codepage=1252"));
     const QString target = TempFile("out.typ");
     Compile(target);
     ASSERT_EQ(Prompts.Messages().size(), 1u);
     EXPECT_EQ(Prompts.Log.back().Icon, MessageKind::Warning);
     EXPECT_TRUE(Prompts.Messages()[0].contains(QStringLiteral("Предупреждения компилятора:")));
-    EXPECT_TRUE(Prompts.Messages()[0].contains(QStringLiteral("Nolang")));
+    EXPECT_TRUE(Prompts.Messages()[0].contains(
+        QStringLiteral("\"Codepage=1252\" is not spelt \"CodePage=\": mkgmap will not read")))
+        << Prompts.Messages()[0].toStdString();
     EXPECT_TRUE(QFile::exists(target));
     EXPECT_TRUE(Form->StatusBar1->currentMessage().endsWith(QStringLiteral("байт), предупреждений: 1")))
         << Form->StatusBar1->currentMessage().toStdString();

@@ -349,6 +349,20 @@ TEST_F(Converter, CompileWarningsGoToStandardErrorAndTheFileIsWritten) {
     EXPECT_TRUE(Content(Path("out.typ")).contains("ok"));
 }
 
+TEST_F(Converter, CompileWarnsOfACodePageKeyThatMkgmapDoesNotRead) {
+    // The file keeps its spelling; the compiled file has its code page.
+    const QString input = WriteInput("in.txt", "[_id]\nCodepage=1250\n[end]\n");
+    const CliRun run = RunCli({"compile", input, Path("out.typ")});
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_NE(
+        run.Err.find("warning: The header line \"Codepage=1250\" is not spelt \"CodePage=\": mkgmap will "
+                     "not read the code page from it"),
+        std::string::npos)
+        << run.Err;
+    EXPECT_EQ(Content(Path("out.typ")).mid(21, 2), QByteArray("\xE2\x04", 2)); // code page 1250
+    EXPECT_EQ(Content(input), QByteArray("[_id]\nCodepage=1250\n[end]\n"));
+}
+
 // The Latin words of a Russian text that are not names the user types (commands, options, their
 // values, placeholders in capitals), separated by spaces: a text that missed its translation.
 std::string UntranslatedWords(const std::string& text) {

@@ -66,7 +66,7 @@ TEST(CompiledHeader, LayoutMarkGivesFirstLineAndTypFormatMark) {
         builder.CodePage = 1251;
         const TypDocument doc = Import(builder).Document;
         EXPECT_EQ(doc.TypFormatMark, int32_t(c.HeaderLength));
-        std::vector<std::string> expected = {"",      "[_id]", "ProductCode=3", "FID=6276", "Codepage=1251",
+        std::vector<std::string> expected = {"",      "[_id]", "ProductCode=3", "FID=6276", "CodePage=1251",
                                              "[end]", "",      "[_drawOrder]",  "[end]"};
         if (!c.FirstLine.empty()) expected.insert(expected.begin(), std::string(c.FirstLine));
         EXPECT_EQ(doc.HeaderLines, expected);
@@ -79,16 +79,26 @@ std::vector<std::string> DrawOrderLines(const TypBuilder& builder) {
     return {first + 1, lines.end() - 1};
 }
 
-TEST(CompiledDrawOrder, SeparatorsCountLevelsAndCodesAreSorted) {
+// Each subtype of an extended entry's mask is a line (mkgmap gathers the subtypes of a type and level
+// into one entry); an entry repeated on its level is read once.
+TEST(CompiledDrawOrder, SeparatorsCountLevelsEverySubtypeIsALineAndCodesAreSorted) {
     TypBuilder builder;
     builder.DrawLevel(0x4C)
         .NextLevel()
         .DrawLevel(0x01)
         .DrawLevel(0x03, 0b100100)
+        .DrawLevel(0x01)
+        .DrawLevel(0x03, 0b100)
         .NextLevel()
-        .DrawLevel(0x02, 1);
+        .DrawLevel(0x02, 1)
+        .DrawLevel(0x4C);
     EXPECT_EQ(DrawOrderLines(builder),
-              (std::vector<std::string>{"Type=0x01,2", "Type=0x4C,1", "Type=0x10200,3", "Type=0x10302,2"}));
+              (std::vector<std::string>{"Type=0x01,2", "Type=0x4C,1", "Type=0x4C,3", "Type=0x10200,3",
+                                        "Type=0x10302,2", "Type=0x10305,2"}));
+    TypBuilder full;
+    full.DrawLevel(0xFF, 0xFFFFFFFF);
+    EXPECT_EQ(DrawOrderLines(full).size(), 32u);
+    EXPECT_EQ(DrawOrderLines(full).back(), "Type=0x1FF1F,1");
 }
 
 TEST(CompiledDrawOrder, EqualCodesEndWhereTheExchangeLoopsPutThem) {
@@ -222,13 +232,18 @@ TEST(CompiledTypeCodes, PointsKeepTypeAndSubtypeApartLinesAndPolygonsCombineThem
         uint32_t Type, SubType;
         uint32_t TypeCode, SubTypeCode;
     } cases[] = {
-        {91, KindLine, 0x03, 0x05, 0x305, 0x05},       {91, KindLine, 0x03, 0x00, 0x03, 0x00},
-        {91, KindPolygon, 0x10A, 0x03, 0x10A03, 0x03}, {91, KindPoint, 0x2F, 0x0B, 0x2F, 0x0B},
-        {110, KindPoint, 0x2F, 0x0B, 0x2F, 0x0B},      {110, KindPoint, 0x110, 0x03, 0x110, 0x03},
-        {91, KindPoint, 0x110, 0x03, 0x110, 0x03},     {156, KindPoint, 0x2A, 0x01, 0x2A, 0x01},
+        {91, KindLine, 0x03, 0x05, 0x305, 0x05},
+        {91, KindLine, 0x03, 0x00, 0x03, 0x00},
+        {91, KindPolygon, 0x10A, 0x03, 0x10A03, 0x03},
+        {91, KindPoint, 0x2F, 0x0B, 0x2F, 0x0B},
+        {110, KindPoint, 0x2F, 0x0B, 0x2F, 0x0B},
+        {110, KindPoint, 0x110, 0x03, 0x110, 0x03},
+        {91, KindPoint, 0x110, 0x03, 0x110, 0x03},
+        {156, KindPoint, 0x2A, 0x01, 0x2A, 0x01},
         {110, KindPoint, 0x1FF, 0x1F, 0x1FF, 0x1F},
         // An extended line of subtype 0 keeps its subtype byte, so that it does not read as 0x01/0x20.
-        {110, KindLine, 0x120, 0x00, 0x12000, 0x00},   {110, KindPolygon, 0x10E, 0x00, 0x10E00, 0x00},
+        {110, KindLine, 0x120, 0x00, 0x12000, 0x00},
+        {110, KindPolygon, 0x10E, 0x00, 0x10E00, 0x00},
     };
     const Bytes records[] = {
         {0x00, 1, 1, 1, 0x00, 0, 0, 0, 0}, Cat({{0x06, 0x00}, Bgr(0), {1}}), OnePolygon()};

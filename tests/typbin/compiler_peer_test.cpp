@@ -65,8 +65,8 @@ bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-// The draw order of a header description with its levels ranked (1, 2, 3, ... without gaps) and the
-// extended subtypes of one type and level reduced to the lowest, beside the rest of the header.
+// The draw order of a header description with its levels ranked (1, 2, 3, ... without gaps), beside
+// the rest of the header.
 std::string RankedHeader(const std::string& header) {
     const size_t start = header.find("draw order");
     std::vector<std::pair<long, long>> entries; // level, code
@@ -78,23 +78,18 @@ std::string RankedHeader(const std::string& header) {
     }
     std::sort(entries.begin(), entries.end());
     std::string ranked = header.substr(0, start) + "draw order";
-    long rank = 0, lastLevel = -1, lastExtended = -1;
+    long rank = 0, lastLevel = -1;
     for (const auto& [level, code] : entries) {
-        if (level != lastLevel) ++rank, lastLevel = level, lastExtended = -1;
-        if (code >= 0x10000) {
-            if (code >> 8 == lastExtended) continue;
-            lastExtended = code >> 8;
-        }
+        if (level != lastLevel) ++rank, lastLevel = level;
         ranked += " " + std::to_string(code) + ":" + std::to_string(rank);
     }
     return ranked;
 }
 
 const KnownDifference KnownDifferences[] = {
-    // mkgmap closes the gaps between draw levels, starts a draw order that has a level 0 at level 2,
-    // and gathers the subtypes of one extended polygon type and level into one entry, of which the
-    // import reads the lowest subtype only. The order of the levels is the same.
-    {"mkgmap renumbers the draw levels or gathers extended subtypes into one entry",
+    // mkgmap closes the gaps between draw levels and starts a draw order that has a level 0 at level
+    // 2. The order of the levels is the same.
+    {"mkgmap renumbers the draw levels",
      [](const std::string& ours, const std::string& theirs) {
          return ours.rfind("FID ", 0) == 0 && RankedHeader(ours) == RankedHeader(theirs);
      }},
@@ -216,6 +211,96 @@ TEST(CompilerPeer, CompiledFilesSavedAsTextCompileBackWithMkgmapIntoTheSameDocum
         }
         CompareDescriptions(path.filename().string(), std::move(ours), std::move(peer));
     }
+    fs::remove_all(folder);
+}
+
+// Small inputs compiled by Velmora and by mkgmap (family id 20011, code page 1252) give the same
+// record, labels and font byte included, and the same draw-order table.
+TEST(CompilerPeer, SmallInputsGiveMkgmapsRecordsAndDrawOrder) {
+    if (!HasProgram("mkgmap")) GTEST_SKIP() << "mkgmap is not installed";
+    const fs::path folder = fs::temp_directory_path() / ("velmora-small-peer-" + std::to_string(::getpid()));
+    const std::string rows25 = [] {
+        std::string rows;
+        for (int i = 0; i < 25; ++i)
+            rows += "\"" + std::string(25, '!') + "\"\r\n";
+        return rows;
+    }();
+    // A point that shows only its label, as three of openfietsmap-lite.txt.
+    auto labelOnly = [&](const std::string& type, const std::string& font) {
+        return "[_point]\r\n" + type + "String1=0x04,Golf course\r\nString2=0x03,golfterrein\r\n" +
+               "ExtendedLabels=Y\r\nFontStyle=" + font + "\r\nCustomColor=No\r\n" +
+               "DayXpm=\"25 25 1 1\"   Colormode=32\r\n\"!\tc #000000\"  alpha=15\r\n" + rows25 + "[end]\r\n";
+    };
+    const struct {
+        const char* Name;
+        int Kind;
+        std::string Text;
+    } cases[] = {
+        {"LabelsWithoutLanguageCode", KindPoint,
+         "[_point]\r\nType=0x2e\r\nString=Suburb\r\nString2=0x04,Town\r\nDayXpm=\"4 2 2 1\"\r\n\"! c "
+         "#FF0000\"\r\n\"# c #00FF00\"\r\n\"!#!#\"\r\n\"#!#!\"\r\n[end]\r\n"},
+        {"LabelWithoutLanguageCodeOfALine", KindLine,
+         "[_line]\r\nType=0x01\r\nString1=Small Town / Suburb\r\nLineWidth=2\r\nXpm=\"0 0 1 "
+         "0\"\r\n\"a c #112233\"\r\n[end]\r\n"},
+        {"LabelOnlyPointSmallFont", KindPoint, labelOnly("Type=0x02d\r\nSubType=0x05\r\n", "SmallFont")},
+        {"LabelOnlyPointNoLabel", KindPoint,
+         labelOnly("Type=0x065\r\nSubType=0x13\r\n", "NoLabel (invisible)")},
+        {"LabelOnlyPointByDayAndNight", KindPoint,
+         "[_point]\r\nType=0x2e\r\nString1=0x04,Only\r\nFontStyle=SmallFont\r\nDayXpm=\"4 2 1 "
+         "1\"\r\n\"! c #000000\" alpha=15\r\n\"!!!!\"\r\n\"!!!!\"\r\nNightXpm=\"4 2 1 1\"\r\n\"! c "
+         "#000000\" alpha=15\r\n\"!!!!\"\r\n\"!!!!\"\r\n[end]\r\n"},
+        {"DrawOrderListingTypesTwice", -1,
+         "[_drawOrder]\r\nType=0x4c,3\r\nType=0x01,1\r\nType=0x10112,2\r\nType=0x10113,2\r\nType=0x1,1\r\n"
+         "Type=0x10112,2\r\nType=0x02,2\r\n[end]\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const fs::path source = folder / (std::string(c.Name) + ".txt");
+        fs::create_directories(folder);
+        const std::string text = "[_id]\r\nProductCode=1\r\nFID=20011\r\nCodePage=1252\r\n[end]\r\n" + c.Text;
+        std::ofstream(source, std::ios::binary) << text;
+        const std::optional<std::vector<uint8_t>> theirs =
+            CompileWithMkgmap(source, folder / "out", 20011, 1252);
+        ASSERT_TRUE(theirs) << ReadBytes(folder / "out" / "mkgmap.log").substr(0, 300);
+        TypDocument doc;
+        LoadTextTypDocument(text, doc);
+        const CompileResult ours = CompileTyp(doc);
+        EXPECT_TRUE(ours.Warnings.empty()) << ours.Warnings.front();
+        if (c.Kind < 0) {
+            EXPECT_EQ(DrawOrderBytes(ours.Bytes), DrawOrderBytes(*theirs));
+            continue;
+        }
+        EXPECT_EQ(Records(ours.Bytes, c.Kind), Records(*theirs, c.Kind));
+        const BinaryImportResult readBack = ImportBinaryTyp(ours.Bytes), peerBack = ImportBinaryTyp(*theirs);
+        const TGarminObject& read = *readBack.Document.List(c.Kind).at(0);
+        const TGarminObject& peer = *peerBack.Document.List(c.Kind).at(0);
+        EXPECT_FALSE(read.Labels.empty());
+        EXPECT_EQ(read.Labels, peer.Labels);
+        EXPECT_EQ(read.FontStyle, peer.FontStyle);
+    }
+    fs::remove_all(folder);
+}
+
+// A compiled file with Cyrillic labels, imported and saved as text, compiles with mkgmap into the
+// same labels: the import's header names the code page as mkgmap reads it ("CodePage=").
+TEST(CompilerPeer, ImportedCodePageIsReadByMkgmap) {
+    if (!HasProgram("mkgmap")) GTEST_SKIP() << "mkgmap is not installed";
+    const fs::path folder =
+        fs::temp_directory_path() / ("velmora-codepage-peer-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    TypDocument source;
+    LoadTextTypDocument("[_id]\nFID=20011\nCodePage=1251\n[end]\n[_polygon]\nType=0x01\nString1=0x19,"
+                        "\xCB\xE5\xF1\nString2=0x04,Forest\nXpm=\"0 0 1 0\"\n\"a c #112233\"\n[end]\n",
+                        source);
+    const TypDocument imported = ImportBinaryTyp(CompileTyp(source).Bytes).Document;
+    EXPECT_NE(std::find(imported.HeaderLines.begin(), imported.HeaderLines.end(), "CodePage=1251"),
+              imported.HeaderLines.end());
+    const fs::path text = folder / "imported.txt";
+    std::ofstream(text, std::ios::binary) << WriteTextTyp(imported, "date");
+    const std::optional<std::vector<uint8_t>> theirs = CompileWithMkgmap(text, folder / "out", 20011, 1251);
+    ASSERT_TRUE(theirs) << ReadBytes(folder / "out" / "mkgmap.log").substr(0, 300);
+    EXPECT_EQ(ImportBinaryTyp(*theirs).Document.PolygonList.at(0)->Labels,
+              imported.PolygonList.at(0)->Labels);
     fs::remove_all(folder);
 }
 

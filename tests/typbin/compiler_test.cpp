@@ -21,36 +21,6 @@ TypDocument ReadDoc(const std::string& text) {
     return doc;
 }
 
-uint32_t U16At(const Bytes& file, size_t at) {
-    return file[at] | uint32_t(file[at + 1]) << 8;
-}
-uint32_t U32At(const Bytes& file, size_t at) {
-    return U16At(file, at) | U16At(file, at + 2) << 16;
-}
-
-// The records of one kind in the order they are stored.
-std::vector<Bytes> Records(const Bytes& file, int kind) {
-    const uint32_t dataOffset = U32At(file, size_t(23 + 8 * kind)),
-                   dataLength = U32At(file, size_t(27 + 8 * kind));
-    const uint32_t indexOffset = U32At(file, size_t(51 + 10 * kind)),
-                   entrySize = U16At(file, size_t(55 + 10 * kind));
-    const uint32_t indexLength = U32At(file, size_t(57 + 10 * kind));
-    std::vector<uint32_t> offsets;
-    for (uint32_t at = indexOffset; at + entrySize <= indexOffset + indexLength; at += entrySize) {
-        uint32_t offset = 0;
-        for (uint32_t i = 2; i < entrySize; ++i)
-            offset |= uint32_t(file[at + i]) << (8 * (i - 2));
-        offsets.push_back(offset);
-    }
-    std::sort(offsets.begin(), offsets.end());
-    std::vector<Bytes> records;
-    for (size_t i = 0; i < offsets.size(); ++i) {
-        const uint32_t end = i + 1 < offsets.size() ? offsets[i + 1] : dataLength;
-        records.emplace_back(file.begin() + dataOffset + offsets[i], file.begin() + dataOffset + end);
-    }
-    return records;
-}
-
 Bytes Hex(const std::string& text) {
     Bytes bytes;
     for (size_t i = 0; i + 1 < text.size(); i += 3)
@@ -85,6 +55,31 @@ TEST(Compiler, HeaderTakesTheIdLinesInAnyCaseAndOptionsOverrideThem) {
     const TypDocument imported = Import(overridden).Document;
     EXPECT_NE(std::find(imported.HeaderLines.begin(), imported.HeaderLines.end(), "FID=77"),
               imported.HeaderLines.end());
+}
+
+// mkgmap reads the code page only from a line starting with "CodePage=" spelt so; the compiler reads
+// the key in any letter case and warns where mkgmap would not read it.
+TEST(Compiler, WarnsOfACodePageLineThatMkgmapDoesNotRead) {
+    const struct {
+        const char* Line;
+        bool Warned;
+    } cases[] = {{"CodePage=1250", false},
+                 {"CodePage= 1250", false},
+                 {"Codepage=1250", true},
+                 {"CODEPAGE=1250", true},
+                 {"CodePage =1250", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Line);
+        const CompileResult result = CompileTyp(ReadDoc("[_id]\n" + std::string(c.Line) + "\n[end]\n"));
+        EXPECT_EQ(U16At(result.Bytes, 21), 1250u);
+        if (c.Warned)
+            EXPECT_EQ(result.Warnings,
+                      std::vector<std::string>{"The header line \"" + std::string(c.Line) +
+                                               "\" is not spelt \"CodePage=\": mkgmap will not "
+                                               "read the code page from it"});
+        else
+            EXPECT_TRUE(result.Warnings.empty());
+    }
 }
 
 TEST(Compiler, LayoutIsOldWithoutExtendedTypesAndNtWithThem) {
@@ -131,18 +126,17 @@ TEST(Compiler, IndexEntriesGrowWithTheRecordOffsets) {
     EXPECT_EQ(Records(file, KindPoint)[1].size(), 5u + 12 + 288);
 }
 
-TEST(Compiler, DrawOrderWritesLevelsAndOneEntryPerExtendedSubtype) {
+TEST(Compiler, DrawOrderWritesLevelsOnceEachAndGathersExtendedSubtypesAsMkgmapDoes) {
+    // Type 0x01 and the extended subtype 0x10112 are listed twice on their levels.
     const std::string text = "[_drawOrder]\nType=0x4c,4\nType=0x01,1\nType=0x10112,2\nType=0x10113,2\n"
-                             "Type=0x300,2\nType=0x00,2\n[end]\n";
+                             "Type=0x300,2\nType=0x00,2\nType=0x1,1\nType=0x10112,2\n[end]\n";
     const CompileResult result = CompileTyp(ReadDoc(text));
     const Bytes& file = result.Bytes;
-    const uint32_t at = U32At(file, 81);
     EXPECT_EQ(U16At(file, 85), 5u);
-    // Level 3 is empty: two separators.
-    EXPECT_EQ(Bytes(file.begin() + at, file.begin() + at + U32At(file, 87)),
-              Hex("01 00 00 00 00 00 00 00 00 00 01 00 00 04 00 01 00 00 08 00 00 00 00 00 00 00 00 00 00 00 "
-                  "4c 00 00 "
-                  "00 00 "));
+    // Level 3 is empty: two separators. Subtypes 0x12 and 0x13 of type 0x101 share one mask.
+    EXPECT_EQ(
+        DrawOrderBytes(file),
+        Hex("01 00 00 00 00 00 00 00 00 00 01 00 00 0c 00 00 00 00 00 00 00 00 00 00 00 4c 00 00 00 00 "));
     const TypDocument imported = Import(file).Document;
     const std::vector<std::string> expected{"Type=0x01,1", "Type=0x4C,4", "Type=0x10112,2", "Type=0x10113,2",
                                             "[end]"};
@@ -233,6 +227,25 @@ INSTANTIATE_TEST_SUITE_P(
             "Type=0x2f\nString1=0x04,Bank\nString2=0x19,Ab\nDayXpm=\"3 2 2 1\"\n\"a c #FF0000\"\n\"b c "
             "#00FF00\"\n\"aba\"\n\"bab\"\n",
             "05 03 02 02 00 00 00 ff 00 ff 00 04 11 15 04 42 61 6e 6b 00 19 41 62 00 "},
+        RecordCase{"PointLabelWithoutLanguageIsLanguageZero", KindPoint,
+                   "Type=0x2e\nString=Suburb\nString2=0x04,Town\nDayXpm=\"4 2 2 1\"\n\"! c #FF0000\"\n\"# c "
+                   "#00FF00\"\n\"!#!#\"\n\"#!#!\"\n",
+                   "05 04 02 02 00 00 00 ff 00 ff 00 44 11 1d 00 53 75 62 75 72 62 00 04 54 6f 77 6e 00 "},
+        // Map clients read no bitmap from a table of no colours, and so neither labels nor font.
+        RecordCase{
+            "PointOfOneTransparentColourKeepsItsLabelsAndFont", KindPoint,
+            "Type=0x2d\nSubType=0x05\nString1=0x04,Golf course\nString2=0x03,golfterrein\nFontStyle="
+            "SmallFont\nDayXpm=\"4 2 1 1\"\n\"!\tc #000000\"  alpha=15\n\"!!!!\"\n\"!!!!\"\n",
+            "0d 04 02 01 20 00 00 00 0f 00 00 35 04 47 6f 6c 66 20 63 6f 75 72 73 65 00 03 67 6f 6c 66 "
+            "74 65 72 72 65 69 6e 00 02 "},
+        RecordCase{"PointOfOneTransparentColourByDayAndNight", KindPoint,
+                   "Type=0x2e\nString1=0x04,Only\nFontStyle=SmallFont\nDayXpm=\"4 2 1 1\"\n\"! c #000000\" "
+                   "alpha=15\n\"!!!!\"\n\"!!!!\"\nNightXpm=\"4 2 1 1\"\n\"! c #000000\" "
+                   "alpha=15\n\"!!!!\"\n\"!!!!\"\n",
+                   "0f 04 02 01 20 00 00 00 0f 00 00 01 20 00 00 00 0f 00 00 0d 04 4f 6e 6c 79 00 02 "},
+        RecordCase{"PointOfOneColourNoneIsWrittenWithItsAlpha (mkgmap stores none as black)", KindPoint,
+                   "Type=0x2e\nString1=0x04,Only\nDayXpm=\"4 2 1 1\"\n\"! c none\"\n\"!!!!\"\n\"!!!!\"\n",
+                   "05 04 02 01 20 ff ff ff 0f 00 00 0d 04 4f 6e 6c 79 00 "},
         RecordCase{"LineSolidTransparentBorderIsOneColour", KindLine,
                    "Type=0x01\nXpm=\"0 0 2 0\"\n\"a c #112233\"\n\"b c none\"\nLineWidth=3\nBorderWidth=2\n",
                    "06 02 33 22 11 03 "},
@@ -271,6 +284,16 @@ INSTANTIATE_TEST_SUITE_P(
                    "0e 02 33 22 11 00 00 00 80 "},
         RecordCase{"PolygonOneColour", KindPolygon, "Type=0x01\nXpm=\"0 0 1 0\"\n\"a c #AABBCC\"\n",
                    "06 cc bb aa "},
+        // A label line's language is a number before the first comma, as Java reads one: decimal,
+        // "0x" hexadecimal, octal after a leading zero, signed; without one the line is the label.
+        RecordCase{
+            "PolygonLabelLanguagesAreReadAsMkgmapReadsThem", KindPolygon,
+            "Type=0x01\nString=Suburb\nString1=Small Town / Suburb\nString=Foo, Bar\nString= 0x04,  "
+            "Foo\nString=12,Dec\nString=012,Oct\nString=0x105,Low\nString=-1,Neg\nString=0x04 "
+            ",Blank\nString=ab,Hex\nXpm=\"0 0 1 0\"\n\"a c #112233\"\n",
+            "16 33 22 11 af 00 53 75 62 75 72 62 00 00 53 6d 61 6c 6c 20 54 6f 77 6e 20 2f 20 53 75 62 75 "
+            "72 62 00 00 46 6f 6f 2c 20 42 61 72 00 04 20 20 46 6f 6f 00 0c 44 65 63 00 0a 4f 63 74 00 05 "
+            "4c 6f 77 00 ff 4e 65 67 00 00 30 78 30 34 20 2c 42 6c 61 6e 6b 00 00 61 62 2c 48 65 78 00 "},
         RecordCase{"PolygonDayAndNight", KindPolygon,
                    "Type=0x01\nXpm=\"0 0 2 0\"\n\"a c #112233\"\n\"b c #445566\"\n", "07 33 22 11 66 55 44 "},
         RecordCase{"PolygonFourSolid", KindPolygon,
@@ -386,13 +409,12 @@ TEST(Compiler, LabelsOfACodePageDocumentAreReadInItsCodePage) {
     EXPECT_NE(result.Warnings[0].find("\"0x19,\xD0\x90\xD0\xB1\" cannot be written in code page 1250"),
               std::string::npos);
     EXPECT_EQ(Import(result.Bytes).Document.PolygonList[0]->Labels, std::vector<std::string>{"0x4,x"});
-    const TypDocument noLanguage =
-        ReadDoc(Section("polygon", "Type=0x01\nString=Forest\nXpm=\"0 0 1 0\"\n\"a c #112233\"\n"));
-    const CompileResult unnamed = CompileTyp(noLanguage);
-    ASSERT_EQ(unnamed.Warnings.size(), 1u);
-    EXPECT_NE(unnamed.Warnings[0].find("\"Forest\" has no language code"), std::string::npos);
-    // A record none of whose labels is written announces no labels.
-    EXPECT_EQ(Records(unnamed.Bytes, KindPolygon)[0], Hex("06 33 22 11 "));
+    // A record none of whose labels is written announces no labels; an empty label is not written.
+    const TypDocument unwritten =
+        ReadDoc("[_id]\nCodePage=1251\n[end]\n" + Section("polygon",
+                                                          "Type=0x01\nString=0x19,\xC0\nString=\nXpm=\"0 0 1 "
+                                                          "0\"\n\"a c #112233\"\n"));
+    EXPECT_EQ(Records(CompileTyp(unwritten, options).Bytes, KindPolygon)[0], Hex("06 33 22 11 "));
 }
 
 TEST(CodePages, EveryByteOfEverySingleBytePageReadsBackAsItself) {
@@ -505,6 +527,12 @@ TEST(Compiler, ImportOfTheCompiledFileCompilesIntoTheSameBytes) {
         {"NightOfOnlyATransparentColour",
          Section("point", "Type=0x2f\nDayXpm=\"3 1 2 1\"\n\"a c #FF0000\"\n\"c c #0000FF\"\n\"acc\"\n"
                           "NightXpm=\"3 1 2 1\"\n\"a c #11000F00\"\n\"c c none\"\n\"00F\"\n")},
+        // The import gives each table beside a night bitmap a transparent entry of its own; a day table
+        // of only transparent colours, whose pixels name none, beside a night table of none, kept no
+        // colour once that entry was left out again, and could not be compiled a second time.
+        {"DayOfOnlyTransparentColoursBesideANightBitmap",
+         Section("point", "Type=0x2e\nDayXpm=\"1 1 2 1\"\n\"X c none\"\n\"- c #AE0F2C\"  alpha=15\n\"*\"\n"
+                          "NightXpm=\"1 1 1 1\"\n\"X c #2F243C\"  alpha=5\n\"*\"\n")},
         // A point type beyond 0x1FF that the index holds comes back from the import as it was.
         {"PointTypeAbove0x1FF",
          Section("point", "Type=0x33D03\nDayXpm=\"1 1 1 1\"\n\"a c #FF0000\"\n\"a\"\n")},
@@ -521,8 +549,10 @@ TEST(Compiler, ImportOfTheCompiledFileCompilesIntoTheSameBytes) {
             // Every night pixel is transparent, as in the source, where no pixel names a drawn colour.
             ASSERT_GE(point.XpmHeader[Night].ColourCount, 1);
             for (size_t i = 0; i < point.XpmHeader[Night].ColourCount; ++i)
-                EXPECT_TRUE(point.Colours[Night][i].IsTransparent()) << i;
-        } else {
+                EXPECT_TRUE(point.Colours[Night][i].IsTransparent() ||
+                            point.ColourAlpha(Night, i) == AlphaTransparent)
+                    << i;
+        } else if (std::string_view(c.Name) == "PointTypeAbove0x1FF") {
             EXPECT_EQ(point.TypeCode, 0x33Du);
             EXPECT_EQ(point.SubTypeCode, 0x03u);
         }

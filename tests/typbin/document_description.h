@@ -220,11 +220,13 @@ inline std::string DescribeLineOrPolygon(const TGarminObject& object) {
 inline std::string DescribeLabels(const TypDocument& doc, const TGarminObject& object) {
     std::string text;
     for (const std::string& label : object.Labels) {
-        const size_t comma = label.find(',');
-        const long language =
-            comma == std::string::npos ? -1 : std::strtol(label.substr(0, comma).c_str(), nullptr, 16);
-        const std::string raw = comma == std::string::npos ? label : label.substr(comma + 1);
-        text += "\n  label " + std::to_string(language) + " \"" +
+        // A line without a language number is a label of language 0 as a whole, after its leading
+        // blanks; such a line that is empty is no label.
+        const std::optional<uint8_t> language = LabelLanguage(label);
+        std::string raw = language ? label.substr(label.find(',') + 1) : label;
+        if (!language) raw.erase(0, std::min(raw.size(), raw.find_first_not_of(" \t")));
+        if (!language && raw.empty()) continue;
+        text += "\n  label " + std::to_string(language.value_or(0)) + " \"" +
                 ConvertText(raw, LabelCodePage(doc), CodePageUtf8).value_or(raw) + "\"";
     }
     return text;

@@ -4,8 +4,10 @@
 #include "typ_builder.h"
 #include "typbin/binary_import.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace velmora::test {
 
@@ -30,6 +32,42 @@ inline std::string TableText(const TGarminObject& object, int view = Day) {
         text += table[i].IsTransparent() ? std::string("none") : std::string(colour);
     }
     return text;
+}
+
+inline uint32_t U16At(const Bytes& file, size_t at) {
+    return file[at] | uint32_t(file[at + 1]) << 8;
+}
+inline uint32_t U32At(const Bytes& file, size_t at) {
+    return U16At(file, at) | U16At(file, at + 2) << 16;
+}
+
+// The records of one kind in the order they are stored.
+inline std::vector<Bytes> Records(const Bytes& file, int kind) {
+    const uint32_t dataOffset = U32At(file, size_t(23 + 8 * kind)),
+                   dataLength = U32At(file, size_t(27 + 8 * kind));
+    const uint32_t indexOffset = U32At(file, size_t(51 + 10 * kind)),
+                   entrySize = U16At(file, size_t(55 + 10 * kind));
+    const uint32_t indexLength = U32At(file, size_t(57 + 10 * kind));
+    std::vector<uint32_t> offsets;
+    for (uint32_t at = indexOffset; at + entrySize <= indexOffset + indexLength; at += entrySize) {
+        uint32_t offset = 0;
+        for (uint32_t i = 2; i < entrySize; ++i)
+            offset |= uint32_t(file[at + i]) << (8 * (i - 2));
+        offsets.push_back(offset);
+    }
+    std::sort(offsets.begin(), offsets.end());
+    std::vector<Bytes> records;
+    for (size_t i = 0; i < offsets.size(); ++i) {
+        const uint32_t end = i + 1 < offsets.size() ? offsets[i + 1] : dataLength;
+        records.emplace_back(file.begin() + dataOffset + offsets[i], file.begin() + dataOffset + end);
+    }
+    return records;
+}
+
+// The draw-order table of a compiled file as stored.
+inline Bytes DrawOrderBytes(const Bytes& file) {
+    const uint32_t at = U32At(file, 81);
+    return Bytes(file.begin() + at, file.begin() + at + U32At(file, 87));
 }
 
 } // namespace velmora::test
