@@ -19,13 +19,29 @@ inline TypDocument Load(std::string_view text) {
     return doc;
 }
 
-// The written text after the head lines and the header lines: the object sections.
+// A copy of the document without the text it was read from: the writer gives it in the program's
+// own form, the form of every edited or new object.
+inline TypDocument InProgramsForm(const TypDocument& doc) {
+    TypDocument copy;
+    copy.HeaderLines = doc.HeaderLines;
+    copy.TypFormatMark = doc.TypFormatMark;
+    copy.Utf8 = doc.Utf8;
+    copy.ByteOrderMark = doc.ByteOrderMark;
+    for (int kind : {KindPoint, KindLine, KindPolygon})
+        for (const auto& object : doc.List(kind)) {
+            copy.List(kind).push_back(std::make_unique<TGarminObject>(*object));
+            copy.List(kind).back()->Source = {};
+        }
+    return copy;
+}
+
+// The object sections as the program's own form writes them, after the head lines and the header.
 inline std::string ObjectSections(const TypDocument& doc) {
     TypDocument head;
     head.HeaderLines = doc.HeaderLines;
     head.TypFormatMark = doc.TypFormatMark;
     const std::string prefix = WriteTextTyp(head, FixedDate);
-    const std::string all = WriteTextTyp(doc, FixedDate);
+    const std::string all = WriteTextTyp(InProgramsForm(doc), FixedDate);
     return all.substr(prefix.size());
 }
 
