@@ -745,8 +745,6 @@ std::string WriteSourcedTextTyp(const TypDocument& doc, std::string_view dateTim
     const std::string_view text = source.Text;
     const bool utf8 = WritesUtf8(doc);
     TextOut out(text.size() + 1024, FirstLineEnd(text));
-    if (doc.ByteOrderMark) out << Utf8ByteOrderMark;
-    WriteHeadLines(out, utf8, dateTimeText);
 
     const HeaderPlan header = PlanHeader(source, doc.HeaderLines);
     std::vector<Piece> pieces;
@@ -807,7 +805,7 @@ std::string WriteSourcedTextTyp(const TypDocument& doc, std::string_view dateTim
             break;
         }
     }
-    return std::move(out.Text);
+    return WithHeadLines(doc, out.LineEnd, dateTimeText, out.Text);
 }
 
 } // namespace velmora

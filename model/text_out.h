@@ -67,8 +67,12 @@ enum class SectionFrame : uint8_t {
 // One object section in the program's form.
 void WriteObjectSection(TextOut& out, const TGarminObject& object, SectionFrame frame);
 
-// The three head lines of a saved file, in UTF-8 or in code page 1251.
-void WriteHeadLines(TextOut& out, bool utf8, std::string_view dateTimeText);
+// The whole file: the byte-order mark when the document had one, the three head lines and the body.
+// The head lines are UTF-8 where the file's text is (WritesUtf8), unless the map compiler reads the
+// body in a code page that its line "CodePage=" names and that lacks bytes of the UTF-8 head: the
+// compiler refuses such a file, so there the head stays 1251 text.
+std::string WithHeadLines(const TypDocument& doc, std::string_view lineEnd, std::string_view dateTimeText,
+                          std::string_view body);
 
 // A header line as written: the program's NT and OLD marks, held as 1251 text, in the file's encoding.
 std::string_view HeaderLineText(const std::string& line, bool utf8);

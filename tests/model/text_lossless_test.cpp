@@ -393,9 +393,10 @@ TEST(LosslessText, WritesTheHeadLinesInTheEncodingOfTheFile) {
         {"code page", "[_id]\r\nCodePage=65001\r\n[end]\r\n", ""},
         {"content without code page", "[_point]\r\nString1=0x04,\xC3\x9F\r\n[end]\r\n", ""},
         // A UTF-8 file stays UTF-8 whatever code page it names: map makers compile such files with
-        // code page 65001, where 1251 bytes are no text at all.
-        {"content naming another code page",
-         "[_id]\r\nCodePage=1252\r\n[end]\r\n[_point]\r\nString1=0x04,\xC3\x9F\r\n[end]\r\n", ""},
+        // code page 65001, where 1251 bytes are no text at all. Code page 1251 defines every byte of
+        // the UTF-8 head.
+        {"content naming code page 1251",
+         "[_id]\r\nCodePage=1251\r\n[end]\r\n[_point]\r\nString1=0x04,\xC3\x9F\r\n[end]\r\n", ""},
     };
     for (const auto& c : cases) {
         for (bool programsForm : {false, true}) {
@@ -415,7 +416,19 @@ TEST(LosslessText, WritesTheHeadLinesInTheEncodingOfTheFile) {
             EXPECT_TRUE(back.Utf8) << c.Name;
         }
     }
-    // Other documents keep the 1251 head.
+    // The map compiler takes no code page from an indented line: such a file stays UTF-8 when saved.
+    const std::string indented = WriteTextTyp(
+        Load("[_id]\r\n\tCodePage=1252\r\n[end]\r\n[_point]\r\nString1=0x04,\xC3\x9F\r\n[end]\r\n"),
+        test::FixedDate);
+    EXPECT_TRUE(indented.starts_with(utf8::HeadLineStart));
+    EXPECT_TRUE(IsUtf8Text(indented));
+    // Where the compiler reads the file in a code page that lacks bytes of the UTF-8 head (0x81 and
+    // 0x90 in 1252), it refuses the whole file: the head stays 1251 text there, as for other documents.
+    const std::string named = WriteTextTyp(
+        Load("[_id]\r\nCodePage=1252\r\n[end]\r\n[_point]\r\nString1=0x04,\xC3\x9F\r\n[end]\r\n"),
+        test::FixedDate);
+    EXPECT_EQ(named.substr(0, cp1251::HeadLineStart.size()), cp1251::HeadLineStart);
+    EXPECT_TRUE(Load(named).Utf8);
     const std::string plain = WriteTextTyp(Load("[_id]\r\nCodePage=1251\r\n[end]\r\n"), test::FixedDate);
     EXPECT_EQ(plain.substr(0, cp1251::HeadLineStart.size()), cp1251::HeadLineStart);
 }
