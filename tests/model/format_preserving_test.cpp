@@ -103,6 +103,143 @@ TEST(FormatPreserving, UneditedSaveOfEveryCorpusFileDiffersOnlyInTheHeadLines) {
     }
 }
 
+template <typename Predicate>
+TGarminObject* FindObject(TypDocument& doc, Predicate predicate) {
+    for (int kind : {KindPoint, KindLine, KindPolygon})
+        for (auto& object : doc.List(kind))
+            if (predicate(*object)) return object.get();
+    return nullptr;
+}
+
+// --- Line ends and spellings ---
+
+TEST(FormatPreserving, KeepsEachLinesEndAndGivesNewLinesTheEndsAroundThem) {
+    const std::string source = ReadWholeFile(VELMORA_TEST_DATA_DIR "/line_ends.txt");
+    TypDocument doc = Load(source);
+    // Unedited: every line keeps its end, CR LF, LF and CR alike; the head lines take the first line's.
+    const std::string saved = Save(doc);
+    EXPECT_EQ(AfterHead(saved), source);
+    EXPECT_NE(saved.find("Version 15.2010\r\n;"), std::string::npos);
+
+    // An edited line keeps its own end; a line the object did not have takes the end of the line it
+    // follows.
+    TGarminObject& line = *doc.LineList.at(0);
+    line.LineWidth = 4;
+    line.BorderWidth = 2;
+    line.Labels.push_back("0x04,Road");
+    EXPECT_EQ(AfterHead(Save(doc)),
+              "; a style whose lines end three ways\r\n[_id]\r\nFID=1\n[end]\r\n\r\n[_line]\r\nType=0x01\n"
+              "string1=0x04,Road\nLineWidth=4\rBorderWidth=2\r\nXpm=\"0 0 1 0\"\n\"a c #FF0000\"\r\n[end]\n\n"
+              "[_polygon]\nType=0x02\r\nXpm=\"0 0 1 0\"\r\n\"b c #00ff00\"\r\n[end]\r\n");
+}
+
+// Each changed value is written into the line that held it, in that line's spelling.
+TEST(FormatPreserving, WritesAChangedValueInTheSpellingOfItsLine) {
+    const struct {
+        std::string_view Name;
+        std::string_view Before;
+        std::function<void(TGarminObject&)> Edit;
+        std::string_view After;
+    } cases[] = {
+        {"width", "[_line]\nType=0x01\n  LineWidth = 3  \nXpm=\"0 0 1 0\"\n\"a c #FF0000\"\n[end]\n",
+         [](TGarminObject& o) { o.LineWidth = 4; },
+         "[_line]\nType=0x01\n  LineWidth = 4  \nXpm=\"0 0 1 0\"\n\"a c #FF0000\"\n[end]\n"},
+        {"colour", "[_polygon]\nType=0x01\nXpm=\"0 0 1 0\"\n\"a\tc #ff0000\"  alpha=3\n[end]\n",
+         [](TGarminObject& o) { o.Colours[Day][0].SetColour(0x00FF00); },
+         "[_polygon]\nType=0x01\nXpm=\"0 0 1 0\"\n\"a\tc #00ff00\"  alpha=3\n[end]\n"},
+        {"alpha key", "[_polygon]\nType=0x01\nXpm=\"0 0 1 0\"\n\"a c #FF0000\"  alpha=3\n[end]\n",
+         [](TGarminObject& o) { o.SetColourAlpha(Day, 0, 7); },
+         "[_polygon]\nType=0x01\nXpm=\"0 0 1 0\"\n\"a c #FF0000\"  alpha=7\n[end]\n"},
+        {"alpha digits", "[_polygon]\nType=0x01\nXpm=\"0 0 1 0\"\n\"a c #FF000080\"\n[end]\n",
+         [](TGarminObject& o) { o.SetColourAlpha(Day, 0, AlphaOpaque); },
+         "[_polygon]\nType=0x01\nXpm=\"0 0 1 0\"\n\"a c #FF0000FF\"\n[end]\n"},
+        {"to none", "[_polygon]\nType=0x01\nXpm=\"0 0 1 0\"\n\"a\tc #FF0000\"\n[end]\n",
+         [](TGarminObject& o) { o.Colours[Day][0].TransparentMark = TransparentMarkNone; },
+         "[_polygon]\nType=0x01\nXpm=\"0 0 1 0\"\n\"a\tc none\"\n[end]\n"},
+        {"pixel", "[_polygon]\nType=0x01\nXpm=\"2 2 2 1\"\n\"a c #FF0000\"\n\"b c none\"\n\"ab\"\n\"ba\"};\n[end]\n",
+         [](TGarminObject& o) { o.Pixels[Day][1][1] = 'b'; },
+         "[_polygon]\nType=0x01\nXpm=\"2 2 2 1\"\n\"a c #FF0000\"\n\"b c none\"\n\"ab\"\n\"bb\"};\n[end]\n"},
+        {"pixel of two characters",
+         "[_polygon]\nType=0x01\nXpm=\"2 1 2 2\"\n\"ab c #FF0000\"\n\"cd c none\"\n\"abcd\"};\n[end]\n",
+         [](TGarminObject& o) { o.Pixels[Day][0][0] = o.Colours[Day][1].Code; },
+         "[_polygon]\nType=0x01\nXpm=\"2 1 2 2\"\n\"ab c #FF0000\"\n\"cd c none\"\n\"cdcd\"};\n[end]\n"},
+        {"point type of four digits", "[_point]\nType=0x2f06\n[end]\n",
+         [](TGarminObject& o) { o.TypeCode = 0x2E, o.SubTypeCode = 0x01; }, "[_point]\nType=0x2e01\n[end]\n"},
+        {"point type and subtype", "[_point]\nType=0x2F\nSubType=0x06\n[end]\n",
+         [](TGarminObject& o) { o.TypeCode = 0x2E, o.SubTypeCode = 0x01; },
+         "[_point]\nType=0x2E\nSubType=0x01\n[end]\n"},
+        {"line type with subtype line", "[_line]\nType=0x06\nSubType=0x06\nLineWidth=1\n[end]\n",
+         [](TGarminObject& o) { o.TypeCode = 0x07; }, "[_line]\nType=0x07\nLineWidth=1\n[end]\n"},
+        {"label added", "[_point]\nType=0x2f06\nString1=0x04,Bank\n;about the bank\nXpm=\"0 0 0 0\"\n[end]\n",
+         [](TGarminObject& o) { o.Labels.push_back("0x02,Bank"); },
+         "[_point]\nType=0x2f06\nString1=0x04,Bank\n;about the bank\nString2=0x02,Bank\nXpm=\"0 0 0 0\"\n[end]\n"},
+        {"label changed and removed", "[_point]\nType=0x2f06\nString=0x04,Bank\nString=0x02,Bank\n[end]\n",
+         [](TGarminObject& o) { o.Labels = {"0x04,Post"}; }, "[_point]\nType=0x2f06\nString=0x04,Post\n[end]\n"},
+        {"font", "[_point]\nType=0x2f06\nFontStyle=NoLabel (invisible)\n[end]\n",
+         [](TGarminObject& o) { o.FontStyle = FontSmall; }, "[_point]\nType=0x2f06\nFontStyle=SmallFont\n[end]\n"},
+        {"font added", "[_point]\nType=0x2f06\nString1=0x04,Bank\n[end]\n",
+         [](TGarminObject& o) { o.FontStyle = FontLarge; },
+         "[_point]\nType=0x2f06\nString1=0x04,Bank\nFontStyle=LargeFont\n[end]\n"},
+        {"label colour", "[_point]\nType=0x2f06\nDaycustomColor:#0000ff\n[end]\n",
+         [](TGarminObject& o) { o.DayLabelColour = 0x00FF00; }, "[_point]\nType=0x2f06\nDaycustomColor:#00ff00\n[end]\n"},
+        // A resized bitmap has no lines to go into: the object is written in the program's form at its
+        // place, its comment kept.
+        {"resized", "; the dot\n\n[_polygon]\nType=0x01\nXpm=\"1 1 1 1\"\n\"a c #FF0000\"\n\"a\"};\n[end]\n",
+         [](TGarminObject& o) {
+             o.XpmHeader[Day].Width = 2;
+             o.Pixels[Day][0] = "aa";
+         },
+         "; the dot\n\n[_polygon]\nType=0x01\nXPM=\"2 1 1 1\"\n\"a c #FF0000\"\n\"aa\"};\n[end]\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TypDocument doc = Load(c.Before);
+        TGarminObject* object = FindObject(doc, [](const TGarminObject&) { return true; });
+        ASSERT_NE(object, nullptr);
+        c.Edit(*object);
+        EXPECT_EQ(AfterHead(Save(doc)), c.After);
+        // Undone, the object is its text again.
+        TypDocument undone = Load(c.Before);
+        TGarminObject* again = FindObject(undone, [](const TGarminObject&) { return true; });
+        const TGarminObject read = *again;
+        c.Edit(*again);
+        *again = read;
+        EXPECT_EQ(AfterHead(Save(undone)), c.Before);
+    }
+}
+
+TEST(FormatPreserving, PlacesNewObjectsAfterTheLastOfTheirKindAndHeaderLinesWhereEdited) {
+    const std::string source = "[_id]\n\tFID=1\n[end]\n\n[_polygon]\nType=0x01\nXpm=\"0 0 0 0\"\n[end]\n\n"
+                               "; the road\n[_line]\nType=0x02\nLineWidth=1\n[end]\n\n"
+                               "[_polygon]\nType=0x03\nXpm=\"0 0 0 0\"\n[end]\n";
+    TypDocument doc = Load(source);
+    auto polygon = std::make_unique<TGarminObject>();
+    polygon->Kind = KindPolygon;
+    polygon->TypeCode = 0x04;
+    doc.PolygonList.push_back(std::move(polygon));
+    auto point = std::make_unique<TGarminObject>();
+    point->Kind = KindPoint;
+    point->TypeCode = 0x2F;
+    doc.PointList.push_back(std::move(point));
+    doc.LineList.clear(); // its comment goes with it
+    doc.HeaderLines.at(1) = "FID=2";
+    doc.HeaderLines.insert(doc.HeaderLines.begin() + 2, "ProductCode=1");
+    EXPECT_EQ(AfterHead(Save(doc)), "[_id]\n\tFID=2\nProductCode=1\n[end]\n\n[_polygon]\nType=0x01\nXpm=\"0 0 0 0\"\n"
+                                    "[end]\n\n[_polygon]\nType=0x03\nXpm=\"0 0 0 0\"\n[end]\n"
+                                    "\n[_polygon]\nType=0x04\nXPM=\"0 0 0 0\"\n[end]\n"
+                                    "\n[_point]\nType=0x2F\nSubType=0x00\n[end]\n");
+}
+
+// A number that does not convert stops the reading; the text not read stays in the file when the
+// objects read before it are saved.
+TEST(FormatPreserving, KeepsTheTextAfterANumberThatDoesNotConvert) {
+    const std::string source = "[_line]\nType=0x01\nLineWidth=1\n[end]\n[_line]\nType=0x02\nLineWidth=x\n[end]\n; end\n";
+    TypDocument doc;
+    EXPECT_THROW(LoadTextTypDocument(source, doc), ConversionError);
+    EXPECT_EQ(doc.LineList.size(), 1u);
+    EXPECT_EQ(AfterHead(Save(doc)), source);
+}
+
 // --- One edit of each kind over the corpus ---
 
 // Where an edit may change the text: the span of one object (replaced, or removed), a point where a
@@ -112,14 +249,6 @@ struct Change {
     size_t Begin = 0;
     size_t End = 0;
 };
-
-template <typename Predicate>
-TGarminObject* FindObject(TypDocument& doc, Predicate predicate) {
-    for (int kind : {KindPoint, KindLine, KindPolygon})
-        for (auto& object : doc.List(kind))
-            if (predicate(*object)) return object.get();
-    return nullptr;
-}
 
 std::optional<Change> Replaced(const TGarminObject* object) {
     if (!object) return std::nullopt;
