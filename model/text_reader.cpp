@@ -242,6 +242,7 @@ struct Reader {
     // they are noted.
     std::shared_ptr<TTextSource> Source;
     size_t ChunkEnd = 0;
+    size_t LastObjectEnd = 0;
     std::vector<SourceLine>* Lines = nullptr;
     size_t KeyLine = 0; // the noted line of the key being applied
     bool SkipHead = true;
@@ -335,7 +336,9 @@ void Reader::ReadFile() {
             ReadHeaderSection(line, false);
         }
     }
-    if (!LastObject) {
+    // Lines after the last section stay with it: with the last object when that is the last section,
+    // with the header lines when a header section came after it.
+    if (!LastObject || ChunkEnd != LastObjectEnd) {
         FlushPendingToHeader();
         return;
     }
@@ -445,9 +448,10 @@ void Reader::ReadObject(std::string_view sectionLine) {
     if (Source) {
         appended->Source.File = Source;
         appended->Source.Begin = ChunkEnd;
-        appended->Source.End = ChunkEnd = In.Mark();
+        appended->Source.End = In.Mark();
         appended->Source.Fingerprint = ContentFingerprint(*appended);
     }
+    ChunkEnd = LastObjectEnd = In.Mark();
     Doc.List(appended->Kind).push_back(std::move(object));
     LastObject = appended;
     if (hasDayBlock) DayBlocks.push_back({appended, dayBlock});
