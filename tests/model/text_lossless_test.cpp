@@ -333,11 +333,12 @@ TEST(LosslessText, KeepsLinesOutsideObjectSections) {
     EXPECT_EQ(doc.HeaderLines, (std::vector<std::string>{"; top of the file", "[_id]", "; inside id", "FID=1",
                                                          "[end]", "", "[_comments]", "free text", "[end]",
                                                          "[_drawOrder]", "; inside draw order", "Type=0x01,1",
-                                                         "[end]", "[_icons]", "IconXpm=\"1\"", "[end]"}));
+                                                         "[end]", "[_icons]", "IconXpm=\"1\"", "[end]",
+                                                         "; end of the file"}));
     EXPECT_EQ(ObjectSections(doc),
               Crlf({"; banner before the point", "[_point]", "Type=0x02", "SubType=0x00", "[end]", "",
-                    "; end of the file", "", "; banner before the first polygon", "[_polygon]", "Type=0x01",
-                    "XPM=\"0 0 0 0\"", "[end]", ""}));
+                    "; banner before the first polygon", "[_polygon]", "Type=0x01", "XPM=\"0 0 0 0\"", "[end]",
+                    ""}));
 }
 
 TEST(LosslessText, DoesNotKeepTheHeadLinesOfAnEarlierSave) {
