@@ -78,34 +78,41 @@ void TypDocument::Clear() {
 
 namespace {
 
-// A 64-bit hash fed eight bytes at a time; good enough to tell an edited object from the one read.
+// A 64-bit hash fed sixteen bytes at a time in two lanes; good enough to tell an edited object from
+// the one read.
 class Fingerprinter {
   public:
-    void Number(uint64_t value) {
-        State = (State ^ (value * 0x9E3779B97F4A7C15ull)) * 0xBF58476D1CE4E5B9ull;
-        State ^= State >> 29;
-    }
+    void Number(uint64_t value) { Mix(value, 0); }
     void Bytes(std::string_view bytes) {
         Number(bytes.size());
+        const char* data = bytes.data();
         size_t i = 0;
-        for (; i + 8 <= bytes.size(); i += 8) {
-            uint64_t word;
-            std::memcpy(&word, bytes.data() + i, sizeof word);
-            Number(word);
+        for (; i + 16 <= bytes.size(); i += 16) {
+            uint64_t a;
+            uint64_t b;
+            std::memcpy(&a, data + i, 8);
+            std::memcpy(&b, data + i + 8, 8);
+            Mix(a, b);
         }
-        uint64_t last = 0;
-        std::memcpy(&last, bytes.data() + i, bytes.size() - i);
-        Number(last);
+        uint64_t last[2] = {0, 0};
+        std::memcpy(last, data + i, bytes.size() - i);
+        Mix(last[0], last[1]);
     }
     uint64_t Value() const {
-        uint64_t h = State;
+        uint64_t h = First ^ (Second * 0x9E3779B97F4A7C15ull);
         h ^= h >> 31;
         h *= 0x94D049BB133111EBull;
         return h ^ (h >> 32);
     }
 
   private:
-    uint64_t State = 0x243F6A8885A308D3ull;
+    void Mix(uint64_t a, uint64_t b) {
+        First = ((First ^ a) * 0xBF58476D1CE4E5B9ull) ^ (First >> 29);
+        Second = ((Second ^ b) * 0x94D049BB133111EBull) ^ (Second >> 31);
+    }
+
+    uint64_t First = 0x243F6A8885A308D3ull;
+    uint64_t Second = 0x13198A2E03707344ull;
 };
 
 } // namespace

@@ -140,6 +140,29 @@ HeaderPlan PlanHeader(const TTextSource& source, const std::vector<std::string>&
     return plan;
 }
 
+// The code page the map compiler takes from the header lines as they will be written: an unchanged
+// line as it stood, a replaced one with the indent of the line it replaces, a new one as it is.
+std::string_view CompilerCodePage(const TTextSource& source, const HeaderPlan& plan,
+                                  const std::vector<std::string>& now) {
+    std::vector<std::string_view> written(plan.AddedFirst.size());
+    std::transform(plan.AddedFirst.begin(), plan.AddedFirst.end(), written.begin(),
+                   [&](size_t j) { return std::string_view(now[j]); });
+    for (size_t k = 0; k < source.HeaderLines.size(); ++k) {
+        const TTextSource::HeaderLine& line = source.HeaderLines[k];
+        const std::string_view raw =
+            std::string_view(source.Text).substr(line.LineBegin, line.ContentEnd - line.LineBegin);
+        if (plan.Same[k])
+            written.push_back(raw);
+        else if (plan.Written[k] >= 0 && raw.size() == TrimLeft(raw).size()) // an indented line stays one
+            written.push_back(now[size_t(plan.Written[k])]);
+        for (size_t j : plan.Added[k])
+            written.push_back(now[j]);
+    }
+    for (std::string_view line : written)
+        if (const auto value = CompilerCodePageOf(line)) return *value;
+    return {};
+}
+
 // --- Objects ---
 
 // The positional kept lines (comments, other keys, lines around the section), without the spellings
@@ -745,8 +768,9 @@ std::string WriteSourcedTextTyp(const TypDocument& doc, std::string_view dateTim
     const std::string_view text = source.Text;
     const bool utf8 = WritesUtf8(doc);
     TextOut out(text.size() + 1024, FirstLineEnd(text));
-
     const HeaderPlan header = PlanHeader(source, doc.HeaderLines);
+    WriteHead(out, doc, CompilerCodePage(source, header, doc.HeaderLines), dateTimeText);
+
     std::vector<Piece> pieces;
     pieces.reserve(source.HeaderLines.size() + doc.PointList.size() + doc.LineList.size() + doc.PolygonList.size() + 2);
     if (!header.AddedFirst.empty())
@@ -805,7 +829,7 @@ std::string WriteSourcedTextTyp(const TypDocument& doc, std::string_view dateTim
             break;
         }
     }
-    return WithHeadLines(doc, out.LineEnd, dateTimeText, out.Text);
+    return std::move(out.Text);
 }
 
 } // namespace velmora

@@ -6,6 +6,7 @@
 
 #include <charconv>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -67,12 +68,16 @@ enum class SectionFrame : uint8_t {
 // One object section in the program's form.
 void WriteObjectSection(TextOut& out, const TGarminObject& object, SectionFrame frame);
 
-// The whole file: the byte-order mark when the document had one, the three head lines and the body.
-// The head lines are UTF-8 where the file's text is (WritesUtf8), unless the map compiler reads the
-// body in a code page that its line "CodePage=" names and that lacks bytes of the UTF-8 head: the
-// compiler refuses such a file, so there the head stays 1251 text.
-std::string WithHeadLines(const TypDocument& doc, std::string_view lineEnd, std::string_view dateTimeText,
-                          std::string_view body);
+// The byte-order mark when the document had one, and the three head lines. They are UTF-8 where the
+// file's text is (WritesUtf8), unless the map compiler reads the file in the code page that its
+// header line "CodePage=" names (compilerCodePage, the value of the first header line that begins
+// exactly so as written) and that code page lacks bytes of the UTF-8 head: the compiler refuses such
+// a file, so there the head stays 1251 text.
+void WriteHead(TextOut& out, const TypDocument& doc, std::string_view compilerCodePage,
+               std::string_view dateTimeText);
+
+// The value of a line as written that the map compiler takes for its code page, or none.
+std::optional<std::string_view> CompilerCodePageOf(std::string_view line);
 
 // A header line as written: the program's NT and OLD marks, held as 1251 text, in the file's encoding.
 std::string_view HeaderLineText(const std::string& line, bool utf8);

@@ -258,7 +258,11 @@ struct Reader {
     bool TranslatePairs = false;
 
     void ReadFile();
-    void Note(LineRole role, uint8_t variant = Day, size_t index = 0);
+    // Notes the role of the line read last, when roles are noted.
+    void Note(LineRole role, uint8_t variant = Day, size_t index = 0) {
+        if (Lines) NoteLine(role, variant, index);
+    }
+    void NoteLine(LineRole role, uint8_t variant, size_t index);
     void SetKeyRole(LineRole role, uint8_t variant = Day, size_t index = 0);
     void AddHeaderLine(std::string_view text, size_t lineBegin, size_t contentEnd, size_t end);
     void SkipEarlierHeadLines();
@@ -298,9 +302,8 @@ void Reader::Keep(TGarminObject& object, std::string_view text) {
     PushKept(object, {Place, PlaceVariant, 0, std::string(text)});
 }
 
-void Reader::Note(LineRole role, uint8_t variant, size_t index) {
-    if (Lines)
-        Lines->push_back({role, variant, static_cast<uint32_t>(index), In.LineStart(), In.ContentEnd(), In.Mark()});
+void Reader::NoteLine(LineRole role, uint8_t variant, size_t index) {
+    Lines->push_back({role, variant, static_cast<uint32_t>(index), In.LineStart(), In.ContentEnd(), In.Mark()});
 }
 
 void Reader::SetKeyRole(LineRole role, uint8_t variant, size_t index) {

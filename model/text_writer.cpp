@@ -381,33 +381,28 @@ void WriteObjectSection(TextOut& out, const TGarminObject& object, SectionFrame 
         WritePolygon(out, object, kept, frame);
 }
 
-// The code page the map compiler reads a file in: the value of its first line that begins with
-// "CodePage=" exactly (no blank before it, this letter case, no blank before "="); none without one.
-std::string_view CompilerCodePage(std::string_view body) {
+// The map compiler takes its code page from a line that begins with "CodePage=" exactly: no blank
+// before it, this letter case, no blank before "=".
+std::optional<std::string_view> CompilerCodePageOf(std::string_view line) {
     constexpr std::string_view Key = "CodePage=";
-    for (size_t at = body.find(Key); at != std::string_view::npos; at = body.find(Key, at + 1)) {
-        if (at > 0 && body[at - 1] != '\n' && body[at - 1] != '\r') continue;
-        const std::string_view value = body.substr(at + Key.size());
-        return value.substr(0, value.find_first_of("\r\n"));
-    }
-    return {};
+    if (!line.starts_with(Key)) return std::nullopt;
+    return line.substr(Key.size());
 }
 
 // Code page 1251 and 1256 define every byte of the UTF-8 head; the other single-byte code pages lack
 // 0x81 or 0x90 ("с", "А").
-bool HeadInUtf8(const TypDocument& doc, std::string_view body) {
+bool HeadInUtf8(const TypDocument& doc, std::string_view compilerCodePage) {
     if (doc.ByteOrderMark) return true;
     if (!WritesUtf8(doc)) return false;
-    const std::string_view codePage = CompilerCodePage(body);
-    return codePage.empty() || codePage == "65001" || codePage == "1251" || codePage == "1256";
+    return compilerCodePage.empty() || compilerCodePage == "65001" || compilerCodePage == "1251" ||
+           compilerCodePage == "1256";
 }
 
 // The date text comes as code page 1251 like the rest of the head.
-std::string WithHeadLines(const TypDocument& doc, std::string_view lineEnd, std::string_view dateTimeText,
-                          std::string_view body) {
-    TextOut out(body.size() + 256, lineEnd);
+void WriteHead(TextOut& out, const TypDocument& doc, std::string_view compilerCodePage,
+               std::string_view dateTimeText) {
     if (doc.ByteOrderMark) out << Utf8ByteOrderMark;
-    if (HeadInUtf8(doc, body)) {
+    if (HeadInUtf8(doc, compilerCodePage)) {
         out << utf8::HeadLineStart;
         out.Line(VersionText);
         out << ';';
@@ -421,8 +416,6 @@ std::string WithHeadLines(const TypDocument& doc, std::string_view lineEnd, std:
         out << cp1251::AuthorLineStart;
     }
     out.Line(AuthorCredit);
-    out << body;
-    return std::move(out.Text);
 }
 
 std::string_view HeaderLineText(const std::string& line, bool utf8) {
@@ -436,6 +429,13 @@ std::string WriteTextTyp(const TypDocument& doc, std::string_view dateTimeText) 
     TextOut out(ExpectedSize(doc));
     // A UTF-8 document keeps its byte-order mark and is UTF-8 throughout, the marks included.
     const bool utf8 = WritesUtf8(doc);
+    std::string_view codePage;
+    for (const std::string& line : doc.HeaderLines)
+        if (const auto value = CompilerCodePageOf(line)) {
+            codePage = *value;
+            break;
+        }
+    WriteHead(out, doc, codePage, dateTimeText);
     out.EndLine();
     for (const std::string& line : doc.HeaderLines)
         out.Line(HeaderLineText(line, utf8));
@@ -447,7 +447,7 @@ std::string WriteTextTyp(const TypDocument& doc, std::string_view dateTimeText) 
         WriteLine(out, *object, kept, SectionFrame::Own);
     for (const auto& object : doc.PolygonList)
         WritePolygon(out, *object, kept, SectionFrame::Own);
-    return WithHeadLines(doc, out.LineEnd, dateTimeText, out.Text);
+    return std::move(out.Text);
 }
 
 } // namespace velmora
