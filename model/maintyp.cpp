@@ -133,7 +133,8 @@ uint64_t ContentFingerprint(const TGarminObject& object) {
         f.Number(uint64_t(header.Width) | uint64_t(header.Height) << 8 | uint64_t(header.ColourCount) << 16 |
                  uint64_t(header.CharsPerPixel) << 24);
         const auto& colours = object.Colours[size_t(variant)];
-        f.Bytes(std::string_view(reinterpret_cast<const char*>(colours.data()), colours.size() * sizeof(TColourEntry)));
+        f.Bytes(std::string_view(reinterpret_cast<const char*>(colours.data()),
+                                 colours.size() * sizeof(TColourEntry)));
         const auto& alpha = object.Alpha[size_t(variant)];
         f.Bytes(std::string_view(reinterpret_cast<const char*>(alpha.data()), alpha.size()));
         f.Number(object.Pixels[size_t(variant)].size());

@@ -157,9 +157,9 @@ struct TTextSource {
         size_t End = 0;
     };
 
-    std::string Text;    // the file's bytes after its byte-order mark
-    size_t HeadEnd = 0;  // where the text after the head lines of an earlier save begins
-    size_t TailBegin = 0; // where the text after the last header line or object begins
+    std::string Text;                    // the file's bytes after its byte-order mark
+    size_t HeadEnd = 0;                  // where the text after the head lines of an earlier save begins
+    size_t TailBegin = 0;                // where the text after the last header line or object begins
     std::vector<HeaderLine> HeaderLines; // one per line of HeaderLines as read
 };
 

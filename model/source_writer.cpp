@@ -201,7 +201,8 @@ bool ReadsAs(const TGarminObject& read, const TGarminObject& model) {
     if (read.Kind != model.Kind || read.TypeCode != model.TypeCode) return false;
     if (model.Kind == KindPoint && read.SubTypeCode != model.SubTypeCode) return false;
     if (model.Kind == KindLine && (read.UseOrientation > 0) != (model.UseOrientation > 0)) return false;
-    if (read.Labels != model.Labels || read.LineWidth != model.LineWidth || read.BorderWidth != model.BorderWidth)
+    if (read.Labels != model.Labels || read.LineWidth != model.LineWidth ||
+        read.BorderWidth != model.BorderWidth)
         return false;
     if (read.FontStyle != model.FontStyle || read.DayLabelColour != model.DayLabelColour ||
         read.NightLabelColour != model.NightLabelColour || read.XpmHeader != model.XpmHeader)
@@ -213,7 +214,8 @@ bool ReadsAs(const TGarminObject& read, const TGarminObject& model) {
         if (a.size() < count || b.size() < count) return false;
         for (size_t i = 0; i < count; ++i) {
             if (a[i].Code != b[i].Code || a[i].IsTransparent() != b[i].IsTransparent()) return false;
-            if (!b[i].IsTransparent() && (a[i].Red != b[i].Red || a[i].Green != b[i].Green || a[i].Blue != b[i].Blue))
+            if (!b[i].IsTransparent() &&
+                (a[i].Red != b[i].Red || a[i].Green != b[i].Green || a[i].Blue != b[i].Blue))
                 return false;
             if (read.ColourAlpha(variant, i) != model.ColourAlpha(variant, i)) return false;
         }
@@ -415,7 +417,8 @@ void LineMerge::Add(int rank, std::string text) {
     size_t anchor = Lines.size();
     for (size_t i = 0; i < Lines.size(); ++i) {
         const int r = RankOf(Lines[i].Role);
-        if ((r >= 1 && r <= rank) || (anchor == Lines.size() && Lines[i].Role == LineRole::Section)) anchor = i;
+        if ((r >= 1 && r <= rank) || (anchor == Lines.size() && Lines[i].Role == LineRole::Section))
+            anchor = i;
     }
     if (anchor == Lines.size()) {
         Failed = true;
@@ -449,9 +452,11 @@ std::string LabelKey(std::string_view lastLabelRaw, size_t index) {
 
 void LineMerge::PlanAdditions() {
     auto has = [&](LineRole role) {
-        return std::any_of(Lines.begin(), Lines.end(), [role](const SourceLine& l) { return l.Role == role; });
+        return std::any_of(Lines.begin(), Lines.end(),
+                           [role](const SourceLine& l) { return l.Role == role; });
     };
-    if (Now.Kind == KindLine && Now.UseOrientation > 0 && Read.UseOrientation <= 0 && !has(LineRole::Orientation))
+    if (Now.Kind == KindLine && Now.UseOrientation > 0 && Read.UseOrientation <= 0 &&
+        !has(LineRole::Orientation))
         Add(2, "UseOrientation=Y");
     std::string_view lastLabel;
     for (const SourceLine& line : Lines)
@@ -459,7 +464,8 @@ void LineMerge::PlanAdditions() {
     for (size_t i = Read.Labels.size(); i < Now.Labels.size(); ++i)
         Add(3, LabelKey(lastLabel, i) + Now.Labels[i]);
     if (Now.FontStyle && !Read.FontStyle) Add(4, "FontStyle=" + std::string(FontStyleName(*Now.FontStyle)));
-    if (Now.DayLabelColour && !Read.DayLabelColour) Add(4, "DaycustomColor=#" + Rgb(*Now.DayLabelColour, false));
+    if (Now.DayLabelColour && !Read.DayLabelColour)
+        Add(4, "DaycustomColor=#" + Rgb(*Now.DayLabelColour, false));
     if (Now.NightLabelColour && !Read.NightLabelColour)
         Add(4, "NightcustomColor=#" + Rgb(*Now.NightLabelColour, false));
     if (Now.Kind == KindLine && Now.XpmHeader[Day].Width == 0) {
@@ -488,8 +494,10 @@ std::optional<std::string> LineMerge::TypeLine(const SourceLine& line) {
                                          [](const SourceLine& l) { return l.Role == LineRole::SubType; });
     const NumberForm form = FormOf(ValueText(Raw(line)), false);
     const bool joined = Now.TypeCode > 0xFF || (!subTypeLine && (Now.SubTypeCode != 0 || form.Digits > 2));
-    if (joined && Now.TypeCode == 0) return Failed = true, std::nullopt; // no number says type 0 and a subtype
-    return Needed(WithValue(Raw(line), form.Format(joined ? Now.TypeCode << 8 | (Now.SubTypeCode & 0xFF) : Now.TypeCode)));
+    if (joined && Now.TypeCode == 0)
+        return Failed = true, std::nullopt; // no number says type 0 and a subtype
+    return Needed(WithValue(
+        Raw(line), form.Format(joined ? Now.TypeCode << 8 | (Now.SubTypeCode & 0xFF) : Now.TypeCode)));
 }
 
 std::optional<std::string> LineMerge::ColourLine(const SourceLine& line) {
@@ -502,9 +510,9 @@ std::optional<std::string> LineMerge::ColourLine(const SourceLine& line) {
     const TColourEntry& is = nowTable[index];
     const uint8_t wasAlpha = Read.ColourAlpha(variant, index);
     const uint8_t isAlpha = Now.ColourAlpha(variant, index);
-    const bool colourChanged = was.IsTransparent() != is.IsTransparent() ||
-                               (!is.IsTransparent() && (was.Red != is.Red || was.Green != is.Green ||
-                                                        was.Blue != is.Blue));
+    const bool colourChanged =
+        was.IsTransparent() != is.IsTransparent() ||
+        (!is.IsTransparent() && (was.Red != is.Red || was.Green != is.Green || was.Blue != is.Blue));
     if (was.Code == is.Code && !colourChanged && wasAlpha == isAlpha) return std::nullopt;
 
     const LineParts parts = Split(Raw(line));
@@ -597,7 +605,8 @@ std::optional<std::string> LineMerge::Rewrite(const SourceLine& line) {
         return Needed(WithValue(Raw(line), Now.UseOrientation > 0 ? "Y" : "N", false));
     case LineRole::Label:
         if (line.Index >= Now.Labels.size()) return drop();
-        if (line.Index < Read.Labels.size() && Now.Labels[line.Index] == Read.Labels[line.Index]) return std::nullopt;
+        if (line.Index < Read.Labels.size() && Now.Labels[line.Index] == Read.Labels[line.Index])
+            return std::nullopt;
         return Needed(WithValue(Raw(line), Now.Labels[line.Index], false));
     case LineRole::Font:
         if (Now.FontStyle == Read.FontStyle) return std::nullopt;
@@ -627,7 +636,8 @@ std::optional<std::string> LineMerge::Rewrite(const SourceLine& line) {
 }
 
 bool LineMerge::Run(std::string& out) {
-    if (Now.Kind != Read.Kind || Now.XpmHeader != Read.XpmHeader || !SameKept(Now, Read, std::nullopt)) return false;
+    if (Now.Kind != Read.Kind || Now.XpmHeader != Read.XpmHeader || !SameKept(Now, Read, std::nullopt))
+        return false;
     for (const SourceLine& line : Lines) {
         const std::string_view raw = Raw(line);
         const std::string_view core = Split(raw).Core;
@@ -659,9 +669,11 @@ void WriteInFrame(TextOut& out, std::string_view text, const std::vector<SourceL
                   const TGarminObject& read, const TGarminObject& now) {
     const auto section = std::find_if(lines.begin(), lines.end(),
                                       [](const SourceLine& l) { return l.Role == LineRole::Section; });
-    const auto end = std::find_if(section, lines.end(), [](const SourceLine& l) { return l.Role == LineRole::End; });
+    const auto end =
+        std::find_if(section, lines.end(), [](const SourceLine& l) { return l.Role == LineRole::End; });
     if (section == lines.end() || !SameKept(read, now, KeptPlace::BeforeSection) ||
-        !SameKept(read, now, KeptPlace::AfterSection) || (end == lines.end() && !KeptAt(now, KeptPlace::AfterSection).empty())) {
+        !SameKept(read, now, KeptPlace::AfterSection) ||
+        (end == lines.end() && !KeptAt(now, KeptPlace::AfterSection).empty())) {
         out.StartLine();
         WriteObjectSection(out, now, SectionFrame::Inserted);
         return;
@@ -741,7 +753,8 @@ void PlaceObjects(const TypDocument& doc, std::vector<Piece>& pieces) {
                 pieces.push_back({anchor->Source.Begin, 1, order, Piece::NewObject, 0, object});
             } else if (first != inText.end()) {
                 const TGarminObject* next = list[size_t(first - inText.begin())].get();
-                pieces.push_back({next->Source.Begin, 1, order - ptrdiff_t(list.size()) - 1, Piece::NewObject, 0, object});
+                pieces.push_back(
+                    {next->Source.Begin, 1, order - ptrdiff_t(list.size()) - 1, Piece::NewObject, 0, object});
             } else {
                 pieces.push_back({doc.Source->TailBegin, 2, order, Piece::NewObject, 0, object});
             }
@@ -772,16 +785,19 @@ std::string WriteSourcedTextTyp(const TypDocument& doc, std::string_view dateTim
     WriteHead(out, doc, CompilerCodePage(source, header, doc.HeaderLines), dateTimeText);
 
     std::vector<Piece> pieces;
-    pieces.reserve(source.HeaderLines.size() + doc.PointList.size() + doc.LineList.size() + doc.PolygonList.size() + 2);
+    pieces.reserve(source.HeaderLines.size() + doc.PointList.size() + doc.LineList.size() +
+                   doc.PolygonList.size() + 2);
     if (!header.AddedFirst.empty())
-        pieces.push_back({source.HeaderLines.empty() ? source.HeadEnd : source.HeaderLines.front().Begin, 0, -1,
-                          Piece::FirstHeaderLines});
+        pieces.push_back({source.HeaderLines.empty() ? source.HeadEnd : source.HeaderLines.front().Begin, 0,
+                          -1, Piece::FirstHeaderLines});
     for (size_t k = 0; k < source.HeaderLines.size(); ++k)
         pieces.push_back({source.HeaderLines[k].Begin, 0, ptrdiff_t(k), Piece::HeaderLine, k});
     PlaceObjects(doc, pieces);
     pieces.push_back({source.TailBegin, 3, 0, Piece::Tail});
     std::stable_sort(pieces.begin(), pieces.end(), [](const Piece& a, const Piece& b) {
-        return a.Offset != b.Offset ? a.Offset < b.Offset : a.Group != b.Group ? a.Group < b.Group : a.Order < b.Order;
+        return a.Offset != b.Offset ? a.Offset < b.Offset
+               : a.Group != b.Group ? a.Group < b.Group
+                                    : a.Order < b.Order;
     });
     const bool apart = SectionsStandApart(source, pieces);
 
@@ -806,7 +822,8 @@ std::string WriteSourcedTextTyp(const TypDocument& doc, std::string_view dateTim
                 if (header.Written[piece.Index] >= 0) {
                     // A replaced line keeps the indent and line end of the line it replaces.
                     out.StartLine();
-                    const std::string_view raw = text.substr(line.LineBegin, line.ContentEnd - line.LineBegin);
+                    const std::string_view raw =
+                        text.substr(line.LineBegin, line.ContentEnd - line.LineBegin);
                     out << raw.substr(0, raw.size() - TrimLeft(raw).size())
                         << HeaderLineText(doc.HeaderLines[size_t(header.Written[piece.Index])], utf8)
                         << (lineEnd.empty() ? out.LineEnd : lineEnd);

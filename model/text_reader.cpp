@@ -303,7 +303,8 @@ void Reader::Keep(TGarminObject& object, std::string_view text) {
 }
 
 void Reader::NoteLine(LineRole role, uint8_t variant, size_t index) {
-    Lines->push_back({role, variant, static_cast<uint32_t>(index), In.LineStart(), In.ContentEnd(), In.Mark()});
+    Lines->push_back(
+        {role, variant, static_cast<uint32_t>(index), In.LineStart(), In.ContentEnd(), In.Mark()});
 }
 
 void Reader::SetKeyRole(LineRole role, uint8_t variant, size_t index) {
@@ -940,8 +941,9 @@ void ReadTextTyp(std::string_view bytes, TypDocument& doc, std::vector<DayBlockR
     auto finish = [&] {
         source->HeadEnd = reader.HeadEnd;
         source->TailBegin = reader.ChunkEnd;
-        doc.Utf8 = doc.ByteOrderMark || DeclaredCodePage(doc.HeaderLines) == "65001" ||
-                   IsUtf8Text(std::string_view(source->Text).substr(std::min(reader.HeadEnd, source->Text.size())));
+        doc.Utf8 =
+            doc.ByteOrderMark || DeclaredCodePage(doc.HeaderLines) == "65001" ||
+            IsUtf8Text(std::string_view(source->Text).substr(std::min(reader.HeadEnd, source->Text.size())));
     };
     try {
         reader.ReadFile();

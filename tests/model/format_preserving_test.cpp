@@ -103,8 +103,7 @@ TEST(FormatPreserving, UneditedSaveOfEveryCorpusFileDiffersOnlyInTheHeadLines) {
     }
 }
 
-template <typename Predicate>
-TGarminObject* FindObject(TypDocument& doc, Predicate predicate) {
+template <typename Predicate> TGarminObject* FindObject(TypDocument& doc, Predicate predicate) {
     for (int kind : {KindPoint, KindLine, KindPolygon})
         for (auto& object : doc.List(kind))
             if (predicate(*object)) return object.get();
@@ -156,7 +155,8 @@ TEST(FormatPreserving, WritesAChangedValueInTheSpellingOfItsLine) {
         {"to none", "[_polygon]\nType=0x01\nXpm=\"0 0 1 0\"\n\"a\tc #FF0000\"\n[end]\n",
          [](TGarminObject& o) { o.Colours[Day][0].TransparentMark = TransparentMarkNone; },
          "[_polygon]\nType=0x01\nXpm=\"0 0 1 0\"\n\"a\tc none\"\n[end]\n"},
-        {"pixel", "[_polygon]\nType=0x01\nXpm=\"2 2 2 1\"\n\"a c #FF0000\"\n\"b c none\"\n\"ab\"\n\"ba\"};\n[end]\n",
+        {"pixel",
+         "[_polygon]\nType=0x01\nXpm=\"2 2 2 1\"\n\"a c #FF0000\"\n\"b c none\"\n\"ab\"\n\"ba\"};\n[end]\n",
          [](TGarminObject& o) { o.Pixels[Day][1][1] = 'b'; },
          "[_polygon]\nType=0x01\nXpm=\"2 2 2 1\"\n\"a c #FF0000\"\n\"b c none\"\n\"ab\"\n\"bb\"};\n[end]\n"},
         {"pixel of two characters",
@@ -172,16 +172,20 @@ TEST(FormatPreserving, WritesAChangedValueInTheSpellingOfItsLine) {
          [](TGarminObject& o) { o.TypeCode = 0x07; }, "[_line]\nType=0x07\nLineWidth=1\n[end]\n"},
         {"label added", "[_point]\nType=0x2f06\nString1=0x04,Bank\n;about the bank\nXpm=\"0 0 0 0\"\n[end]\n",
          [](TGarminObject& o) { o.Labels.push_back("0x02,Bank"); },
-         "[_point]\nType=0x2f06\nString1=0x04,Bank\n;about the bank\nString2=0x02,Bank\nXpm=\"0 0 0 0\"\n[end]\n"},
+         "[_point]\nType=0x2f06\nString1=0x04,Bank\n;about the bank\nString2=0x02,Bank\nXpm=\"0 0 0 "
+         "0\"\n[end]\n"},
         {"label changed and removed", "[_point]\nType=0x2f06\nString=0x04,Bank\nString=0x02,Bank\n[end]\n",
-         [](TGarminObject& o) { o.Labels = {"0x04,Post"}; }, "[_point]\nType=0x2f06\nString=0x04,Post\n[end]\n"},
+         [](TGarminObject& o) { o.Labels = {"0x04,Post"}; },
+         "[_point]\nType=0x2f06\nString=0x04,Post\n[end]\n"},
         {"font", "[_point]\nType=0x2f06\nFontStyle=NoLabel (invisible)\n[end]\n",
-         [](TGarminObject& o) { o.FontStyle = FontSmall; }, "[_point]\nType=0x2f06\nFontStyle=SmallFont\n[end]\n"},
+         [](TGarminObject& o) { o.FontStyle = FontSmall; },
+         "[_point]\nType=0x2f06\nFontStyle=SmallFont\n[end]\n"},
         {"font added", "[_point]\nType=0x2f06\nString1=0x04,Bank\n[end]\n",
          [](TGarminObject& o) { o.FontStyle = FontLarge; },
          "[_point]\nType=0x2f06\nString1=0x04,Bank\nFontStyle=LargeFont\n[end]\n"},
         {"label colour", "[_point]\nType=0x2f06\nDaycustomColor:#0000ff\n[end]\n",
-         [](TGarminObject& o) { o.DayLabelColour = 0x00FF00; }, "[_point]\nType=0x2f06\nDaycustomColor:#00ff00\n[end]\n"},
+         [](TGarminObject& o) { o.DayLabelColour = 0x00FF00; },
+         "[_point]\nType=0x2f06\nDaycustomColor:#00ff00\n[end]\n"},
         // A resized bitmap has no lines to go into: the object is written in the program's form at its
         // place, its comment kept.
         {"resized", "; the dot\n\n[_polygon]\nType=0x01\nXpm=\"1 1 1 1\"\n\"a c #FF0000\"\n\"a\"};\n[end]\n",
@@ -224,16 +228,18 @@ TEST(FormatPreserving, PlacesNewObjectsAfterTheLastOfTheirKindAndHeaderLinesWher
     doc.LineList.clear(); // its comment goes with it
     doc.HeaderLines.at(1) = "FID=2";
     doc.HeaderLines.insert(doc.HeaderLines.begin() + 2, "ProductCode=1");
-    EXPECT_EQ(AfterHead(Save(doc)), "[_id]\n\tFID=2\nProductCode=1\n[end]\n\n[_polygon]\nType=0x01\nXpm=\"0 0 0 0\"\n"
-                                    "[end]\n\n[_polygon]\nType=0x03\nXpm=\"0 0 0 0\"\n[end]\n"
-                                    "\n[_polygon]\nType=0x04\nXPM=\"0 0 0 0\"\n[end]\n"
-                                    "\n[_point]\nType=0x2F\nSubType=0x00\n[end]\n");
+    EXPECT_EQ(AfterHead(Save(doc)),
+              "[_id]\n\tFID=2\nProductCode=1\n[end]\n\n[_polygon]\nType=0x01\nXpm=\"0 0 0 0\"\n"
+              "[end]\n\n[_polygon]\nType=0x03\nXpm=\"0 0 0 0\"\n[end]\n"
+              "\n[_polygon]\nType=0x04\nXPM=\"0 0 0 0\"\n[end]\n"
+              "\n[_point]\nType=0x2F\nSubType=0x00\n[end]\n");
 }
 
 // A number that does not convert stops the reading; the text not read stays in the file when the
 // objects read before it are saved.
 TEST(FormatPreserving, KeepsTheTextAfterANumberThatDoesNotConvert) {
-    const std::string source = "[_line]\nType=0x01\nLineWidth=1\n[end]\n[_line]\nType=0x02\nLineWidth=x\n[end]\n; end\n";
+    const std::string source =
+        "[_line]\nType=0x01\nLineWidth=1\n[end]\n[_line]\nType=0x02\nLineWidth=x\n[end]\n; end\n";
     TypDocument doc;
     EXPECT_THROW(LoadTextTypDocument(source, doc), ConversionError);
     EXPECT_EQ(doc.LineList.size(), 1u);
@@ -269,7 +275,8 @@ std::optional<Change> Append(TypDocument& doc, std::unique_ptr<TGarminObject> ob
 
 bool HasBitmap(const TGarminObject& object) {
     const TXpmHeader& header = object.XpmHeader[Day];
-    return header.Width > 0 && header.Height > 0 && header.ColourCount >= 2 && object.Colours[Day].size() >= 2;
+    return header.Width > 0 && header.Height > 0 && header.ColourCount >= 2 &&
+           object.Colours[Day].size() >= 2;
 }
 
 const struct EditCase {
@@ -281,14 +288,16 @@ const struct EditCase {
          TGarminObject* object = FindObject(doc, HasBitmap);
          if (object) {
              char& pixel = object->Pixels[Day][0][0];
-             pixel = pixel == object->Colours[Day][0].Code ? object->Colours[Day][1].Code : object->Colours[Day][0].Code;
+             pixel = pixel == object->Colours[Day][0].Code ? object->Colours[Day][1].Code
+                                                           : object->Colours[Day][0].Code;
          }
          return Replaced(object);
      }},
     {"colour",
      [](TypDocument& doc) {
          TGarminObject* object = FindObject(doc, [](const TGarminObject& o) {
-             return o.XpmHeader[Day].ColourCount > 0 && !o.Colours[Day].empty() && !o.Colours[Day][0].IsTransparent();
+             return o.XpmHeader[Day].ColourCount > 0 && !o.Colours[Day].empty() &&
+                    !o.Colours[Day][0].IsTransparent();
          });
          if (object) object->Colours[Day][0].SetColour(object->Colours[Day][0].Colour() ^ 0x203040);
          return Replaced(object);
@@ -359,7 +368,8 @@ const struct EditCase {
 };
 
 // The saved body is the source body with only the change's part replaced.
-void ExpectOnlyTheChange(std::string_view source, size_t headEnd, std::string_view saved, const Change& change) {
+void ExpectOnlyTheChange(std::string_view source, size_t headEnd, std::string_view saved,
+                         const Change& change) {
     if (change.What == Change::HeaderLine) {
         EXPECT_EQ(ChangedLines(source.substr(headEnd), saved), 2u);
         return;
@@ -444,8 +454,8 @@ TEST(FormatPreserving, SavesCompileAsTheDocumentSays) {
     for (const bool utf8Run : {false, true}) {
         const fs::path run = folder / (utf8Run ? "65001" : "named");
         fs::create_directories(run);
-        std::string command = "cd '" + run.string() + "' && '" + mkgmap.string() + "' --family-id=777 --keep-going" +
-                              (utf8Run ? " --code-page=65001" : "");
+        std::string command = "cd '" + run.string() + "' && '" + mkgmap.string() +
+                              "' --family-id=777 --keep-going" + (utf8Run ? " --code-page=65001" : "");
         for (const fs::path& file : files) {
             const std::string source = ReadWholeFile(file.string());
             TypDocument doc = Load(source);

@@ -78,7 +78,8 @@ TEST(LosslessText, ReadsPointTypesAsTheCompilerDoes) {
     // A line's "SubType" key of a standard type joins its TypeCode, so that saving keeps it.
     const TypDocument line = Load("[_line]\nType=0x06\nSubType=0x06\n[end]\n");
     EXPECT_EQ(First(line).TypeCode, 0x606u);
-    EXPECT_NE(WriteTextTyp(test::InProgramsForm(line), test::FixedDate).find("Type=0x606\r\n"), std::string::npos);
+    EXPECT_NE(WriteTextTyp(test::InProgramsForm(line), test::FixedDate).find("Type=0x606\r\n"),
+              std::string::npos);
 }
 
 // --- Two characters per pixel ---
@@ -330,15 +331,14 @@ TEST(LosslessText, KeepsLinesOutsideObjectSections) {
                                    "[end]",
                                    "; end of the file"});
     const TypDocument doc = Load(text);
-    EXPECT_EQ(doc.HeaderLines, (std::vector<std::string>{"; top of the file", "[_id]", "; inside id", "FID=1",
-                                                         "[end]", "", "[_comments]", "free text", "[end]",
-                                                         "[_drawOrder]", "; inside draw order", "Type=0x01,1",
-                                                         "[end]", "[_icons]", "IconXpm=\"1\"", "[end]",
-                                                         "; end of the file"}));
-    EXPECT_EQ(ObjectSections(doc),
-              Crlf({"; banner before the point", "[_point]", "Type=0x02", "SubType=0x00", "[end]", "",
-                    "; banner before the first polygon", "[_polygon]", "Type=0x01", "XPM=\"0 0 0 0\"", "[end]",
-                    ""}));
+    EXPECT_EQ(doc.HeaderLines,
+              (std::vector<std::string>{"; top of the file", "[_id]", "; inside id", "FID=1", "[end]", "",
+                                        "[_comments]", "free text", "[end]", "[_drawOrder]",
+                                        "; inside draw order", "Type=0x01,1", "[end]", "[_icons]",
+                                        "IconXpm=\"1\"", "[end]", "; end of the file"}));
+    EXPECT_EQ(ObjectSections(doc), Crlf({"; banner before the point", "[_point]", "Type=0x02", "SubType=0x00",
+                                         "[end]", "", "; banner before the first polygon", "[_polygon]",
+                                         "Type=0x01", "XPM=\"0 0 0 0\"", "[end]", ""}));
 }
 
 TEST(LosslessText, DoesNotKeepTheHeadLinesOfAnEarlierSave) {
@@ -409,8 +409,9 @@ TEST(LosslessText, WritesTheHeadLinesInTheEncodingOfTheFile) {
             EXPECT_EQ(saved.substr(0, c.Start.size() + utf8::HeadLineStart.size()),
                       std::string(c.Start) + std::string(utf8::HeadLineStart))
                 << c.Name;
-            EXPECT_NE(saved.find(std::string(";01.02.2003 \xD0\xBF\r\n") + std::string(utf8::AuthorLineStart)),
-                      std::string::npos)
+            EXPECT_NE(
+                saved.find(std::string(";01.02.2003 \xD0\xBF\r\n") + std::string(utf8::AuthorLineStart)),
+                std::string::npos)
                 << c.Name;
             EXPECT_TRUE(IsUtf8Text(saved)) << c.Name;
             const TypDocument back = Load(saved);
@@ -439,7 +440,8 @@ TEST(LosslessText, WritesTheHeadLinesInTheEncodingOfTheFile) {
 TEST(LosslessText, WritesTheProgramsMarkInTheEncodingOfTheFile) {
     for (std::string_view codePage : {"65001", "1251"}) {
         TypDocument doc;
-        doc.HeaderLines = {std::string(cp1251::NtMark), "", "[_id]", "CodePage=" + std::string(codePage), "[end]"};
+        doc.HeaderLines = {std::string(cp1251::NtMark), "", "[_id]", "CodePage=" + std::string(codePage),
+                           "[end]"};
         const std::string saved = WriteTextTyp(doc, test::FixedDate);
         const bool utf8 = codePage == "65001";
         EXPECT_NE(saved.find(std::string(utf8 ? utf8::NtMark : cp1251::NtMark) + "\r\n"), std::string::npos);
