@@ -24,21 +24,6 @@ namespace velmora {
 
 namespace {
 
-bool IsBlank(char c) {
-    return static_cast<unsigned char>(c) <= 32;
-}
-
-bool IsHexDigit(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
-std::string_view TrimLeft(std::string_view s) {
-    size_t i = 0;
-    while (i < s.size() && IsBlank(s[i]))
-        ++i;
-    return s.substr(i);
-}
-
 // The line end of the text's first line, or CR LF for a text of one line.
 std::string_view FirstLineEnd(std::string_view text) {
     const size_t at = text.find_first_of("\r\n");
@@ -318,25 +303,6 @@ bool HasLowerHex(std::string_view text) {
     return std::any_of(text.begin(), text.end(), [](char c) { return c >= 'a' && c <= 'f'; });
 }
 
-// The digits of "alpha=N" after a colour line's closing quote, found as the reader finds them.
-std::optional<std::pair<size_t, size_t>> AlphaDigits(std::string_view tail) {
-    for (size_t at = tail.find("alpha"); at != std::string_view::npos; at = tail.find("alpha", at + 1)) {
-        size_t i = at + 5;
-        while (i < tail.size() && (tail[i] == ' ' || tail[i] == '\t'))
-            ++i;
-        if (i >= tail.size() || tail[i] != '=') continue;
-        ++i;
-        while (i < tail.size() && (tail[i] == ' ' || tail[i] == '\t'))
-            ++i;
-        if (i >= tail.size() || tail[i] < '0' || tail[i] > '9') continue;
-        size_t end = i;
-        while (end < tail.size() && tail[end] >= '0' && tail[end] <= '9')
-            ++end;
-        return std::pair{i, end};
-    }
-    return std::nullopt;
-}
-
 size_t FindNone(std::string_view text) {
     for (size_t i = 0; i + 4 <= text.size(); ++i) {
         const std::string_view word = text.substr(i, 4);
@@ -545,7 +511,7 @@ std::optional<std::string> LineMerge::ColourLine(const SourceLine& line) {
     std::string tail = core.substr(close + 1);
     if (wasAlpha != isAlpha) {
         const size_t rgbHash = body.find('#');
-        if (const auto digits = AlphaDigits(tail)) {
+        if (const auto digits = AlphaKeyDigits(tail)) {
             tail.replace(digits->first, digits->second - digits->first, std::to_string(isAlpha));
         } else if (!is.IsTransparent() && rgbHash != std::string::npos && rgbHash + 9 == body.size() &&
                    IsHexDigit(body[rgbHash + 7]) && IsHexDigit(body[rgbHash + 8])) {

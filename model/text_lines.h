@@ -7,10 +7,32 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace velmora {
+
+// A blank is any character with a code from 0 to 32.
+inline bool IsBlank(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
+
+inline std::string_view TrimLeft(std::string_view s) {
+    size_t i = 0;
+    while (i < s.size() && IsBlank(s[i]))
+        ++i;
+    return s.substr(i);
+}
+
+inline bool IsHexDigit(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+// Where the digits of "alpha=N" stand in the text after a colour line's closing quote, as the map
+// compiler finds them (FindAlphaKey).
+std::optional<std::pair<size_t, size_t>> AlphaKeyDigits(std::string_view tail);
 
 enum class LineRole : uint8_t {
     Gap,     // an empty line, or one of blanks only

@@ -18,19 +18,8 @@ namespace {
 
 constexpr char EndOfInput = '\x1A';
 
-bool IsBlank(char c) {
-    return static_cast<unsigned char>(c) <= 32;
-}
-
 char LowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-}
-
-std::string_view TrimLeft(std::string_view s) {
-    size_t i = 0;
-    while (i < s.size() && IsBlank(s[i]))
-        ++i;
-    return s.substr(i);
 }
 
 std::string_view Trim(std::string_view s) {
@@ -77,11 +66,6 @@ std::string_view ValueOf(std::string_view s) {
     return p == std::string_view::npos ? s : s.substr(p + 1);
 }
 
-bool IsHexDigit(char c) {
-    const char lower = LowerAscii(c);
-    return (c >= '0' && c <= '9') || (lower >= 'a' && lower <= 'f');
-}
-
 std::optional<uint32_t> LabelColourOf(std::string_view value) {
     if (value.size() != 7 || value[0] != '#') return std::nullopt;
     for (size_t i = 1; i < 7; ++i)
@@ -91,21 +75,12 @@ std::optional<uint32_t> LabelColourOf(std::string_view value) {
 }
 
 std::optional<uint32_t> AlphaKeyOf(std::string_view tail) {
-    for (size_t at = tail.find("alpha"); at != std::string_view::npos; at = tail.find("alpha", at + 1)) {
-        size_t i = at + 5;
-        while (i < tail.size() && (tail[i] == ' ' || tail[i] == '\t'))
-            ++i;
-        if (i >= tail.size() || tail[i] != '=') continue;
-        ++i;
-        while (i < tail.size() && (tail[i] == ' ' || tail[i] == '\t'))
-            ++i;
-        if (i >= tail.size() || tail[i] < '0' || tail[i] > '9') continue;
-        uint32_t value = 0;
-        for (int digits = 0; i < tail.size() && tail[i] >= '0' && tail[i] <= '9' && digits < 9; ++i, ++digits)
-            value = value * 10 + static_cast<uint32_t>(tail[i] - '0');
-        return value;
-    }
-    return std::nullopt;
+    const auto digits = AlphaKeyDigits(tail);
+    if (!digits) return std::nullopt;
+    uint32_t value = 0;
+    for (size_t i = digits->first; i < digits->second && i < digits->first + 9; ++i)
+        value = value * 10 + static_cast<uint32_t>(tail[i] - '0');
+    return value;
 }
 
 // Codes written as a pair of two different characters with two characters per pixel: a lead and a
@@ -793,6 +768,24 @@ void GiveQuadrats(const std::vector<DayBlockReport>& dayBlocks) {
 }
 
 } // namespace
+
+std::optional<std::pair<size_t, size_t>> AlphaKeyDigits(std::string_view tail) {
+    for (size_t at = tail.find("alpha"); at != std::string_view::npos; at = tail.find("alpha", at + 1)) {
+        size_t i = at + 5;
+        while (i < tail.size() && (tail[i] == ' ' || tail[i] == '\t'))
+            ++i;
+        if (i >= tail.size() || tail[i] != '=') continue;
+        ++i;
+        while (i < tail.size() && (tail[i] == ' ' || tail[i] == '\t'))
+            ++i;
+        if (i >= tail.size() || tail[i] < '0' || tail[i] > '9') continue;
+        size_t end = i;
+        while (end < tail.size() && tail[end] >= '0' && tail[end] <= '9')
+            ++end;
+        return std::pair{i, end};
+    }
+    return std::nullopt;
+}
 
 int32_t StrToInt(std::string_view text) {
     auto fail = [text]() -> ConversionError {

@@ -23,7 +23,9 @@ namespace velmora {
 namespace {
 
 namespace fs = std::filesystem;
+using test::CorpusTextFiles;
 using test::Load;
+using test::OnPath;
 
 std::string Save(const TypDocument& doc) {
     return WriteTextTyp(doc, test::FixedDate);
@@ -77,15 +79,6 @@ size_t ChangedLines(std::string_view before, std::string_view after) {
         std::swap(row, next);
     }
     return n + m - 2 * next[0];
-}
-
-std::vector<fs::path> CorpusTextFiles() {
-    std::vector<fs::path> files;
-    std::error_code error;
-    for (const auto& entry : fs::directory_iterator(fs::path(VELMORA_CORPUS_DIR), error))
-        if (entry.is_regular_file() && entry.path().extension() == ".txt") files.push_back(entry.path());
-    std::sort(files.begin(), files.end());
-    return files;
 }
 
 TEST(FormatPreserving, UneditedSaveOfEveryCorpusFileDiffersOnlyInTheHeadLines) {
@@ -413,21 +406,6 @@ TEST(FormatPreserving, EachEditChangesOnlyItsOwnLines) {
         }
         std::cout << "\n";
     }
-}
-
-// The path of a program on PATH, or nothing.
-fs::path OnPath(std::string_view program) {
-    const char* path = std::getenv("PATH");
-    std::string_view folders = path ? path : "";
-    while (!folders.empty()) {
-        const size_t end = folders.find(':');
-        const fs::path candidate = fs::path(folders.substr(0, end)) / program;
-        std::error_code error;
-        if (fs::is_regular_file(candidate, error)) return candidate;
-        if (end == std::string_view::npos) break;
-        folders.remove_prefix(end + 1);
-    }
-    return {};
 }
 
 // Zeroes the creation date of a compiled file (bytes 14 to 20).
