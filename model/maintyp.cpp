@@ -83,20 +83,32 @@ namespace {
 class Fingerprinter {
   public:
     void Number(uint64_t value) { Mix(value, 0); }
+    // The length goes into the last block too.
     void Bytes(std::string_view bytes) {
-        Number(bytes.size());
         const char* data = bytes.data();
+        const size_t size = bytes.size();
         size_t i = 0;
-        for (; i + 16 <= bytes.size(); i += 16) {
+        for (; i + 16 <= size; i += 16) {
             uint64_t a;
             uint64_t b;
             std::memcpy(&a, data + i, 8);
             std::memcpy(&b, data + i + 8, 8);
             Mix(a, b);
         }
-        uint64_t last[2] = {0, 0};
-        std::memcpy(last, data + i, bytes.size() - i);
-        Mix(last[0], last[1]);
+        // At most fifteen bytes are left: eight or fewer in a, seven or fewer in b, whose top byte
+        // takes the length.
+        uint64_t a = 0;
+        uint64_t b = 0;
+        if (i + 8 <= size) {
+            std::memcpy(&a, data + i, 8);
+            i += 8;
+            for (; i < size; ++i)
+                b = b << 8 | static_cast<unsigned char>(data[i]);
+        } else {
+            for (; i < size; ++i)
+                a = a << 8 | static_cast<unsigned char>(data[i]);
+        }
+        Mix(a, b | uint64_t(size & 0xFF) << 56);
     }
     uint64_t Value() const {
         uint64_t h = First ^ (Second * 0x9E3779B97F4A7C15ull);
