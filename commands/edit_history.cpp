@@ -51,14 +51,6 @@ void PutBack(TypDocument& doc, int kind, size_t index, std::unique_ptr<TGarminOb
 
 } // namespace
 
-bool SameContent(const TGarminObject& a, const TGarminObject& b) {
-    return a.Kind == b.Kind && a.TypeCode == b.TypeCode && a.SubTypeCode == b.SubTypeCode &&
-           a.UseOrientation == b.UseOrientation && a.Labels == b.Labels && a.LineWidth == b.LineWidth &&
-           a.BorderWidth == b.BorderWidth && a.XpmHeader == b.XpmHeader && a.Colours == b.Colours &&
-           a.Pixels == b.Pixels && a.FontStyle == b.FontStyle && a.DayLabelColour == b.DayLabelColour &&
-           a.NightLabelColour == b.NightLabelColour && a.Alpha == b.Alpha && a.KeptLines == b.KeptLines;
-}
-
 bool EndsWord(const std::vector<std::string>& before, const std::vector<std::string>& after) {
     const std::string a = Joined(before);
     const std::string b = Joined(after);

@@ -152,9 +152,6 @@ inline constexpr int NightLabelColour = 17;
 inline constexpr int Header = 20;
 } // namespace MergeKeys
 
-// Everything of an object that the file keeps (its matrix aside) is the same in a and b.
-bool SameContent(const TGarminObject& a, const TGarminObject& b);
-
 // Typed text ends a word when the text it inserted holds a blank or a line break.
 bool EndsWord(const std::vector<std::string>& before, const std::vector<std::string>& after);
 

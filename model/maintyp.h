@@ -146,6 +146,35 @@ inline constexpr uint8_t FontLarge = 4;
 inline constexpr uint8_t AlphaOpaque = 0;
 inline constexpr uint8_t AlphaTransparent = 15;
 
+// The text a document was read from, kept so that saving gives back every byte the user did not
+// change. Offsets count from the start of Text.
+struct TTextSource {
+    // Where one header line as read stood: the blank lines before it (from Begin), the line itself
+    // (LineBegin to ContentEnd, leading blanks included) and its line end (to End). The empty line the
+    // reader adds after "[_id]" has no bytes: all four are equal.
+    struct HeaderLine {
+        size_t Begin = 0;
+        size_t LineBegin = 0;
+        size_t ContentEnd = 0;
+        size_t End = 0;
+    };
+
+    std::string Text;                    // the file's bytes after its byte-order mark
+    size_t HeadEnd = 0;                  // where the text after the head lines of an earlier save begins
+    size_t TailBegin = 0;                // where the text after the last header line or object begins
+    std::vector<HeaderLine> HeaderLines; // one per line of HeaderLines as read
+};
+
+// Where an object read from text stood in its file (Begin to End: the blank lines and comments before
+// its section, the section, and for the last object the lines after it), and the fingerprint of what
+// the reader made of it: while the object's fingerprint is still that one, it is written as it stood.
+struct TObjectSource {
+    std::shared_ptr<const TTextSource> File;
+    size_t Begin = 0;
+    size_t End = 0;
+    uint64_t Fingerprint = 0;
+};
+
 // One point, line or polygon type of the style.
 struct TGarminObject {
     uint8_t Kind = 0;                // 0 point, 1 line, 2 polygon
@@ -170,6 +199,8 @@ struct TGarminObject {
     std::array<std::vector<uint8_t>, 2> Alpha;
     // The lines of the section that the reader does not use, in their order.
     std::vector<TKeptLine> KeptLines;
+    // The text the object was read from; none for an object created, pasted or imported.
+    TObjectSource Source;
 
     uint8_t ColourAlpha(int variant, size_t entry) const {
         const auto& alpha = Alpha[size_t(variant)];
@@ -188,6 +219,12 @@ struct TGarminObject {
 
 using ObjectList = std::vector<std::unique_ptr<TGarminObject>>;
 
+// A fingerprint of everything of an object that its text says (Source and the matrix aside).
+uint64_t ContentFingerprint(const TGarminObject& object);
+
+// Everything of an object that the file keeps (its matrix and source aside) is the same in a and b.
+bool SameContent(const TGarminObject& a, const TGarminObject& b);
+
 // The "[_id]" and "[_drawOrder]" lines of a new document.
 std::vector<std::string> DefaultHeaderLines();
 
@@ -205,6 +242,9 @@ struct TypDocument {
     // program's head lines included, and keep their byte-order mark.
     bool Utf8 = false;
     bool ByteOrderMark = false;
+    // The text the document was read from; none for an imported or a new document, which are written
+    // in the program's own form.
+    std::shared_ptr<const TTextSource> Source;
 
     ObjectList& List(int kind) {
         return kind == KindPoint ? PointList : kind == KindLine ? LineList : PolygonList;
@@ -212,7 +252,7 @@ struct TypDocument {
     const ObjectList& List(int kind) const {
         return kind == KindPoint ? PointList : kind == KindLine ? LineList : PolygonList;
     }
-    // Empties the three lists, HeaderLines and CurrentObject.
+    // Empties the three lists, HeaderLines, CurrentObject and Source.
     void Clear();
 };
 

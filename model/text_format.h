@@ -75,13 +75,16 @@ std::optional<char> CodeOfTwoChars(char first, char second);
 // The value of the header's "CodePage" line (key in any letter case), or nothing.
 std::string_view DeclaredCodePage(const std::vector<std::string>& headerLines);
 
-// Whether the map compiler reads the written file as UTF-8: it has a byte-order mark, names code
-// page 65001, or is UTF-8 text that names no code page. A UTF-8 document that names another code
-// page is read in that one, where the program's head lines must be 1251 text (in UTF-8 they hold
-// bytes such a code page does not define, and the compiler refuses the file).
-bool CompilerReadsAsUtf8(const TypDocument& doc);
+// Whether the written file is UTF-8 text, the program's head lines and marks included: it has a
+// byte-order mark, names code page 65001, or its text is UTF-8, whatever code page it names (map
+// makers with labels in several scripts run the map compiler with code page 65001 over such files).
+bool WritesUtf8(const TypDocument& doc);
 
-// The whole text file for doc; dateTimeText is what follows ";" on the second head line.
+// The whole text file for doc; dateTimeText is what follows ";" on the second head line. A document
+// read from text is written as its text stood, apart from the head lines: an object the user did not
+// change and the header lines he did not edit keep their bytes, line ends, blank lines and place;
+// an edited object keeps the lines whose values did not change, and a new one goes after the last
+// object of its kind. Other documents are written in the program's own form.
 std::string WriteTextTyp(const TypDocument& doc, std::string_view dateTimeText);
 
 // The current local date and time in the system's short date and long time format.

@@ -1,6 +1,7 @@
 // The text TYP reader: one pass over the lines, header sections kept as text, each object section
 // turned into one TGarminObject. Numbers inside colour lines and pixel rows sit at fixed positions.
 #include "model/text_format.h"
+#include "model/text_lines.h"
 #include "model/texts1251.h"
 #include "model/utf8.h"
 
@@ -17,19 +18,8 @@ namespace {
 
 constexpr char EndOfInput = '\x1A';
 
-bool IsBlank(char c) {
-    return static_cast<unsigned char>(c) <= 32;
-}
-
 char LowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-}
-
-std::string_view TrimLeft(std::string_view s) {
-    size_t i = 0;
-    while (i < s.size() && IsBlank(s[i]))
-        ++i;
-    return s.substr(i);
 }
 
 std::string_view Trim(std::string_view s) {
@@ -76,11 +66,6 @@ std::string_view ValueOf(std::string_view s) {
     return p == std::string_view::npos ? s : s.substr(p + 1);
 }
 
-bool IsHexDigit(char c) {
-    const char lower = LowerAscii(c);
-    return (c >= '0' && c <= '9') || (lower >= 'a' && lower <= 'f');
-}
-
 std::optional<uint32_t> LabelColourOf(std::string_view value) {
     if (value.size() != 7 || value[0] != '#') return std::nullopt;
     for (size_t i = 1; i < 7; ++i)
@@ -90,21 +75,12 @@ std::optional<uint32_t> LabelColourOf(std::string_view value) {
 }
 
 std::optional<uint32_t> AlphaKeyOf(std::string_view tail) {
-    for (size_t at = tail.find("alpha"); at != std::string_view::npos; at = tail.find("alpha", at + 1)) {
-        size_t i = at + 5;
-        while (i < tail.size() && (tail[i] == ' ' || tail[i] == '\t'))
-            ++i;
-        if (i >= tail.size() || tail[i] != '=') continue;
-        ++i;
-        while (i < tail.size() && (tail[i] == ' ' || tail[i] == '\t'))
-            ++i;
-        if (i >= tail.size() || tail[i] < '0' || tail[i] > '9') continue;
-        uint32_t value = 0;
-        for (int digits = 0; i < tail.size() && tail[i] >= '0' && tail[i] <= '9' && digits < 9; ++i, ++digits)
-            value = value * 10 + static_cast<uint32_t>(tail[i] - '0');
-        return value;
-    }
-    return std::nullopt;
+    const auto digits = AlphaKeyDigits(tail);
+    if (!digits) return std::nullopt;
+    uint32_t value = 0;
+    for (size_t i = digits->first; i < digits->second && i < digits->first + 9; ++i)
+        value = value * 10 + static_cast<uint32_t>(tail[i] - '0');
+    return value;
 }
 
 // Codes written as a pair of two different characters with two characters per pixel: a lead and a
@@ -154,6 +130,9 @@ class LineReader {
     bool AtEnd() const { return Position >= Text.size(); }
     size_t Mark() const { return Position; }
     void Reset(size_t mark) { Position = mark; }
+    // Where the line Next gave last begins and where its line end begins.
+    size_t LineStart() const { return Start; }
+    size_t ContentEnd() const { return LineEnd; }
 
     // The next line; at the end of the input an empty one.
     std::string_view Next() {
@@ -164,6 +143,8 @@ class LineReader {
         while (i < size && data[i] != '\r' && data[i] != '\n')
             ++i;
         std::string_view line(data + start, i - start);
+        Start = start;
+        LineEnd = i;
         if (i < size) {
             if (data[i] == '\r' && i + 1 < size && data[i + 1] == '\n') ++i;
             ++i;
@@ -175,6 +156,8 @@ class LineReader {
   private:
     std::string_view Text;
     size_t Position = 0;
+    size_t Start = 0;
+    size_t LineEnd = 0;
 };
 
 // The rank of the places that follow a key the writer writes, in the writer's order: a kept line
@@ -221,8 +204,23 @@ struct Reader {
     TypDocument& Doc;
     std::vector<DayBlockReport>& DayBlocks;
     std::string ColourLine; // reused, so colour lines cost no allocation each
-    // Lines outside any section after the first object section, waiting for the section they precede.
-    std::vector<std::string> Pending;
+    // Lines outside any section, waiting for the section they precede, with where they stood.
+    struct OutsideLine {
+        std::string_view Text;
+        size_t LineBegin;
+        size_t ContentEnd;
+        size_t End;
+    };
+    std::vector<OutsideLine> Pending;
+    // Where the file's text is kept for the writer (none while an object's text is read again), where
+    // the text not yet given to a header line or an object begins, and the roles of the lines when
+    // they are noted.
+    std::shared_ptr<TTextSource> Source;
+    size_t ChunkEnd = 0;
+    size_t LastObjectEnd = 0;
+    std::vector<SourceLine>* Lines = nullptr;
+    size_t KeyLine = 0; // the noted line of the key being applied
+    bool SkipHead = true;
     TGarminObject* LastObject = nullptr;
     size_t HeadEnd = 0; // where the text after the head lines of an earlier save begins
     // The place a kept line of the object being read takes.
@@ -235,6 +233,13 @@ struct Reader {
     bool TranslatePairs = false;
 
     void ReadFile();
+    // Notes the role of the line read last, when roles are noted.
+    void Note(LineRole role, uint8_t variant = Day, size_t index = 0) {
+        if (Lines) NoteLine(role, variant, index);
+    }
+    void NoteLine(LineRole role, uint8_t variant, size_t index);
+    void SetKeyRole(LineRole role, uint8_t variant = Day, size_t index = 0);
+    void AddHeaderLine(std::string_view text, size_t lineBegin, size_t contentEnd, size_t end);
     void SkipEarlierHeadLines();
     void KeepOutsideLine(std::string_view line);
     void FlushPendingToHeader();
@@ -272,17 +277,37 @@ void Reader::Keep(TGarminObject& object, std::string_view text) {
     PushKept(object, {Place, PlaceVariant, 0, std::string(text)});
 }
 
+void Reader::NoteLine(LineRole role, uint8_t variant, size_t index) {
+    Lines->push_back(
+        {role, variant, static_cast<uint32_t>(index), In.LineStart(), In.ContentEnd(), In.Mark()});
+}
+
+void Reader::SetKeyRole(LineRole role, uint8_t variant, size_t index) {
+    if (Lines) {
+        SourceLine& line = (*Lines)[KeyLine];
+        line.Role = role;
+        line.Variant = variant;
+        line.Index = static_cast<uint32_t>(index);
+    }
+}
+
 void Reader::ReadFile() {
-    SkipEarlierHeadLines();
+    if (SkipHead) SkipEarlierHeadLines();
+    ChunkEnd = HeadEnd;
     while (!In.AtEnd()) {
         std::string_view line = TrimLeft(In.Next());
-        if (line.empty()) continue;
+        if (line.empty()) {
+            Note(LineRole::Gap);
+            continue;
+        }
         if (IsComment(line) || !IsSectionLine(line) || HasPrefix(line, "[end]")) {
+            Note(LineRole::Outside);
             KeepOutsideLine(line);
         } else if (HasPrefix(line, "[_id]")) {
             FlushPendingToHeader();
             ReadHeaderSection(line, true);
         } else if (IsObjectSection(line)) {
+            Note(LineRole::Section);
             ReadObject(line);
         } else {
             // "[_drawOrder]" and sections the program does not use ("[_comments]", "[_icons]", ...)
@@ -290,12 +315,18 @@ void Reader::ReadFile() {
             ReadHeaderSection(line, false);
         }
     }
-    if (!LastObject) {
+    // Lines after the last section stay with it: with the last object when that is the last section,
+    // with the header lines when a header section came after it.
+    if (!LastObject || ChunkEnd != LastObjectEnd) {
         FlushPendingToHeader();
         return;
     }
-    for (std::string& text : Pending)
-        PushKept(*LastObject, {KeptPlace::AfterSection, Day, 0, std::move(text)});
+    if (Pending.empty()) return;
+    for (const OutsideLine& line : Pending)
+        PushKept(*LastObject, {KeptPlace::AfterSection, Day, 0, std::string(line.Text)});
+    ChunkEnd = Pending.back().End;
+    LastObject->Source.End = ChunkEnd;
+    LastObject->Source.Fingerprint = ContentFingerprint(*LastObject);
     Pending.clear();
 }
 
@@ -318,26 +349,34 @@ void Reader::SkipEarlierHeadLines() {
 // object section keeps it before its section line. At the end of the file it stays with the last
 // object read, or with the header when there is none.
 void Reader::KeepOutsideLine(std::string_view line) {
-    Pending.emplace_back(line);
+    Pending.push_back({line, In.LineStart(), In.ContentEnd(), In.Mark()});
+}
+
+// Each header line takes the text from the end of what came before it through its line end.
+void Reader::AddHeaderLine(std::string_view text, size_t lineBegin, size_t contentEnd, size_t end) {
+    Doc.HeaderLines.emplace_back(text);
+    if (Source) Source->HeaderLines.push_back({ChunkEnd, lineBegin, contentEnd, end});
+    ChunkEnd = end;
 }
 
 void Reader::FlushPendingToHeader() {
-    for (std::string& text : Pending)
-        Doc.HeaderLines.push_back(std::move(text));
+    for (const OutsideLine& line : Pending)
+        AddHeaderLine(line.Text, line.LineBegin, line.ContentEnd, line.End);
     Pending.clear();
 }
 
 // Header sections are kept line by line, comments included, leading blanks removed and trailing
 // ones kept.
 void Reader::ReadHeaderSection(std::string_view firstLine, bool endWithEmptyLine) {
-    Doc.HeaderLines.emplace_back(firstLine);
+    AddHeaderLine(firstLine, In.LineStart(), In.ContentEnd(), In.Mark());
     while (!In.AtEnd()) {
         std::string_view line = TrimLeft(In.Next());
         if (line.empty()) continue;
-        Doc.HeaderLines.emplace_back(line);
+        AddHeaderLine(line, In.LineStart(), In.ContentEnd(), In.Mark());
         if (HasPrefix(line, "[end]")) break;
     }
-    if (endWithEmptyLine) Doc.HeaderLines.emplace_back();
+    // The empty line added here stands for no text of the file.
+    if (endWithEmptyLine) AddHeaderLine({}, ChunkEnd, ChunkEnd, ChunkEnd);
 }
 
 uint8_t KindOfSection(std::string_view sectionLine) {
@@ -358,8 +397,8 @@ void Reader::ReadObject(std::string_view sectionLine) {
     auto object = std::make_unique<TGarminObject>();
     Doc.CurrentObject = object.get();
     object->Kind = KindOfSection(sectionLine);
-    for (std::string& text : Pending)
-        PushKept(*object, {KeptPlace::BeforeSection, Day, 0, std::move(text)});
+    for (const OutsideLine& line : Pending)
+        PushKept(*object, {KeptPlace::BeforeSection, Day, 0, std::string(line.Text)});
     Pending.clear();
     Place = KeptPlace::SectionStart;
     PlaceVariant = Day;
@@ -367,10 +406,16 @@ void Reader::ReadObject(std::string_view sectionLine) {
     TXpmHeader dayBlock;
     for (;;) {
         std::string_view line = Trim(In.Next());
-        if (IsComment(line))
+        if (IsComment(line)) {
+            Note(LineRole::Kept);
             Keep(*object, line);
-        else if (!line.empty())
+        } else if (line.empty()) {
+            Note(LineRole::Gap);
+        } else {
+            KeyLine = Lines ? Lines->size() : 0;
+            Note(LineRole::Kept);
             line = ApplyKey(line, *object, hasDayBlock, dayBlock);
+        }
         // The line tested here may be the last one that a bitmap block consumed.
         if (In.AtEnd() || HasPrefix(line, "[end]")) break;
     }
@@ -379,6 +424,13 @@ void Reader::ReadObject(std::string_view sectionLine) {
     if (object->Kind != KindPoint && object->SubTypeCode != 0 && object->TypeCode <= 0xFF)
         object->TypeCode = object->TypeCode * 256 + (object->SubTypeCode & 0xFF);
     TGarminObject* appended = object.get();
+    if (Source) {
+        appended->Source.File = Source;
+        appended->Source.Begin = ChunkEnd;
+        appended->Source.End = In.Mark();
+        appended->Source.Fingerprint = ContentFingerprint(*appended);
+    }
+    ChunkEnd = LastObjectEnd = In.Mark();
     Doc.List(appended->Kind).push_back(std::move(object));
     LastObject = appended;
     if (hasDayBlock) DayBlocks.push_back({appended, dayBlock});
@@ -402,23 +454,28 @@ std::string_view Reader::ApplyKey(std::string_view line, TGarminObject& object, 
         } else {
             object.TypeCode = value;
         }
+        SetKeyRole(LineRole::Type);
         Advance(KeptPlace::AfterType);
     } else if (HasPrefix(line, "subtype")) {
         const bool hasX = line.find('x') != std::string_view::npos;
         object.SubTypeCode = static_cast<uint32_t>(ParseHex(hasX ? After(line, 'x') : ValueOf(line)));
+        SetKeyRole(LineRole::SubType);
         Advance(KeptPlace::AfterType);
     } else if (HasPrefix(line, "useorientation")) {
         const char flag = CharAt(ValueOf(line), 0);
         object.UseOrientation = flag == 'y' || flag == 'Y' ? 1 : 0;
+        SetKeyRole(LineRole::Orientation);
         Advance(KeptPlace::AfterOrientation);
     } else if (HasPrefix(line, "string")) {
         // The text after the first "=" (or ":"): the ninth character on for "string1=", and the
         // whole label for the widely used "String=" without a digit.
+        SetKeyRole(LineRole::Label, Day, object.Labels.size());
         object.Labels.emplace_back(ValueOf(line));
         Advance(KeptPlace::AfterLabels);
     } else if (HasPrefix(line, "fontstyle")) {
         object.FontStyle = ParseFontStyle(Trim(ValueOf(line)));
         SetSpelling(object, KeptPlace::FontSpelling, line);
+        SetKeyRole(LineRole::Font);
         Advance(KeptPlace::AfterFont);
     } else if (HasPrefix(line, "daycustomcolor") || HasPrefix(line, "nightcustomcolor")) {
         const bool day = LowerAscii(line[0]) == 'd';
@@ -427,17 +484,21 @@ std::string_view Reader::ApplyKey(std::string_view line, TGarminObject& object, 
             (day ? object.DayLabelColour : object.NightLabelColour) = colour;
             SetSpelling(object, day ? KeptPlace::DayLabelColourSpelling : KeptPlace::NightLabelColourSpelling,
                         line);
+            SetKeyRole(day ? LineRole::DayLabelColour : LineRole::NightLabelColour);
         } else {
             Keep(object, line);
         }
         Advance(KeptPlace::AfterFont);
     } else if (HasPrefix(line, "linewidth")) {
         object.LineWidth = static_cast<uint8_t>(StrToInt(ValueOf(line)));
+        SetKeyRole(LineRole::LineWidth);
         Advance(KeptPlace::AfterWidths);
     } else if (HasPrefix(line, "borderwidth")) {
         object.BorderWidth = static_cast<uint8_t>(StrToInt(ValueOf(line)));
+        SetKeyRole(LineRole::BorderWidth);
         Advance(KeptPlace::AfterWidths);
     } else if (HasPrefix(line, "dayxpm") || HasPrefix(line, "xpm") || HasPrefix(line, "nightxpm")) {
+        SetKeyRole(LineRole::XpmHeader, HasPrefix(line, "nightxpm") ? Night : Day);
         if (!HasPrefix(line, "nightxpm")) {
             line = ReadBitmapBlock(line, Day, object);
             hasDayBlock = true;
@@ -452,6 +513,8 @@ std::string_view Reader::ApplyKey(std::string_view line, TGarminObject& object, 
         // A key the program does not use ("ExtendedLabels", "CustomColor", ...). Section lines are
         // not kept: they would end the section early when written back.
         Keep(object, line);
+    } else {
+        SetKeyRole(HasPrefix(line, "[end]") ? LineRole::End : LineRole::Ignored);
     }
     return line;
 }
@@ -497,12 +560,17 @@ std::string_view Reader::ReadColourLines(int variant, TGarminObject& object, int
     const unsigned charsPerPixel = object.XpmHeader[variant].CharsPerPixel;
     while (read < count && !In.AtEnd()) {
         line = Trim(In.Next());
-        if (line.empty()) continue;
+        if (line.empty()) {
+            Note(LineRole::Gap);
+            continue;
+        }
         if (IsComment(line)) {
+            Note(LineRole::Kept);
             PushKept(object, {KeptPlace::BeforeColour, static_cast<uint8_t>(variant),
                               static_cast<uint16_t>(read), std::string(line)});
             continue;
         }
+        Note(LineRole::Colour, static_cast<uint8_t>(variant), static_cast<size_t>(read));
         ReadColourLine(line, object, variant, static_cast<size_t>(read), charsPerPixel);
         ++read;
     }
@@ -640,12 +708,17 @@ std::string_view Reader::ReadPixelRows(int variant, TGarminObject& object, const
     const size_t width = header.Width;
     while (row < header.Height && !In.AtEnd()) {
         line = Trim(In.Next());
-        if (line.empty()) continue;
+        if (line.empty()) {
+            Note(LineRole::Gap);
+            continue;
+        }
         if (IsComment(line)) {
+            Note(LineRole::Kept);
             PushKept(object, {KeptPlace::BeforeRow, static_cast<uint8_t>(variant), static_cast<uint16_t>(row),
                               std::string(line)});
             continue;
         }
+        Note(LineRole::Row, static_cast<uint8_t>(variant), static_cast<size_t>(row));
         std::string& pixels = object.Pixels[variant][row];
         if (TranslatePairs) {
             for (size_t x = 1; x <= width; ++x) {
@@ -695,6 +768,24 @@ void GiveQuadrats(const std::vector<DayBlockReport>& dayBlocks) {
 }
 
 } // namespace
+
+std::optional<std::pair<size_t, size_t>> AlphaKeyDigits(std::string_view tail) {
+    for (size_t at = tail.find("alpha"); at != std::string_view::npos; at = tail.find("alpha", at + 1)) {
+        size_t i = at + 5;
+        while (i < tail.size() && (tail[i] == ' ' || tail[i] == '\t'))
+            ++i;
+        if (i >= tail.size() || tail[i] != '=') continue;
+        ++i;
+        while (i < tail.size() && (tail[i] == ' ' || tail[i] == '\t'))
+            ++i;
+        if (i >= tail.size() || tail[i] < '0' || tail[i] > '9') continue;
+        size_t end = i;
+        while (end < tail.size() && tail[end] >= '0' && tail[end] <= '9')
+            ++end;
+        return std::pair{i, end};
+    }
+    return std::nullopt;
+}
 
 int32_t StrToInt(std::string_view text) {
     auto fail = [text]() -> ConversionError {
@@ -823,32 +914,59 @@ std::string_view DeclaredCodePage(const std::vector<std::string>& headerLines) {
     return {};
 }
 
-bool CompilerReadsAsUtf8(const TypDocument& doc) {
-    if (doc.ByteOrderMark) return true;
-    const std::string_view codePage = DeclaredCodePage(doc.HeaderLines);
-    return codePage == "65001" || (doc.Utf8 && codePage.empty());
+bool WritesUtf8(const TypDocument& doc) {
+    return doc.ByteOrderMark || doc.Utf8 || DeclaredCodePage(doc.HeaderLines) == "65001";
 }
 
 void ReadTextTyp(std::string_view bytes, TypDocument& doc, std::vector<DayBlockReport>& dayBlocks) {
     // A byte-order mark is never part of the first line.
     doc.ByteOrderMark = StartsWithUtf8Bom(bytes);
     if (doc.ByteOrderMark) bytes.remove_prefix(Utf8ByteOrderMark.size());
-    Reader reader(bytes, doc, dayBlocks);
+    // The text is kept for the writer, and the reader reads the kept copy, so that the places it
+    // notes are places in that copy.
+    auto source = std::make_shared<TTextSource>();
+    source->Text.assign(bytes);
+    doc.Source = source;
+    Reader reader(source->Text, doc, dayBlocks);
+    reader.Source = source;
     // The program's own head lines do not count for the encoding: they may be 1251 text in a UTF-8
-    // file (see CompilerReadsAsUtf8).
-    auto decideEncoding = [&] {
-        doc.Utf8 = doc.ByteOrderMark || DeclaredCodePage(doc.HeaderLines) == "65001" ||
-                   IsUtf8Text(bytes.substr(std::min(reader.HeadEnd, bytes.size())));
+    // file written by an earlier version.
+    auto finish = [&] {
+        source->HeadEnd = reader.HeadEnd;
+        source->TailBegin = reader.ChunkEnd;
+        doc.Utf8 =
+            doc.ByteOrderMark || DeclaredCodePage(doc.HeaderLines) == "65001" ||
+            IsUtf8Text(std::string_view(source->Text).substr(std::min(reader.HeadEnd, source->Text.size())));
     };
     try {
         reader.ReadFile();
     } catch (...) {
+        // What was not read stays in the text after the last object read, so that saving keeps it.
         doc.CurrentObject = nullptr;
-        decideEncoding();
+        finish();
         throw;
     }
     if (doc.CurrentObject && !IsInDocument(doc, doc.CurrentObject)) doc.CurrentObject = nullptr;
-    decideEncoding();
+    finish();
+}
+
+std::unique_ptr<TGarminObject> ReadObjectText(std::string_view text, std::vector<SourceLine>* lines) {
+    TypDocument doc;
+    doc.HeaderLines.clear();
+    std::vector<DayBlockReport> dayBlocks;
+    Reader reader(text, doc, dayBlocks);
+    reader.Lines = lines;
+    reader.SkipHead = false;
+    try {
+        reader.ReadFile();
+    } catch (const ConversionError&) {
+        return nullptr;
+    }
+    const size_t count = doc.PointList.size() + doc.LineList.size() + doc.PolygonList.size();
+    if (count != 1 || !doc.HeaderLines.empty()) return nullptr;
+    for (ObjectList* list : {&doc.PointList, &doc.LineList, &doc.PolygonList})
+        if (!list->empty()) return std::move(list->front());
+    return nullptr;
 }
 
 void LoadTextTypDocument(std::string_view bytes, TypDocument& doc) {

@@ -1,11 +1,11 @@
 // The text TYP writer: a straight walk over the header lines and the three object lists.
 #include "model/text_format.h"
+#include "model/text_out.h"
 #include "model/texts1251.h"
 #include "model/utf8.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -14,47 +14,7 @@ namespace velmora {
 
 namespace {
 
-constexpr std::string_view LineEnd = "\r\n";
 constexpr std::string_view AuthorCredit = "the Velmora developers";
-
-// Builds the text of one file; every line ends with CR LF.
-class TextOut {
-  public:
-    explicit TextOut(size_t expectedSize) { Text.reserve(expectedSize); }
-
-    TextOut& operator<<(std::string_view s) {
-        Text.append(s);
-        return *this;
-    }
-    TextOut& operator<<(char c) {
-        Text.push_back(c);
-        return *this;
-    }
-    void EndLine() { Text.append(LineEnd); }
-    void Line(std::string_view s) {
-        Text.append(s);
-        Text.append(LineEnd);
-    }
-
-    // Upper-case hexadecimal with at least two digits; a negative component comes out as its
-    // 32-bit two's complement.
-    TextOut& Hex2(uint32_t n) {
-        char digits[8];
-        auto end = std::to_chars(digits, digits + sizeof digits, n, 16).ptr;
-        if (end - digits < 2) Text.push_back('0');
-        for (char* c = digits; c != end; ++c)
-            Text.push_back(*c >= 'a' ? static_cast<char>(*c - 32) : *c);
-        return *this;
-    }
-    TextOut& Dec(unsigned n) {
-        char digits[10];
-        auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
-        Text.append(digits, end);
-        return *this;
-    }
-
-    std::string Text;
-};
 
 // The kept lines of one object as the writer meets them: the lines that stand at a place, sorted by
 // the order in which the writer reaches their places, and the spellings of values, found by what
@@ -117,6 +77,10 @@ class KeptLines {
     void WriteUpTo(TextOut& out, uint64_t key) {
         for (; Next < Positional.size() && Positional[Next].first <= key; ++Next)
             out.Line(Positional[Next].second->Text);
+    }
+    void SkipUpTo(uint64_t key) {
+        while (Next < Positional.size() && Positional[Next].first <= key)
+            ++Next;
     }
     bool HasAfterSection() const { return !Positional.empty() && Positional.back().first == AfterSectionKey; }
 
@@ -303,8 +267,11 @@ void WriteBitmapBlock(TextOut& out, const TGarminObject& object, int variant, st
 }
 
 // The section line, and the lines kept before it and at its start.
-void WriteSectionStart(TextOut& out, std::string_view sectionLine, KeptLines& kept) {
-    kept.WriteUpTo(out, KeptLines::BeforeSectionKey);
+void WriteSectionStart(TextOut& out, std::string_view sectionLine, KeptLines& kept, SectionFrame frame) {
+    if (frame == SectionFrame::Bare)
+        kept.SkipUpTo(KeptLines::BeforeSectionKey);
+    else
+        kept.WriteUpTo(out, KeptLines::BeforeSectionKey);
     out.Line(sectionLine);
     kept.WriteUpTo(out, KeptLines::Key(KeptPlace::SectionStart));
 }
@@ -318,21 +285,24 @@ void WriteLabelsAndFont(TextOut& out, const TGarminObject& object, KeptLines& ke
     kept.WriteUpTo(out, KeptLines::Key(KeptPlace::AfterFont));
 }
 
-void WriteSectionEnd(TextOut& out, KeptLines& kept) {
+// "[end]"; in the program's own layout an empty line follows each section, while a section put into
+// a file read from text leaves the spacing to the text around it.
+void WriteSectionEnd(TextOut& out, KeptLines& kept, SectionFrame frame) {
     kept.WriteUpTo(out, KeptLines::AfterSectionKey - 1);
     out.Line("[end]");
-    out.EndLine();
-    if (kept.HasAfterSection()) {
+    if (frame == SectionFrame::Own) out.EndLine();
+    if (frame != SectionFrame::Bare && kept.HasAfterSection()) {
+        if (frame == SectionFrame::Inserted) out.EndLine();
         kept.WriteUpTo(out, KeptLines::AfterSectionKey);
-        out.EndLine();
+        if (frame == SectionFrame::Own) out.EndLine();
     }
 }
 
 // A point type above 0xFF is written with its subtype in the low byte ("Type=0x11003"), the one
 // form the map compiler reads as that type and subtype; smaller types keep their "SubType" line.
-void WritePoint(TextOut& out, const TGarminObject& object, KeptLines& kept) {
+void WritePoint(TextOut& out, const TGarminObject& object, KeptLines& kept, SectionFrame frame) {
     kept.Take(object);
-    WriteSectionStart(out, "[_point]", kept);
+    WriteSectionStart(out, "[_point]", kept, frame);
     out << "Type=0x";
     if (object.TypeCode > 0xFF) {
         out.Hex2(object.TypeCode << 8 | (object.SubTypeCode & 0xFF)).EndLine();
@@ -347,12 +317,12 @@ void WritePoint(TextOut& out, const TGarminObject& object, KeptLines& kept) {
     if (object.XpmHeader[Day].Width != 0) WriteBitmapBlock(out, object, Day, "DayXPM", kept);
     kept.WriteUpTo(out, KeptLines::AfterBlockKey(Day));
     if (object.XpmHeader[Night].Width != 0) WriteBitmapBlock(out, object, Night, "NightXPM", kept);
-    WriteSectionEnd(out, kept);
+    WriteSectionEnd(out, kept, frame);
 }
 
-void WriteLine(TextOut& out, const TGarminObject& object, KeptLines& kept) {
+void WriteLine(TextOut& out, const TGarminObject& object, KeptLines& kept, SectionFrame frame) {
     kept.Take(object);
-    WriteSectionStart(out, "[_line]", kept);
+    WriteSectionStart(out, "[_line]", kept, frame);
     out << "Type=0x";
     out.Hex2(object.TypeCode).EndLine();
     kept.WriteUpTo(out, KeptLines::Key(KeptPlace::AfterType));
@@ -366,19 +336,19 @@ void WriteLine(TextOut& out, const TGarminObject& object, KeptLines& kept) {
     }
     kept.WriteUpTo(out, KeptLines::Key(KeptPlace::AfterWidths));
     WriteBitmapBlock(out, object, Day, "XPM", kept);
-    WriteSectionEnd(out, kept);
+    WriteSectionEnd(out, kept, frame);
 }
 
-void WritePolygon(TextOut& out, const TGarminObject& object, KeptLines& kept) {
+void WritePolygon(TextOut& out, const TGarminObject& object, KeptLines& kept, SectionFrame frame) {
     kept.Take(object);
-    WriteSectionStart(out, "[_polygon]", kept);
+    WriteSectionStart(out, "[_polygon]", kept, frame);
     out << "Type=0x";
     out.Hex2(object.TypeCode).EndLine();
     kept.WriteUpTo(out, KeptLines::Key(KeptPlace::AfterType));
     WriteLabelsAndFont(out, object, kept);
     kept.WriteUpTo(out, KeptLines::Key(KeptPlace::AfterWidths));
     WriteBitmapBlock(out, object, Day, "XPM", kept);
-    WriteSectionEnd(out, kept);
+    WriteSectionEnd(out, kept, frame);
 }
 
 // A rough size of the written text, so that the output is allocated once.
@@ -401,12 +371,38 @@ size_t ExpectedSize(const TypDocument& doc) {
 
 } // namespace
 
-std::string WriteTextTyp(const TypDocument& doc, std::string_view dateTimeText) {
-    TextOut out(ExpectedSize(doc));
-    // A UTF-8 document keeps its byte-order mark and gets the head lines in UTF-8 where the map
-    // compiler reads it so; the date text comes as code page 1251 like the rest of the head.
+void WriteObjectSection(TextOut& out, const TGarminObject& object, SectionFrame frame) {
+    KeptLines kept;
+    if (object.Kind == KindPoint)
+        WritePoint(out, object, kept, frame);
+    else if (object.Kind == KindLine)
+        WriteLine(out, object, kept, frame);
+    else
+        WritePolygon(out, object, kept, frame);
+}
+
+// The map compiler takes its code page from a line that begins with "CodePage=" exactly: no blank
+// before it, this letter case, no blank before "=".
+std::optional<std::string_view> CompilerCodePageOf(std::string_view line) {
+    constexpr std::string_view Key = "CodePage=";
+    if (!line.starts_with(Key)) return std::nullopt;
+    return line.substr(Key.size());
+}
+
+// Code page 1251 and 1256 define every byte of the UTF-8 head; the other single-byte code pages lack
+// 0x81 or 0x90 ("с", "А").
+bool HeadInUtf8(const TypDocument& doc, std::string_view compilerCodePage) {
+    if (doc.ByteOrderMark) return true;
+    if (!WritesUtf8(doc)) return false;
+    return compilerCodePage.empty() || compilerCodePage == "65001" || compilerCodePage == "1251" ||
+           compilerCodePage == "1256";
+}
+
+// The date text comes as code page 1251 like the rest of the head.
+void WriteHead(TextOut& out, const TypDocument& doc, std::string_view compilerCodePage,
+               std::string_view dateTimeText) {
     if (doc.ByteOrderMark) out << Utf8ByteOrderMark;
-    if (CompilerReadsAsUtf8(doc)) {
+    if (HeadInUtf8(doc, compilerCodePage)) {
         out << utf8::HeadLineStart;
         out.Line(VersionText);
         out << ';';
@@ -420,17 +416,37 @@ std::string WriteTextTyp(const TypDocument& doc, std::string_view dateTimeText) 
         out << cp1251::AuthorLineStart;
     }
     out.Line(AuthorCredit);
+}
+
+std::string_view HeaderLineText(const std::string& line, bool utf8) {
+    if (utf8 && line == cp1251::NtMark) return utf8::NtMark;
+    if (utf8 && line == cp1251::OldMark) return utf8::OldMark;
+    return line;
+}
+
+std::string WriteTextTyp(const TypDocument& doc, std::string_view dateTimeText) {
+    if (doc.Source) return WriteSourcedTextTyp(doc, dateTimeText);
+    TextOut out(ExpectedSize(doc));
+    // A UTF-8 document keeps its byte-order mark and is UTF-8 throughout, the marks included.
+    const bool utf8 = WritesUtf8(doc);
+    std::string_view codePage;
+    for (const std::string& line : doc.HeaderLines)
+        if (const auto value = CompilerCodePageOf(line)) {
+            codePage = *value;
+            break;
+        }
+    WriteHead(out, doc, codePage, dateTimeText);
     out.EndLine();
     for (const std::string& line : doc.HeaderLines)
-        out.Line(line);
+        out.Line(HeaderLineText(line, utf8));
     out.EndLine();
     KeptLines kept;
     for (const auto& object : doc.PointList)
-        WritePoint(out, *object, kept);
+        WritePoint(out, *object, kept, SectionFrame::Own);
     for (const auto& object : doc.LineList)
-        WriteLine(out, *object, kept);
+        WriteLine(out, *object, kept, SectionFrame::Own);
     for (const auto& object : doc.PolygonList)
-        WritePolygon(out, *object, kept);
+        WritePolygon(out, *object, kept, SectionFrame::Own);
     return std::move(out.Text);
 }
 

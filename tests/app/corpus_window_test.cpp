@@ -25,9 +25,10 @@ void PrintTo(const CorpusCase& c, std::ostream* out) {
 // drops their comment lines), the objects do.
 std::string ObjectSections(const std::string& text) {
     size_t first = std::string::npos;
-    for (const char* section : {"\r\n[_point]\r\n", "\r\n[_line]\r\n", "\r\n[_polygon]\r\n"})
+    // Files read from text keep their own line ends.
+    for (const char* section : {"\n[_point]", "\n[_line]", "\n[_polygon]"})
         first = std::min(first, text.find(section));
-    return first == std::string::npos ? std::string() : text.substr(first);
+    return first == std::string::npos ? std::string() : text.substr(first + 1);
 }
 
 class CorpusWindowTest : public WindowTest, public testing::WithParamInterface<CorpusCase> {

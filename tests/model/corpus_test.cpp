@@ -18,17 +18,8 @@ namespace velmora {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<fs::path> CorpusTextFiles() {
-    std::vector<fs::path> files;
-    const fs::path folder(VELMORA_CORPUS_DIR);
-    std::error_code error;
-    if (!fs::is_directory(folder, error)) return files;
-    for (const auto& entry : fs::directory_iterator(folder, error))
-        if (entry.is_regular_file() && entry.path().extension() == ".txt") files.push_back(entry.path());
-    std::sort(files.begin(), files.end());
-    return files;
-}
+using test::CorpusTextFiles;
+using test::OnPath;
 
 std::string Convert(std::string_view bytes) {
     TypDocument doc;
@@ -133,21 +124,6 @@ TEST(Corpus, KeepsEveryCommentLineInItsOrder) {
         }
         EXPECT_EQ(savedComments.size(), sourceCount + 3);
     }
-}
-
-// The path of a program on PATH, or nothing.
-fs::path OnPath(std::string_view program) {
-    const char* path = std::getenv("PATH");
-    std::string_view folders = path ? path : "";
-    while (!folders.empty()) {
-        const size_t end = folders.find(':');
-        const fs::path candidate = fs::path(folders.substr(0, end)) / program;
-        std::error_code error;
-        if (fs::is_regular_file(candidate, error)) return candidate;
-        if (end == std::string_view::npos) break;
-        folders.remove_prefix(end + 1);
-    }
-    return {};
 }
 
 // The map compiler turns each source and the program's unedited save of it into the same compiled

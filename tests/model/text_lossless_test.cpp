@@ -78,7 +78,8 @@ TEST(LosslessText, ReadsPointTypesAsTheCompilerDoes) {
     // A line's "SubType" key of a standard type joins its TypeCode, so that saving keeps it.
     const TypDocument line = Load("[_line]\nType=0x06\nSubType=0x06\n[end]\n");
     EXPECT_EQ(First(line).TypeCode, 0x606u);
-    EXPECT_NE(WriteTextTyp(line, test::FixedDate).find("Type=0x606\r\n"), std::string::npos);
+    EXPECT_NE(WriteTextTyp(test::InProgramsForm(line), test::FixedDate).find("Type=0x606\r\n"),
+              std::string::npos);
 }
 
 // --- Two characters per pixel ---
@@ -143,7 +144,7 @@ TEST(LosslessText, BitmapWithMoreClashingColoursThanPrintableCharactersKeepsEver
     for (uint32_t i = 0; i < 120; ++i)
         expected.push_back(i << 16);
     EXPECT_EQ(PixelColours(First(Load(text)), Day), expected);
-    const std::string once = WriteTextTyp(Load(text), test::FixedDate);
+    const std::string once = WriteTextTyp(test::InProgramsForm(Load(text)), test::FixedDate);
     for (char c : once.substr(once.find("[_polygon]")))
         ASSERT_TRUE(c == '\r' || c == '\n' || (c >= 32 && c <= 126)) << int(c);
     EXPECT_EQ(PixelColours(First(Load(once)), Day), expected);
@@ -330,14 +331,14 @@ TEST(LosslessText, KeepsLinesOutsideObjectSections) {
                                    "[end]",
                                    "; end of the file"});
     const TypDocument doc = Load(text);
-    EXPECT_EQ(doc.HeaderLines, (std::vector<std::string>{"; top of the file", "[_id]", "; inside id", "FID=1",
-                                                         "[end]", "", "[_comments]", "free text", "[end]",
-                                                         "[_drawOrder]", "; inside draw order", "Type=0x01,1",
-                                                         "[end]", "[_icons]", "IconXpm=\"1\"", "[end]"}));
-    EXPECT_EQ(ObjectSections(doc),
-              Crlf({"; banner before the point", "[_point]", "Type=0x02", "SubType=0x00", "[end]", "",
-                    "; end of the file", "", "; banner before the first polygon", "[_polygon]", "Type=0x01",
-                    "XPM=\"0 0 0 0\"", "[end]", ""}));
+    EXPECT_EQ(doc.HeaderLines,
+              (std::vector<std::string>{"; top of the file", "[_id]", "; inside id", "FID=1", "[end]", "",
+                                        "[_comments]", "free text", "[end]", "[_drawOrder]",
+                                        "; inside draw order", "Type=0x01,1", "[end]", "[_icons]",
+                                        "IconXpm=\"1\"", "[end]", "; end of the file"}));
+    EXPECT_EQ(ObjectSections(doc), Crlf({"; banner before the point", "[_point]", "Type=0x02", "SubType=0x00",
+                                         "[end]", "", "; banner before the first polygon", "[_polygon]",
+                                         "Type=0x01", "XPM=\"0 0 0 0\"", "[end]", ""}));
 }
 
 TEST(LosslessText, DoesNotKeepTheHeadLinesOfAnEarlierSave) {
@@ -383,7 +384,7 @@ TEST(LosslessText, DecidesTheUtf8FormOfTheFile) {
     }
 }
 
-TEST(LosslessText, WritesTheHeadLinesInTheEncodingTheCompilerReadsTheFileIn) {
+TEST(LosslessText, WritesTheHeadLinesInTheEncodingOfTheFile) {
     const struct {
         std::string_view Name;
         std::string Bytes;
@@ -392,29 +393,60 @@ TEST(LosslessText, WritesTheHeadLinesInTheEncodingTheCompilerReadsTheFileIn) {
         {"mark", "\xEF\xBB\xBF[_id]\r\nCodePage=1252\r\n[end]\r\n", "\xEF\xBB\xBF"},
         {"code page", "[_id]\r\nCodePage=65001\r\n[end]\r\n", ""},
         {"content without code page", "[_point]\r\nString1=0x04,\xC3\x9F\r\n[end]\r\n", ""},
+        // A UTF-8 file stays UTF-8 whatever code page it names: map makers compile such files with
+        // code page 65001, where 1251 bytes are no text at all. Code page 1251 defines every byte of
+        // the UTF-8 head.
+        {"content naming code page 1251",
+         "[_id]\r\nCodePage=1251\r\n[end]\r\n[_point]\r\nString1=0x04,\xC3\x9F\r\n[end]\r\n", ""},
     };
     for (const auto& c : cases) {
-        const std::string saved = WriteTextTyp(Load(c.Bytes), "01.02.2003 \xEF");
-        EXPECT_EQ(saved.substr(0, c.Start.size() + utf8::HeadLineStart.size()),
-                  std::string(c.Start) + std::string(utf8::HeadLineStart))
-            << c.Name;
-        EXPECT_NE(saved.find(std::string(";01.02.2003 \xD0\xBF\r\n") + std::string(utf8::AuthorLineStart)),
-                  std::string::npos)
-            << c.Name;
-        EXPECT_TRUE(IsUtf8Text(saved)) << c.Name;
-        const TypDocument back = Load(saved);
-        EXPECT_TRUE(back.Utf8) << c.Name;
+        for (bool programsForm : {false, true}) {
+            SCOPED_TRACE(programsForm);
+            const TypDocument doc = Load(c.Bytes);
+            constexpr std::string_view date = "01.02.2003 \xEF";
+            const std::string saved =
+                programsForm ? WriteTextTyp(test::InProgramsForm(doc), date) : WriteTextTyp(doc, date);
+            EXPECT_EQ(saved.substr(0, c.Start.size() + utf8::HeadLineStart.size()),
+                      std::string(c.Start) + std::string(utf8::HeadLineStart))
+                << c.Name;
+            EXPECT_NE(
+                saved.find(std::string(";01.02.2003 \xD0\xBF\r\n") + std::string(utf8::AuthorLineStart)),
+                std::string::npos)
+                << c.Name;
+            EXPECT_TRUE(IsUtf8Text(saved)) << c.Name;
+            const TypDocument back = Load(saved);
+            EXPECT_TRUE(back.Utf8) << c.Name;
+        }
     }
-    // A UTF-8 file that names another code page is read by the compiler in that one: the head stays
-    // 1251 text, which every such code page defines, and the document is still UTF-8 when read again.
-    const std::string named =
-        "[_id]\r\nCodePage=1252\r\n[end]\r\n[_point]\r\nString1=0x04,\xC3\x9F\r\n[end]\r\n";
-    const std::string saved = WriteTextTyp(Load(named), test::FixedDate);
-    EXPECT_EQ(saved.substr(0, cp1251::HeadLineStart.size()), cp1251::HeadLineStart);
-    EXPECT_TRUE(Load(saved).Utf8);
-    // Other documents keep the 1251 head.
+    // The map compiler takes no code page from an indented line: such a file stays UTF-8 when saved.
+    const std::string indented = WriteTextTyp(
+        Load("[_id]\r\n\tCodePage=1252\r\n[end]\r\n[_point]\r\nString1=0x04,\xC3\x9F\r\n[end]\r\n"),
+        test::FixedDate);
+    EXPECT_TRUE(indented.starts_with(utf8::HeadLineStart));
+    EXPECT_TRUE(IsUtf8Text(indented));
+    // Where the compiler reads the file in a code page that lacks bytes of the UTF-8 head (0x81 and
+    // 0x90 in 1252), it refuses the whole file: the head stays 1251 text there, as for other documents.
+    const std::string named = WriteTextTyp(
+        Load("[_id]\r\nCodePage=1252\r\n[end]\r\n[_point]\r\nString1=0x04,\xC3\x9F\r\n[end]\r\n"),
+        test::FixedDate);
+    EXPECT_EQ(named.substr(0, cp1251::HeadLineStart.size()), cp1251::HeadLineStart);
+    EXPECT_TRUE(Load(named).Utf8);
     const std::string plain = WriteTextTyp(Load("[_id]\r\nCodePage=1251\r\n[end]\r\n"), test::FixedDate);
     EXPECT_EQ(plain.substr(0, cp1251::HeadLineStart.size()), cp1251::HeadLineStart);
+}
+
+// A compiled style of code page 65001 comes in with the NT or OLD mark among its header lines, held
+// as 1251 text like every text of the program: a UTF-8 file gets it in UTF-8.
+TEST(LosslessText, WritesTheProgramsMarkInTheEncodingOfTheFile) {
+    for (std::string_view codePage : {"65001", "1251"}) {
+        TypDocument doc;
+        doc.HeaderLines = {std::string(cp1251::NtMark), "", "[_id]", "CodePage=" + std::string(codePage),
+                           "[end]"};
+        const std::string saved = WriteTextTyp(doc, test::FixedDate);
+        const bool utf8 = codePage == "65001";
+        EXPECT_NE(saved.find(std::string(utf8 ? utf8::NtMark : cp1251::NtMark) + "\r\n"), std::string::npos);
+        EXPECT_EQ(IsUtf8Text(saved), utf8) << codePage;
+    }
 }
 
 TEST(LosslessText, ConvertsTheProgramsTextsFrom1251ToUtf8) {

@@ -3,6 +3,9 @@
 
 #include "model/text_format.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -19,13 +22,29 @@ inline TypDocument Load(std::string_view text) {
     return doc;
 }
 
-// The written text after the head lines and the header lines: the object sections.
+// A copy of the document without the text it was read from: the writer gives it in the program's
+// own form, the form of every edited or new object.
+inline TypDocument InProgramsForm(const TypDocument& doc) {
+    TypDocument copy;
+    copy.HeaderLines = doc.HeaderLines;
+    copy.TypFormatMark = doc.TypFormatMark;
+    copy.Utf8 = doc.Utf8;
+    copy.ByteOrderMark = doc.ByteOrderMark;
+    for (int kind : {KindPoint, KindLine, KindPolygon})
+        for (const auto& object : doc.List(kind)) {
+            copy.List(kind).push_back(std::make_unique<TGarminObject>(*object));
+            copy.List(kind).back()->Source = {};
+        }
+    return copy;
+}
+
+// The object sections as the program's own form writes them, after the head lines and the header.
 inline std::string ObjectSections(const TypDocument& doc) {
     TypDocument head;
     head.HeaderLines = doc.HeaderLines;
     head.TypFormatMark = doc.TypFormatMark;
     const std::string prefix = WriteTextTyp(head, FixedDate);
-    const std::string all = WriteTextTyp(doc, FixedDate);
+    const std::string all = WriteTextTyp(InProgramsForm(doc), FixedDate);
     return all.substr(prefix.size());
 }
 
@@ -62,6 +81,32 @@ inline void SetBitmap(TGarminObject& object, int variant, TXpmHeader header,
     object.XpmHeader[variant] = header;
     object.Colours[variant] = std::move(colours);
     object.Pixels[variant] = std::move(rows);
+}
+
+// The text files of the corpus of real map styles, sorted; none when the folder is absent.
+inline std::vector<std::filesystem::path> CorpusTextFiles() {
+    std::vector<std::filesystem::path> files;
+    std::error_code error;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::filesystem::path(VELMORA_CORPUS_DIR), error))
+        if (entry.is_regular_file() && entry.path().extension() == ".txt") files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+// The path of a program on PATH, or nothing.
+inline std::filesystem::path OnPath(std::string_view program) {
+    const char* path = std::getenv("PATH");
+    std::string_view folders = path ? path : "";
+    while (!folders.empty()) {
+        const size_t end = folders.find(':');
+        const std::filesystem::path candidate = std::filesystem::path(folders.substr(0, end)) / program;
+        std::error_code error;
+        if (std::filesystem::is_regular_file(candidate, error)) return candidate;
+        if (end == std::string_view::npos) break;
+        folders.remove_prefix(end + 1);
+    }
+    return {};
 }
 
 } // namespace velmora::test
