@@ -8,7 +8,7 @@ std::vector<std::string> DefaultHeaderLines() {
     return {"[_id]",
             "ProductCode=000",
             "FID=000",
-            "Codepage=1252",
+            "CodePage=1252",
             "[End]",
             "",
             "[_drawOrder]",

@@ -97,6 +97,15 @@ TEST_F(Converter, ConvertsTheProjectSample) {
     EXPECT_TRUE(Content(output).contains("[_point]"));
 }
 
+// The sample is where a new user starts: it compiles whole, without a warning.
+TEST_F(Converter, CompilesTheProjectSampleWithoutWarnings) {
+    const QString output = Path("sample.typ");
+    const CliRun run = RunCli({"compile", QStringLiteral(VELMORA_SAMPLE_FILE), output});
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_EQ(run.Err, "");
+    EXPECT_TRUE(Content(output).mid(2, 10) == "GARMIN TYP");
+}
+
 TEST_F(Converter, ConversionErrorWritesNoOutputAndExitsWithOne) {
     const QString input = WriteInput("bad.txt", "[_point]\nType=0x2f\n[end]\n[_line]\nLineWidth=3a\n[end]\n");
     const QString output = Path("out.txt");

@@ -51,7 +51,7 @@ TEST(RenderCommand, ZoomAndKindChooseThePicture) {
     QTemporaryDir dir;
     const QString output = dir.filePath("x.bmp");
     ASSERT_EQ(RunTool({"render", Sample, output, "--kind", "polygon", "--index", "0", "--zoom", "3"}), 0);
-    EXPECT_EQ(QImage(output).size(), QSize(24, 24));
+    EXPECT_EQ(QImage(output).size(), QSize(96, 96));
     ASSERT_EQ(RunTool({"render", Sample, output, "--kind", "line", "--index", "0", "--night"}), 0);
     EXPECT_EQ(QImage(output).size(), QSize(100, 200)) << "the colour squares of a line without bitmap";
 }
