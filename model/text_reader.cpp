@@ -697,9 +697,7 @@ void GiveQuadrats(const std::vector<DayBlockReport>& dayBlocks) {
 } // namespace
 
 int32_t StrToInt(std::string_view text) {
-    auto fail = [text]() -> ConversionError {
-        return ConversionError("'" + std::string(text) + "' is not a valid integer value");
-    };
+    auto fail = [text]() -> ConversionError { return ConversionError(FillIn(NotValidInteger, {text})); };
     size_t i = 0;
     while (i < text.size() && IsBlank(text[i]))
         ++i;
