@@ -66,7 +66,7 @@ int Render(const RenderRequest& request) {
     try {
         LoadDocument(request.Input, doc);
     } catch (const ConversionError& error) {
-        PrintError(request.Input + ": " + error.what());
+        PrintError(request.Input + ": " + ErrorText(error));
         return ExitFailure;
     }
     const ObjectList& list = doc.List(request.Kind);
