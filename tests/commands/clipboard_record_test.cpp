@@ -313,18 +313,10 @@ TEST(ClipboardRecord, DamagedBlocksAreRefused) {
         EXPECT_FALSE(DecodeClipboardRecord(c.Block).has_value()) << c.What;
 }
 
-// Everything an object holds but its matrix, which the view makes afresh.
+// Everything an object holds; its matrix is the one its day header gives.
 void ExpectEqualContent(const TGarminObject& copy, const TGarminObject& original) {
-    EXPECT_EQ(copy.Kind, original.Kind);
-    EXPECT_EQ(copy.TypeCode, original.TypeCode);
-    EXPECT_EQ(copy.SubTypeCode, original.SubTypeCode);
-    EXPECT_EQ(copy.UseOrientation, original.UseOrientation);
-    EXPECT_EQ(copy.LineWidth, original.LineWidth);
-    EXPECT_EQ(copy.BorderWidth, original.BorderWidth);
-    EXPECT_EQ(copy.XpmHeader, original.XpmHeader);
-    EXPECT_EQ(copy.Labels, original.Labels);
+    ExpectSameObject(copy, original);
     EXPECT_EQ(copy.Colours, original.Colours);
-    EXPECT_EQ(copy.Pixels, original.Pixels);
     ExpectSameExtension(copy, original);
 }
 
@@ -354,7 +346,8 @@ TEST(ClipboardPaste, ObjectWhoseFontAndColoursCameFromTheFilePastesWhole) {
     ExpectEqualContent(*target.PointList[0], original);
     EXPECT_TRUE(target.Modified);
     target.HeaderLines = source.HeaderLines;
-    EXPECT_EQ(WriteTextTyp(target, "date"), WriteTextTyp(source, "date")) << "the pasted object writes the same";
+    EXPECT_EQ(WriteTextTyp(target, "date"), WriteTextTyp(source, "date"))
+        << "the pasted object writes the same";
 
     // A refused block changes nothing and leaves no step behind.
     std::vector<uint8_t> damaged = EncodeClipboardRecord(original);
