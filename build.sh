@@ -2,6 +2,7 @@
 # Sets up, builds and runs Velmora on Debian 12.
 #   ./build.sh run [FILE]   install what is missing, build, start the editor
 #   ./build.sh test         install what is missing, build, run every test
+#   ./build.sh package      install what is missing, build, write the Debian package velmora_VERSION_ARCH.deb
 #   ./build.sh sanitize     the same tests in an AddressSanitizer + UndefinedBehaviorSanitizer build
 #   ./build.sh fuzz         build the libFuzzer targets with clang (into build-fuzz/)
 set -euo pipefail
@@ -9,8 +10,12 @@ cd "$(dirname "$0")"
 
 BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
                 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-                libgtest-dev libgmock-dev libbenchmark-dev)
-TEST_PACKAGES=(mkgmap)
+                libgtest-dev libgmock-dev libbenchmark-dev librsvg2-bin)
+# The package is made by cpack with dpkg-deb and dpkg-shlibdeps; its tests validate the desktop entry,
+# the metainfo, the MIME types, the manual pages and the bash completion.
+PACKAGE_PACKAGES=(dpkg-dev)
+TEST_PACKAGES=(mkgmap "${PACKAGE_PACKAGES[@]}" appstream desktop-file-utils shared-mime-info man-db
+               bash-completion)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
 install_missing() {
@@ -55,6 +60,16 @@ test)
     build default
     ctest --preset default -j "$(nproc)"
     ;;
+package)
+    install_missing "${BUILD_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
+    build default
+    rm -rf build/package
+    (cd build && cpack -B package)
+    for deb in build/package/velmora_*.deb; do
+        cp "$deb" .
+        echo "Written: ${deb##*/}  (install it with: apt-get install ./${deb##*/})"
+    done
+    ;;
 sanitize)
     install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
     build asan
@@ -65,7 +80,7 @@ fuzz)
     build fuzz
     ;;
 *)
-    sed -n '2,7p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,8p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac

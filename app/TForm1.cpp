@@ -2,6 +2,7 @@
 #include "app/language.h"
 
 #include "app/Ab.h"
+#include "app/settings_file.h"
 
 #include "commands/catalogues.h"
 #include "commands/edit_history.h"
@@ -309,10 +310,10 @@ void TForm1::FormCreate() {
         ComboBox3->setCurrentIndex(DefaultLanguageRow);
     }
     // The settings file keeps the compiler, the layout and the interface language.
-    IniFile =
-        std::make_unique<QSettings>(QDir(SettingsFolder.isEmpty() ? QDir::currentPath() : SettingsFolder)
-                                        .filePath(QStringLiteral("Velmora.ini")),
-                                    QSettings::IniFormat);
+    IniFile = std::make_unique<QSettings>(
+        SettingsFolder.isEmpty() ? StartSettingsFile()
+                                 : QDir(SettingsFolder).filePath(QLatin1String(SettingsFileName)),
+        QSettings::IniFormat);
     RestoreLayout();
     ShowLanguageSetting();
     // The clipboard format "Garmin" needs no registration: it is a MIME type of the clipboard's data.
@@ -414,7 +415,20 @@ void TForm1::RestoreLayout() {
 void TForm1::SaveLayout() {
     IniFile->setValue(WindowGeometryKey, saveGeometry());
     IniFile->setValue(SplitterKey, Splitter1->saveState());
-    IniFile->sync();
+    SaveSettings();
+}
+
+bool TForm1::SaveSettings() {
+    const bool written = WriteSettings(*IniFile);
+    ReportUnwritableSettings();
+    return written;
+}
+
+void TForm1::ReportUnwritableSettings() {
+    if (IniFile->status() != QSettings::AccessError || UnwritableSettingsReported) return;
+    UnwritableSettingsReported = true;
+    StatusBar1->showMessage(tr("Настройки не сохраняются: нельзя записать файл %1")
+                                .arg(QDir::toNativeSeparators(IniFile->fileName())));
 }
 
 void TForm1::N5Click() {

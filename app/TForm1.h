@@ -49,7 +49,8 @@ struct StepSubject;
 class TForm1 : public QMainWindow {
     Q_OBJECT
   public:
-    // settingsFolder: where Velmora.ini lives; empty means the current directory at start.
+    // settingsFolder: where Velmora.ini lives; empty: the start folder when it holds one, else the
+    // user's configuration folder.
     explicit TForm1(Prompts& prompts, const QString& settingsFolder = QString(), QWidget* parent = nullptr);
     ~TForm1() override;
 
@@ -172,9 +173,9 @@ class TForm1 : public QMainWindow {
     ColourButton* NightLabelColourButton = nullptr; // "Ночь": the night label colour
     QPushButton* NightLabelColourNone = nullptr;    // "none" for the night label colour
 
-    // The settings file Velmora.ini; only the compiler dialog reads and writes it.
+    // The settings file Velmora.ini: the compiler, the layout and the interface language.
     std::unique_ptr<QSettings> IniFile;
-    QString SettingsFolder; // where Velmora.ini lives; empty: the current directory at start
+    QString SettingsFolder; // where Velmora.ini lives; empty: chosen at start (app/settings_file.h)
     // The picture last laid under the grid by "Добавить рисунок".
     QImage TracingPicture;
     // The proposed names of the file dialogs: open text (also the compiler's input), save text,
@@ -368,6 +369,11 @@ class TForm1 : public QMainWindow {
     // The window's size and the splitter's positions, kept in Velmora.ini between runs.
     void RestoreLayout();
     void SaveLayout();
+    // Writes the settings; a file that cannot be written is named once in the status bar and
+    // otherwise changes nothing: the settings hold for the rest of the run. False when not written.
+    bool SaveSettings();
+    void ReportUnwritableSettings();
+    bool UnwritableSettingsReported = false;
     void ConnectControls();
     // Before replacing the document: the shutdown question while Modified; false to stop.
     bool MayDiscardDocument();

@@ -61,6 +61,8 @@ void TForm1::ToolButton9Click() {
     // Switched to cGPSMapper in the dialog: the question comes before it starts.
     if (builtIn && Document.Modified) request.MayStartOutsideCompiler = mayStartOutside;
     const Answer answer = Dialogs.CompileTyp(request);
+    // The dialog writes the settings it changes.
+    ReportUnwritableSettings();
     // The dialog stores the choice at once; it decides what OK meant.
     UpdateCompileCommand();
     if (answer == Answer::Ok && BuiltInCompilerChosen(IniFile.get())) CompileDocument();

@@ -39,9 +39,8 @@ void TForm1::ShowLanguageSetting() {
 
 void TForm1::LanguageChoiceClick(const QString& setting) {
     IniFile->setValue(QLatin1String(LanguageSettingKey), setting);
-    IniFile->sync();
-    // Only a choice that changes the language of the next start is worth a word.
-    if (ChooseUiLanguage(setting, QLocale::system().uiLanguages()) != CurrentUiLanguage())
+    // Only a stored choice that changes the language of the next start is worth a word.
+    if (SaveSettings() && ChooseUiLanguage(setting, QLocale::system().uiLanguages()) != CurrentUiLanguage())
         Dialogs.Message(tr("Язык интерфейса сменится при следующем запуске программы."),
                         MessageKind::Information);
 }

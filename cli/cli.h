@@ -48,5 +48,7 @@ void LoadDocument(const std::string& path, TypDocument& doc);
 int RunConvert(std::span<const std::string> args);
 int RunCompile(std::span<const std::string> args);
 int RunRender(std::span<const std::string> args);
+int RunRenderMap(std::span<const std::string> args);
+int RunMapTypes(std::span<const std::string> args);
 
 } // namespace velmora::cli

@@ -23,6 +23,15 @@ constexpr Command CommandTable[] = {
     {"render", "INPUT OUTPUT.bmp --kind point|line|polygon --index N [--night] [--zoom 1-20]",
      TranslateNoop("velmora-typ", "draw object N of the kind as the editor shows it into a 24-bit BMP file"),
      RunRender},
+    {"render-map", "STYLE MAP OUT.png --bbox W,S,E,N --size WxH [--night] [--level N]",
+     TranslateNoop("velmora-typ",
+                   "draw the box W,S,E,N (degrees) of the Garmin map MAP with the style STYLE into "
+                   "a PNG file of WxH pixels, in Web Mercator"),
+     RunRenderMap},
+    {"map-types", "MAP [STYLE]",
+     TranslateNoop("velmora-typ", "list the types the Garmin map MAP uses with their object counts and, with "
+                                  "a STYLE, whether the style defines them and draws them in order"),
+     RunMapTypes},
 };
 
 int Dispatch(std::span<const std::string> args) {

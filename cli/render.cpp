@@ -1,8 +1,10 @@
 // velmora-typ-render INPUT OUTPUT.bmp --kind point|line|polygon --index N [--night] [--zoom 1-20]:
-// draws one object as the editor's view shows it, magnified with its grid, into a 24-bit BMP file.
+// draws one object as the editor's view shows it, magnified with its grid, into a 24-bit BMP file;
+// velmora-typ-render render-map ... draws a map (cli/render_map.cpp).
 // The program of "velmora-typ render": the drawing needs Qt, which velmora-typ itself never loads.
 #include "view/render.h"
 #include "cli/cli.h"
+#include "cli/render_program.h"
 #include "cli/render_request.h"
 #include "cli/translate.h"
 #include "model/maintyp.h"
@@ -27,16 +29,6 @@ static_assert(RenderMinZoom == MinCellSize && RenderMaxZoom == MaxCellSize &&
                   RenderDefaultZoom == DefaultCellSize,
               "--zoom takes the view's cell sizes");
 
-// Letters need a running QGuiApplication; a batch run never needs a display.
-std::unique_ptr<QGuiApplication> StartGui() {
-    if (QCoreApplication::instance()) return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "velmora-typ";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 // Draws the object the way selecting it in the window does: the view it would show, its picture
 // at the zoom.
 QImage DrawAsShown(TGarminObject& object, int requestedView, int zoom) {
@@ -51,24 +43,9 @@ QImage DrawAsShown(TGarminObject& object, int requestedView, int zoom) {
     return picture;
 }
 
-bool SaveBmp(const QImage& image, const std::string& path) {
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (!image.convertToFormat(QImage::Format_RGB888).save(&file, "BMP")) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
-
 int Render(const RenderRequest& request) {
     TypDocument doc;
-    try {
-        LoadDocument(request.Input, doc);
-    } catch (const ConversionError& error) {
-        PrintError(request.Input + ": " + ErrorText(error));
-        return ExitFailure;
-    }
+    if (!LoadStyle(request.Input, doc)) return ExitFailure;
     const ObjectList& list = doc.List(request.Kind);
     if (request.Index >= (long long)list.size()) {
         const KindName& kind = KindNames[size_t(request.Kind)];
@@ -84,7 +61,7 @@ int Render(const RenderRequest& request) {
         PrintError(Translate("velmora-typ", "the object has no bitmap and no colours to draw"));
         return ExitFailure;
     }
-    if (!SaveBmp(image, request.Output)) {
+    if (!SavePicture(image.convertToFormat(QImage::Format_RGB888), request.Output, "BMP")) {
         PrintError(FillIn(Translate("velmora-typ", "cannot write %1"), {request.Output}));
         return ExitFailure;
     }
@@ -93,6 +70,35 @@ int Render(const RenderRequest& request) {
 
 } // namespace
 
+bool SavePicture(const QImage& picture, const std::string& path, const char* format, int quality) {
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (!picture.save(&file, format, quality)) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool LoadStyle(const std::string& path, TypDocument& doc) {
+    try {
+        LoadDocument(path, doc);
+        return true;
+    } catch (const ConversionError& error) {
+        PrintError(path + ": " + ErrorText(error));
+        return false;
+    }
+}
+
+std::unique_ptr<QGuiApplication> StartGui() {
+    if (QCoreApplication::instance()) return nullptr;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "velmora-typ";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 } // namespace velmora::cli
 
 // velmora-typ has checked the arguments before it started this program; run on its own, it says
@@ -100,6 +106,7 @@ int Render(const RenderRequest& request) {
 int main(int argc, char** argv) {
     using namespace velmora::cli;
     const std::vector<std::string> args(argv + 1, argv + argc);
+    if (!args.empty() && args[0] == RenderMapWord) return RenderMapProgram(std::span(args).subspan(1));
     RenderRequest request;
     if (const std::string problem = ParseRenderArguments(args, request); !problem.empty()) {
         PrintError(problem);

@@ -1,6 +1,6 @@
-// velmora-typ render: checks the arguments, then hands the whole run to velmora-typ-render, the
-// program beside velmora-typ that draws with Qt. So only render loads Qt; convert and the other
-// subcommands start without it.
+// velmora-typ render and render-map: check the arguments, then hand the whole run to
+// velmora-typ-render, the program beside velmora-typ that draws with Qt. So only they load Qt;
+// convert and the other subcommands start without it.
 #include "cli/cli.h"
 #include "cli/render_request.h"
 #include "cli/translate.h"
@@ -32,22 +32,16 @@ std::string RenderProgramPath() {
     return self.substr(0, slash + 1) + std::string(RenderProgram);
 }
 
-} // namespace
-
-int RunRender(std::span<const std::string> args) {
-    RenderRequest request;
-    if (const std::string problem = ParseRenderArguments(args, request); !problem.empty())
-        return UsageError(problem);
-
+// The drawing program takes over this process with the words after its own name: its output and
+// exit status are the subcommand's. Returns only when it cannot be started.
+int StartRenderProgram(std::vector<std::string> words) {
     const std::string path = RenderProgramPath();
-    std::vector<std::string> words{path.empty() ? std::string(RenderProgram) : path};
-    words.insert(words.end(), args.begin(), args.end());
+    words.insert(words.begin(), path.empty() ? std::string(RenderProgram) : path);
     std::vector<char*> argv;
     for (std::string& word : words)
         argv.push_back(word.data());
     argv.push_back(nullptr);
     std::fflush(nullptr);
-    // The drawing program takes over this process: its output and exit status are render's.
     if (path.empty())
         ::execvp(argv[0], argv.data());
     else
@@ -55,6 +49,28 @@ int RunRender(std::span<const std::string> args) {
     PrintError(FillIn(Translate("velmora-typ", "cannot start %1: %2"),
                       {words[0], std::generic_category().message(errno)}));
     return ExitFailure;
+}
+
+} // namespace
+
+int RunRender(std::span<const std::string> args) {
+    RenderRequest request;
+    if (const std::string problem = ParseRenderArguments(args, request); !problem.empty())
+        return UsageError(problem);
+    return StartRenderProgram({args.begin(), args.end()});
+}
+
+int RunRenderMap(std::span<const std::string> args) {
+    RenderMapRequest request;
+    if (const std::string problem = ParseRenderMapArguments(args, request); !problem.empty())
+        return UsageError(problem);
+    if (const std::string problem = CheckRenderMapValues(request); !problem.empty()) {
+        PrintError(problem);
+        return ExitFailure;
+    }
+    std::vector<std::string> words{std::string(RenderMapWord)};
+    words.insert(words.end(), args.begin(), args.end());
+    return StartRenderProgram(std::move(words));
 }
 
 } // namespace velmora::cli

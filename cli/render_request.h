@@ -52,4 +52,34 @@ static_assert(KindNames[KindPoint].Kind == KindPoint && KindNames[KindLine].Kind
 // empty text.
 std::string ParseRenderArguments(std::span<const std::string> args, RenderRequest& request);
 
+// The first argument of velmora-typ-render that makes it draw a map rather than an object.
+inline constexpr std::string_view RenderMapWord = "render-map";
+
+// The largest edge of a map picture, which the drawing program checks against the view's own.
+inline constexpr long long RenderMapMaxEdge = 16384;
+// --level when the scale chooses the level.
+inline constexpr int RenderMapAutomaticLevel = -1;
+
+// The arguments of "velmora-typ render-map STYLE MAP OUT.png --bbox W,S,E,N --size WxH [--night]
+// [--level N]". The box is in degrees.
+struct RenderMapRequest {
+    std::string Style;
+    std::string Map;
+    std::string Output;
+    std::string BoxText; // --bbox as given, for messages
+    double West = 0, South = 0, East = 0, North = 0;
+    std::string SizeText; // --size as given
+    long long Width = 0, Height = 0;
+    int View = Day;
+    int Level = RenderMapAutomaticLevel;
+};
+
+// The arguments of render-map (after its name) into request; gives the usage error to report (a
+// missing or malformed argument), or an empty text.
+std::string ParseRenderMapArguments(std::span<const std::string> args, RenderMapRequest& request);
+
+// What is wrong with well-formed values (an empty box or one off the earth, a size of 0 or above
+// RenderMapMaxEdge), naming the argument; an empty text when nothing is.
+std::string CheckRenderMapValues(const RenderMapRequest& request);
+
 } // namespace velmora::cli

@@ -2,6 +2,8 @@
 // document state that the reader, the writer, the import, the view and the commands share.
 #pragma once
 
+#include "velmora_version.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -37,7 +39,7 @@ inline constexpr std::string_view CodeAlphabet =
 static_assert(CodeAlphabet.size() == 82);
 
 // The version text of the about box and of the first line of every saved file.
-inline constexpr std::string_view VersionText = "Version 15.2010";
+inline constexpr std::string_view VersionText = "Version " VELMORA_VERSION;
 
 // Size and colour count of one bitmap variant; every value is a byte.
 struct TXpmHeader {

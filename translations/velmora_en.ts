@@ -1352,6 +1352,29 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>velmora [ФАЙЛ]</source>
+        <translation>velmora [FILE]</translation>
+    </message>
+    <message>
+        <source>запустить редактор TYP-файлов; ФАЙЛ (текстовый или скомпилированный TYP-файл) открывается сразу</source>
+        <translation>start the TYP file editor; FILE (a text or compiled TYP file) is opened at once</translation>
+    </message>
+    <message>
+        <source>показать эту справку</source>
+        <translation>show this text</translation>
+    </message>
+    <message>
+        <source>показать версию программы</source>
+        <translation>show the program&apos;s version</translation>
+    </message>
+    <message>
+        <source>Использование:</source>
+        <translation>Usage:</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Velmora — справка</source>
@@ -1819,6 +1842,10 @@
     <message>
         <source>Объект в буфере обмена повреждён или записан другой программой; он не вставлен.</source>
         <translation>The object on the clipboard is damaged or was written by another program; it was not pasted.</translation>
+    </message>
+    <message>
+        <source>Настройки не сохраняются: нельзя записать файл %1</source>
+        <translation>Settings are not saved: cannot write the file %1</translation>
     </message>
 </context>
 <context>

@@ -166,6 +166,22 @@
         <source>Filename refers to a directory</source>
         <translation>имя файла указывает на папку</translation>
     </message>
+    <message>
+        <source>It is no Garmin IMG map.</source>
+        <translation>Это не карта в формате IMG.</translation>
+    </message>
+    <message>
+        <source>Cannot open map &quot;%1&quot;.</source>
+        <translation>Не удаётся открыть карту &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The map is encrypted.</source>
+        <translation>Карта зашифрована.</translation>
+    </message>
+    <message>
+        <source>It holds no map tile in a format that this program reads.</source>
+        <translation>В ней нет ни одного фрагмента карты в формате, который читает эта программа.</translation>
+    </message>
 </context>
 <context>
     <name>Import</name>
@@ -326,6 +342,106 @@
     <message>
         <source>index %1 is out of range: %2 has %3 polygons</source>
         <translation>индекс %1 вне диапазона: полигонов в %2: %3</translation>
+    </message>
+    <message>
+        <source>draw the box W,S,E,N (degrees) of the Garmin map MAP with the style STYLE into a PNG file of WxH pixels, in Web Mercator</source>
+        <translation>нарисовать область W,S,E,N (в градусах) карты Garmin MAP со стилем STYLE в файл PNG размером WxH пикселей, в проекции Web Mercator</translation>
+    </message>
+    <message>
+        <source>--bbox %1 misses the map %2, which covers %3</source>
+        <translation>--bbox %1 не задевает карту %2, которая охватывает %3</translation>
+    </message>
+    <message>
+        <source>--level %1: the map %2 has no such level</source>
+        <translation>--level %1: в карте %2 нет такого уровня</translation>
+    </message>
+    <message>
+        <source>--bbox must be four numbers W,S,E,N in degrees, not &apos;%1&apos;</source>
+        <translation>--bbox должен быть четырьмя числами W,S,E,N в градусах, а не «%1»</translation>
+    </message>
+    <message>
+        <source>--size must be WIDTHxHEIGHT in pixels, not &apos;%1&apos;</source>
+        <translation>--size должен быть в виде ШИРИНАxВЫСОТА в пикселях, а не «%1»</translation>
+    </message>
+    <message>
+        <source>--level must be a number from 0 to 255, not &apos;%1&apos;</source>
+        <translation>--level должен быть числом от 0 до 255, а не «%1»</translation>
+    </message>
+    <message>
+        <source>render-map takes a style, a map and an output file</source>
+        <translation>render-map принимает стиль, карту и выходной файл</translation>
+    </message>
+    <message>
+        <source>render-map needs --bbox W,S,E,N</source>
+        <translation>для render-map нужен --bbox W,S,E,N</translation>
+    </message>
+    <message>
+        <source>render-map needs --size WIDTHxHEIGHT</source>
+        <translation>для render-map нужен --size ШИРИНАxВЫСОТА</translation>
+    </message>
+    <message>
+        <source>--bbox %1 is empty: west must be less than east and south less than north</source>
+        <translation>--bbox %1 пуст: запад должен быть меньше востока, а юг меньше севера</translation>
+    </message>
+    <message>
+        <source>--bbox %1 lies off the earth: longitudes run from -180 to 180, latitudes from -90 to 90</source>
+        <translation>--bbox %1 лежит вне Земли: долгота идёт от -180 до 180, широта от -90 до 90</translation>
+    </message>
+    <message>
+        <source>--size %1: width and height must be from 1 to %2 pixels</source>
+        <translation>--size %1: ширина и высота должны быть от 1 до %2 пикселей</translation>
+    </message>
+    <message>
+        <source>list the types the Garmin map MAP uses with their object counts and, with a STYLE, whether the style defines them and draws them in order</source>
+        <translation>перечислить типы, которые использует карта MAP в формате IMG, с числом объектов, а со стилем STYLE — определяет ли их стиль и задаёт ли порядок их отрисовки</translation>
+    </message>
+    <message>
+        <source>point</source>
+        <translation>точка</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <translation>линия</translation>
+    </message>
+    <message>
+        <source>polygon</source>
+        <translation>полигон</translation>
+    </message>
+    <message>
+        <source>map-types takes a map and, optionally, a style</source>
+        <translation>map-types принимает карту и, по желанию, стиль</translation>
+    </message>
+    <message>
+        <source>%1: %2 damaged subdivisions and %3 damaged labels skipped</source>
+        <translation>%1: пропущено повреждённых подразделов: %2, повреждённых подписей: %3</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>да</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>kind</source>
+        <translation>вид</translation>
+    </message>
+    <message>
+        <source>type</source>
+        <translation>тип</translation>
+    </message>
+    <message>
+        <source>objects</source>
+        <translation>объектов</translation>
+    </message>
+    <message>
+        <source>in style</source>
+        <translation>в стиле</translation>
+    </message>
+    <message>
+        <source>in draw order</source>
+        <translation>в порядке отрисовки</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "view/render.h"
 
+#include "view/colour.h"
 #include "view/matrix.h"
 
 #include <QCoreApplication>
@@ -12,10 +13,6 @@
 namespace velmora {
 
 namespace {
-
-QColor ToColor(uint32_t colour) {
-    return QColor(int(colour & 0xFF), int(colour >> 8 & 0xFF), int(colour >> 16 & 0xFF));
-}
 
 // The text of a code character; NUL and other control bytes show nothing.
 QString CodeLetter(char code) {
@@ -64,12 +61,12 @@ class CellPainter {
         if (found != Tiles.end()) return found->second;
         const int edge = std::max(CellSize - 2, 0);
         QImage tile(edge, edge, QImage::Format_RGB888);
-        tile.fill(ToColor(colour));
+        tile.fill(ToQColor(colour));
         if (alpha != AlphaOpaque) LayOverCheckerboard(tile, colour, alpha);
         if (edge > 0 && (code != 0 || underscore)) {
             QPainter painter(&tile);
             painter.setFont(Font);
-            painter.setPen(ToColor(InverseColour(colour)));
+            painter.setPen(ToQColor(InverseColour(colour)));
             painter.drawText(tile.rect(), Qt::AlignLeft | Qt::AlignTop, CodeLetter(code));
             if (underscore) painter.drawText(tile.rect(), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("_"));
         }
@@ -174,15 +171,15 @@ void RenderSwatches(QImage& picture, const TGarminObject& object, TransparencyDr
         if (drawing == TransparencyDrawing::Checkerboard)
             FillOverCheckerboard(painter, square, entry.Colour(), ShownAlpha(object, Day, size_t(b)));
         else
-            painter.fillRect(square, ToColor(entry.Colour()));
+            painter.fillRect(square, ToQColor(entry.Colour()));
         painter.setClipRect(square);
         const QRect textArea = square;
         if (entry.Code != 0) {
-            painter.setPen(ToColor(InverseColour(entry.Colour())));
+            painter.setPen(ToQColor(InverseColour(entry.Colour())));
             painter.drawText(textArea.adjusted(49, 49, 0, 0), Qt::AlignLeft | Qt::AlignTop,
                              CodeLetter(entry.Code));
         } else {
-            painter.setPen(ToColor(Black));
+            painter.setPen(ToQColor(Black));
             painter.drawText(textArea.adjusted(41, 49, 0, 0), Qt::AlignLeft | Qt::AlignTop,
                              QStringLiteral("none"));
         }

@@ -1,4 +1,5 @@
 #include "view/transparency.h"
+#include "view/colour.h"
 
 #include <QColor>
 #include <QPainter>
@@ -6,13 +7,6 @@
 #include <algorithm>
 
 namespace velmora {
-namespace {
-
-QColor ToColor(uint32_t colour) {
-    return QColor(int(colour & 0xFF), int(colour >> 8 & 0xFF), int(colour >> 16 & 0xFF));
-}
-
-} // namespace
 
 uint8_t ShownAlpha(const TGarminObject& object, int variant, size_t entry) {
     if (variant != Day && variant != Night) return AlphaOpaque;
@@ -45,12 +39,12 @@ uint32_t BlendOver(uint32_t colour, uint8_t alpha, uint32_t under) {
 
 void FillOverCheckerboard(QPainter& painter, const QRect& rect, uint32_t colour, uint8_t alpha, int square) {
     if (alpha == AlphaOpaque) {
-        painter.fillRect(rect, ToColor(colour));
+        painter.fillRect(rect, ToQColor(colour));
         return;
     }
     square = std::max(square, 1);
-    painter.fillRect(rect, ToColor(BlendOver(colour, alpha, CheckerLight)));
-    const QColor dark = ToColor(BlendOver(colour, alpha, CheckerDark));
+    painter.fillRect(rect, ToQColor(BlendOver(colour, alpha, CheckerLight)));
+    const QColor dark = ToQColor(BlendOver(colour, alpha, CheckerDark));
     for (int y = 0; y < rect.height(); y += square)
         for (int x = (y / square) % 2 == 0 ? square : 0; x < rect.width(); x += 2 * square)
             painter.fillRect(QRect(rect.left() + x, rect.top() + y, std::min(square, rect.width() - x),

@@ -8,8 +8,11 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "tests/map/mkgmap_maps.h"
+
 #include <map>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -187,6 +190,99 @@ TEST_F(Converter, RenderDrawsThroughItsOwnProgram) {
     EXPECT_FALSE(QFile::exists(Path("none.bmp")));
 }
 
+// Width and height from the IHDR chunk of a PNG file; none for anything else.
+std::pair<int, int> PngSize(const QByteArray& png) {
+    if (png.size() < 24 || !png.startsWith("\x89PNG\r\n\x1a\n") || png.mid(12, 4) != "IHDR") return {};
+    const auto number = [&png](int at) {
+        return int(uint8_t(png[at]) << 24 | uint8_t(png[at + 1]) << 16 | uint8_t(png[at + 2]) << 8 |
+                   uint8_t(png[at + 3]));
+    };
+    return {number(16), number(20)};
+}
+
+const QString PragueMap = QStringLiteral(VELMORA_CORPUS_DIR "/maps/prague.img");
+const QString PragueCentre = QStringLiteral("14.395,50.070,14.445,50.0957");
+
+TEST_F(Converter, RenderMapDrawsTheBoxOfARealMapIntoAPngOfTheSize) {
+    if (!QFile::exists(PragueMap)) GTEST_SKIP() << "corpus map ../shared/corpus/maps/prague.img is absent";
+    const QString sample = QStringLiteral(VELMORA_SAMPLE_FILE);
+    for (const QStringList& extra : {QStringList{}, QStringList{"--night"}, QStringList{"--level", "1"}}) {
+        const CliRun run = RunCli(QStringList{"render-map", sample, PragueMap, Path("centre.png"), "--bbox",
+                                              PragueCentre, "--size", "320x256"} +
+                                  extra);
+        EXPECT_EQ(run.ExitCode, 0) << run.Err;
+        EXPECT_EQ(run.Out, "");
+        EXPECT_EQ(PngSize(Content(Path("centre.png"))), std::make_pair(320, 256))
+            << extra.join(' ').toStdString();
+    }
+}
+
+TEST_F(Converter, RenderMapRefusesBadInputNamingTheFileOrArgumentAndWritesNothing) {
+    const QString sample = QStringLiteral(VELMORA_SAMPLE_FILE);
+    const QString output = Path("out.png");
+    struct Case {
+        QStringList Args;
+        int Exit;
+        std::string Message;
+        bool NeedsMap = false;
+    };
+    const std::string missing = Path("missing.txt").toStdString();
+    const Case cases[] = {
+        {{"render-map", Path("missing.txt"), PragueMap, output, "--bbox", PragueCentre, "--size", "64x64"},
+         1,
+         "Cannot open file \"" + missing + "\""},
+        {{"render-map", sample, Path("missing.txt"), output, "--bbox", PragueCentre, "--size", "64x64"},
+         1,
+         missing},
+        {{"render-map", sample, sample, output, "--bbox", PragueCentre, "--size", "64x64"},
+         1,
+         "\"" + sample.toStdString() + "\""},
+        {{"render-map", sample, PragueMap, output, "--bbox", "14.5,50,14.4,50.1", "--size", "64x64"},
+         1,
+         "--bbox 14.5,50,14.4,50.1 is empty"},
+        {{"render-map", sample, PragueMap, output, "--bbox", "14,50,14,50.1", "--size", "64x64"},
+         1,
+         "--bbox 14,50,14,50.1 is empty"},
+        {{"render-map", sample, PragueMap, output, "--bbox", "14,50,200,51", "--size", "64x64"},
+         1,
+         "--bbox 14,50,200,51 lies off the earth"},
+        {{"render-map", sample, PragueMap, output, "--bbox", PragueCentre, "--size", "0x64"},
+         1,
+         "--size 0x64"},
+        {{"render-map", sample, PragueMap, output, "--bbox", PragueCentre, "--size", "16385x10"},
+         1,
+         "--size 16385x10"},
+        {{"render-map", sample, PragueMap, output, "--bbox", "0,0,1,1", "--size", "64x64"},
+         1,
+         "--bbox 0,0,1,1 misses the map " + PragueMap.toStdString(),
+         true},
+        {{"render-map", sample, PragueMap, output, "--bbox", PragueCentre, "--size", "64x64", "--level", "9"},
+         1,
+         "--level 9: the map " + PragueMap.toStdString() + " has no such level",
+         true},
+        {{"render-map", sample, PragueMap, output, "--bbox", "14,50", "--size", "64x64"},
+         2,
+         "--bbox must be"},
+        {{"render-map", sample, PragueMap, output, "--bbox", PragueCentre, "--size", "64"},
+         2,
+         "--size must be"},
+        {{"render-map", sample, PragueMap, output, "--size", "64x64"}, 2, "render-map needs --bbox"},
+        {{"render-map", sample, PragueMap, output, "--bbox", PragueCentre}, 2, "render-map needs --size"},
+        {{"render-map", sample, PragueMap, "--bbox", PragueCentre, "--size", "64x64"}, 2, "render-map takes"},
+        {{"render-map", sample, PragueMap, output, "--bbox", PragueCentre, "--size", "64x64", "--level", "x"},
+         2,
+         "--level must be"},
+    };
+    const bool haveMap = QFile::exists(PragueMap);
+    for (const Case& c : cases) {
+        if (c.NeedsMap && !haveMap) continue;
+        const CliRun run = RunCli(c.Args);
+        EXPECT_EQ(run.ExitCode, c.Exit) << c.Args.join(' ').toStdString() << "\n" << run.Err;
+        EXPECT_NE(run.Err.find(c.Message), std::string::npos) << run.Err;
+        EXPECT_FALSE(QFile::exists(output)) << c.Args.join(' ').toStdString();
+    }
+}
+
 TEST_F(Converter, RenderWithoutItsDrawingProgramSaysSoAndConvertStillWorks) {
     // velmora-typ alone in a folder.
     const QString alone = Path("velmora-typ");
@@ -259,10 +355,11 @@ TEST_F(Converter, CompileWarningsGoToStandardErrorAndTheFileIsWritten) {
 // The Latin words of a Russian text that are not names the user types (commands, options, their
 // values, placeholders in capitals), separated by spaces: a text that missed its translation.
 std::string UntranslatedWords(const std::string& text) {
-    static const QStringList names = {"velmora", "typ",    "convert",    "compile", "render", "help",
-                                      "version", "family", "product",    "code",    "page",   "kind",
-                                      "index",   "night",  "zoom",       "point",   "line",   "polygon",
-                                      "id",      "bmp",    "frobnicate", "area"};
+    static const QStringList names = {
+        "velmora", "typ",     "convert", "compile", "render",     "help",  "version",  "family",
+        "product", "code",    "page",    "kind",    "index",      "night", "zoom",     "point",
+        "line",    "polygon", "id",      "bmp",     "frobnicate", "area",  "map",      "png",
+        "bbox",    "size",    "WxH",     "level",   "Garmin",     "Web",   "Mercator", "types"};
     std::string found;
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
     for (const auto& match : word.globalMatch(QString::fromStdString(text))) {
@@ -286,7 +383,9 @@ TEST(CommandLine, WrongUsageShowsTheUsageAndExitsWithTwo) {
                                  {"compile", "a", "b", "--family-id"},
                                  {"compile", "a", "b", "--family-id", "70000"},
                                  {"compile", "a", "b", "--code-page=x"},
-                                 {"compile", "a", "b", "--frobnicate", "1"}};
+                                 {"compile", "a", "b", "--frobnicate", "1"},
+                                 {"map-types"},
+                                 {"map-types", "a", "b", "c"}};
     for (const QStringList& args : cases) {
         const CliRun run = RunCli(args);
         EXPECT_EQ(run.ExitCode, 2) << args.join(' ').toStdString();
@@ -388,6 +487,12 @@ TEST_F(Converter, MessagesOfTheSubcommandsComeInRussian) {
          "velmora-typ: Не удаётся создать файл \"" + QFileInfo(Path("x")).absolutePath().toStdString() +
              "\". имя файла указывает на папку\n"},
         {VELMORA_TYP_CLI,
+         {"render-map", sample, sample, Path("m.png"), "--bbox", "1,1,0,0", "--size", "8x8"},
+         "velmora-typ: --bbox 1,1,0,0 пуст: запад должен быть меньше востока"},
+        {VELMORA_TYP_CLI,
+         {"render-map", sample, sample, Path("m.png"), "--bbox", "0,0,1,1", "--size", "8x8"},
+         "velmora-typ: Не удаётся открыть карту \"" + sample.toStdString() + "\"."},
+        {VELMORA_TYP_CLI,
          {"compile", warns, Path("out.typ"), "--code-page", "1251"},
          "velmora-typ: " + warns.toStdString() +
              ": предупреждение: полигон типа 0x01 подтипа 0x00: подпись \"0x19,"},
@@ -413,3 +518,62 @@ TEST(CommandLine, EveryTextOfTheTranslationFileIsTranslated) {
 }
 
 } // namespace
+
+namespace {
+
+// A gmapsupp of the map tests' two fixture tiles, compiled by mkgmap with their style.
+std::optional<std::filesystem::path> FixtureGmapsupp() {
+    return velmora::test::Compile(VELMORA_MAP_TEST_DATA_DIR, {"objects.osm", "second.osm", "preview.txt"},
+                                  "--code-page=1252 --lower-case", true);
+}
+
+bool HasRow(const std::string& out, const char* pattern) {
+    return QRegularExpression(QStringLiteral("(^|\\n)") + QString::fromUtf8(pattern) + QStringLiteral("\\n"))
+        .match(QString::fromStdString(out))
+        .hasMatch();
+}
+
+} // namespace
+
+TEST(CommandLine, MapTypesCountsTheTypesOfAMapAndSaysWhichTheStyleDefines) {
+    const auto map = FixtureGmapsupp();
+    if (!map) GTEST_SKIP() << "mkgmap is not installed or failed";
+    const QString mapPath = QString::fromStdString(map->string());
+    const QString style = QStringLiteral(VELMORA_MAP_TEST_DATA_DIR "/preview.txt");
+
+    const CliRun bare = RunCli({"map-types", mapPath});
+    EXPECT_EQ(bare.ExitCode, 0) << bare.Err;
+    EXPECT_TRUE(HasRow(bare.Out, "kind +type +objects")) << bare.Out;
+    // Each tile's cafe once, although the coarser levels repeat objects.
+    EXPECT_TRUE(HasRow(bare.Out, "point +0x2a00 +2")) << bare.Out;
+
+    const CliRun run = RunCli({"map-types", mapPath, style});
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_EQ(run.Err, "");
+    for (const char* row :
+         {"kind +type +objects +in style +in draw order", "point +0x2a00 +2 +yes", "point +0x11503 +1 +no",
+          "line +0x06 +2 +yes", "line +0x10e07 +2 +no", "polygon +0x50 +1 +yes +yes",
+          "polygon +0x3c +1 +no +yes", "polygon +0x10f04 +1 +no +no"})
+        EXPECT_TRUE(HasRow(run.Out, row)) << row << "\n" << run.Out;
+
+    const CliRun russian = RunCli({"map-types", mapPath, style}, RussianEnvironment());
+    EXPECT_TRUE(HasRow(russian.Out, "вид +тип +объектов +в стиле +в порядке отрисовки")) << russian.Out;
+    EXPECT_TRUE(HasRow(russian.Out, "полигон +0x50 +1 +да +да")) << russian.Out;
+}
+
+TEST_F(Converter, MapTypesOfAFileThatIsNoMapNamesItAndExitsWithOne) {
+    const QString text = WriteInput("style.img", "[_point]\nType=0x2f\n[end]\n");
+    const CliRun run = RunCli({"map-types", text});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(run.Out, "");
+    EXPECT_EQ(run.Err,
+              "velmora-typ: Cannot open map \"" + text.toStdString() + "\". It is no Garmin IMG map.\n");
+    const CliRun russian = RunCli({"map-types", text}, RussianEnvironment());
+    EXPECT_EQ(russian.Err, "velmora-typ: Не удаётся открыть карту \"" + text.toStdString() +
+                               "\". Это не карта в формате IMG.\n");
+    const CliRun missing = RunCli({"map-types", Path("none.img")});
+    EXPECT_EQ(missing.ExitCode, 1);
+    EXPECT_NE(missing.Err.find("Cannot open file \"" + Path("none.img").toStdString() + "\""),
+              std::string::npos)
+        << missing.Err;
+}

@@ -1,0 +1,98 @@
+#include "map/map_types.h"
+#include "model/text_format.h"
+
+#include <cctype>
+#include <cstdio>
+#include <string_view>
+
+namespace velmora {
+
+namespace {
+
+constexpr uint32_t LargestClassicType = 0xFF;
+constexpr uint32_t LargestUnfoldedType = 0x1FF;
+
+MapKind KindOf(uint8_t kind) {
+    return kind == KindPoint ? MapKind::Point : kind == KindLine ? MapKind::Line : MapKind::Polygon;
+}
+
+// A line or polygon TypeCode: the type alone (0x06), an extended type whose subtype a "SubType"
+// key gives (0x10e), or the folded type * 256 + subtype (0x10e07, 0x0601).
+MapTypeKey FoldedType(MapKind kind, uint32_t typeCode, uint32_t subTypeCode) {
+    if (typeCode <= LargestUnfoldedType)
+        return {kind, typeCode, typeCode > LargestClassicType ? subTypeCode : 0};
+    return {kind, typeCode >> 8, typeCode & 0xFF};
+}
+
+std::string Lower(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower)
+        c = char(std::tolower(uint8_t(c)));
+    return lower;
+}
+
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && std::isspace(uint8_t(text.front())))
+        text.remove_prefix(1);
+    while (!text.empty() && std::isspace(uint8_t(text.back())))
+        text.remove_suffix(1);
+    return text;
+}
+
+} // namespace
+
+MapTypeKey MapTypeOf(const TGarminObject& object) {
+    const MapKind kind = KindOf(object.Kind);
+    if (kind == MapKind::Point) return {kind, object.TypeCode, object.SubTypeCode};
+    return FoldedType(kind, object.TypeCode, object.SubTypeCode);
+}
+
+const TGarminObject* FindStyleObject(const TypDocument& doc, const MapTypeKey& key) {
+    for (const auto& object : doc.List(DocumentKind(key.Kind)))
+        if (MapTypeOf(*object) == key) return object.get();
+    return nullptr;
+}
+
+void SetMapType(TGarminObject& object, const MapTypeKey& key) {
+    object.Kind = DocumentKind(key.Kind);
+    object.TypeCode = key.Type;
+    object.SubTypeCode = key.SubType;
+    if (key.Kind != MapKind::Point && (key.SubType != 0 || key.Type > LargestClassicType))
+        object.TypeCode = key.Type * 256 + key.SubType;
+}
+
+std::string MapTypeText(const MapTypeKey& key) {
+    char text[16];
+    if (key.Kind == MapKind::Point || key.Type > LargestClassicType || key.SubType != 0)
+        std::snprintf(text, sizeof text, "0x%02x%02x", key.Type, key.SubType & 0xFF);
+    else
+        std::snprintf(text, sizeof text, "0x%02x", key.Type);
+    return text;
+}
+
+std::map<MapTypeKey, int> PolygonDrawOrder(const std::vector<std::string>& headerLines) {
+    std::map<MapTypeKey, int> levels;
+    bool inDrawOrder = false;
+    for (const std::string& line : headerLines) {
+        const std::string_view trimmed = Trim(line);
+        if (!trimmed.empty() && trimmed.front() == '[') {
+            inDrawOrder = Lower(trimmed).rfind("[_draworder]", 0) == 0;
+            continue;
+        }
+        const size_t equals = trimmed.find('='), comma = trimmed.find(',');
+        if (!inDrawOrder || equals == std::string_view::npos || comma == std::string_view::npos ||
+            comma < equals || Lower(Trim(trimmed.substr(0, equals))) != "type")
+            continue;
+        try {
+            const int32_t code = StrToInt(Trim(trimmed.substr(equals + 1, comma - equals - 1)));
+            const int32_t level = StrToInt(Trim(trimmed.substr(comma + 1)));
+            if (code < 0) continue;
+            levels[FoldedType(MapKind::Polygon, uint32_t(code), 0)] = level;
+        } catch (const ConversionError&) {
+            // Not a draw-order line the compiler would take either.
+        }
+    }
+    return levels;
+}
+
+} // namespace velmora
