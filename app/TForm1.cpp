@@ -39,7 +39,9 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTextCursor>
+#include <QWheelEvent>
 
+#include <cerrno>
 #include <exception>
 #include <new>
 #include <span>
@@ -58,16 +60,29 @@ QString LoadingText() {
 QString UnsavedChangesQuestion() {
     return TForm1::tr("Были внесены изменения!\rФайл надо записать?");
 }
+QString NotGarminTypText() {
+    return TForm1::tr("Этот файл не GARMIN TYP\rNot a Garmin TYP file");
+}
 QString CannotOpenMessage() {
     return TForm1::tr("Нельзя открыть файл.\rВозможно он занят другим приложением");
 }
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+size_t ObjectCount(const TypDocument& doc) {
+    return doc.PointList.size() + doc.LineList.size() + doc.PolygonList.size();
 }
 
 std::string ToLocalPath(const QString& fileName) {
     return QFile::encodeName(fileName).toStdString();
+}
+
+// The message of a file that could not be opened, from the error of reading it.
+QString OpenFailureOf(const QString& fileName) {
+    try {
+        ReadWholeFile(ToLocalPath(fileName));
+    } catch (const std::exception& error) {
+        return TForm1::OpenFailureMessage(error);
+    }
+    return CannotOpenMessage();
 }
 
 // The wait cursor and the loading text in the first status panel for as long as a load runs.
@@ -135,13 +150,14 @@ TForm1::~TForm1() {
 }
 
 void TForm1::ConnectControls() {
-    const std::array<std::pair<QAction*, void (TForm1::*)()>, 23> commands{{
+    const std::array<std::pair<QAction*, void (TForm1::*)()>, 24> commands{{
         {ToolButton1, &TForm1::ToolButton1Click},
         {N2, &TForm1::ToolButton1Click},
         {ToolButton13, &TForm1::ToolButton13Click},
         {typ2, &TForm1::ToolButton13Click},
         {ToolButton2, &TForm1::ToolButton2Click},
         {N3, &TForm1::ToolButton2Click},
+        {SaveAs1, &TForm1::SaveAs1Click},
         {N5, &TForm1::N5Click},
         {ToolButton5, &TForm1::ToolButton5Click},
         {N10, &TForm1::N10Click},
@@ -197,7 +213,11 @@ void TForm1::ConnectControls() {
     connect(Image1, &ImageControl::MouseDown, this, &TForm1::Image1MouseDown);
     connect(Image1, &ImageControl::MouseMove, this, &TForm1::Image1MouseMove);
     connect(Image1, &ImageControl::MouseUp, this, &TForm1::Image1MouseUp);
+    // The picker applies a row chosen in its open list (a click, or Enter there); its keys on the
+    // closed picker browse only (ComboBox4KeyDown).
     connect(ComboBox4, &QComboBox::activated, this, &TForm1::ComboBox4Change);
+    connect(ObjectFilter, &QLineEdit::textChanged, this, &TForm1::ObjectFilterChange);
+    connect(Find1, &QAction::triggered, this, &TForm1::Find1Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
 
@@ -205,7 +225,7 @@ void TForm1::ConnectControls() {
     for (QObject* watched :
          {static_cast<QObject*>(ComboBox1->lineEdit()), static_cast<QObject*>(ComboBox3->lineEdit()),
           static_cast<QObject*>(ComboBox4->lineEdit()), static_cast<QObject*>(ComboBox2),
-          static_cast<QObject*>(Edit3), static_cast<QObject*>(Edit1)})
+          static_cast<QObject*>(Edit3), static_cast<QObject*>(Edit1), static_cast<QObject*>(ComboBox4)})
         watched->installEventFilter(this);
     // The editors and fields whose own undo keys would hide the document's history.
     for (QWidget* editor :
@@ -245,6 +265,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
             ComboBox4DblClick();
         return false;
     }
+    if (event->type() == QEvent::Wheel && watched == ComboBox4) {
+        // The wheel browses the closed picker as the arrow keys do: it changes nothing.
+        const int steps = static_cast<QWheelEvent*>(event)->angleDelta().y();
+        if (steps != 0) ComboBox4KeyDown(steps > 0 ? Qt::Key_Up : Qt::Key_Down, Qt::NoModifier);
+        return true;
+    }
     if (event->type() == QEvent::ShortcutOverride) {
         auto* key = static_cast<QKeyEvent*>(event);
         // The undo keys belong to the document's history everywhere, and the read-only lists
@@ -265,6 +291,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         ComboBox2KeyDown(key->key(), key->modifiers());
         return true;
     }
+    // An editable combo box keeps the focus itself and hands its line edit the keys it does not use.
+    if (watched == ComboBox4 || watched == ComboBox4->lineEdit())
+        return ComboBox4KeyDown(key->key(), key->modifiers());
     if ((watched == Edit3 || watched == Edit1) && !key->text().isEmpty())
         return !Edit3KeyPress(key->text().front());
     return false;
@@ -421,6 +450,13 @@ bool TForm1::MayDiscardDocument() {
     return FormClose();
 }
 
+QString TForm1::OpenFailureMessage(const std::exception& error) {
+    // A file the user may not read is not one that another program holds: the file error says so.
+    const auto* file = dynamic_cast<const FileError*>(&error);
+    if (file && (file->SystemError == EACCES || file->SystemError == EPERM)) return ErrorMessage(error);
+    return CannotOpenMessage();
+}
+
 void TForm1::ToolButton1Click() {
     if (!MayDiscardDocument()) return;
     Document.WorkFolder = ToLocalPath(QDir::currentPath());
@@ -444,27 +480,39 @@ bool TForm1::HasCompiledSignature(const QString& fileName) {
 
 void TForm1::LoadTextFile(const QString& fileName) {
     QString failure;
+    QString notice;
     {
         LoadingIndicator loading(StatusPanels[0]);
         std::string bytes;
         try {
             bytes = ReadWholeFile(ToLocalPath(fileName));
-        } catch (const TypError&) {
-            failure = CannotOpenMessage();
+        } catch (const std::exception& error) {
+            failure = OpenFailureMessage(error);
         }
         if (failure.isEmpty()) {
             PrepareWindowForText(fileName);
             failure = ReadTextDocument(bytes);
+            // Writing a file read only in part without asking would cut off the rest of it.
+            if (!failure.isEmpty()) TextFileName.clear();
+            if (failure.isEmpty() && ObjectCount(Document) == 0) {
+                // Not a style at all, most likely: saving asks before anything is written over it.
+                TextFileName.clear();
+                notice = tr("В файле не найдено ни одного раздела объектов ([_point], [_line], "
+                            "[_polygon]):\r%1")
+                             .arg(QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath()));
+            }
             RadioGroup1Click();
         }
     }
     if (!failure.isEmpty()) Dialogs.Message(failure, MessageKind::Error);
+    if (!notice.isEmpty()) Dialogs.Message(notice, MessageKind::Warning);
 }
 
 void TForm1::PrepareWindowForText(const QString& fileName) {
     OpenDialog1FileName = fileName;
     SaveDialog1FileName = fileName;
     DocumentFileName = QFileInfo(fileName).absoluteFilePath();
+    TextFileName = DocumentFileName;
     Document.WorkFolder = ToLocalPath(QDir::currentPath());
     // The steps of the old document refer to its objects: a new file starts a new history.
     History->Restart();
@@ -497,12 +545,25 @@ void TForm1::ToolButton2Click() {
     SaveDocument();
 }
 
+void TForm1::SaveAs1Click() {
+    SaveDocumentAs();
+}
+
 bool TForm1::SaveDocument() {
+    if (TextFileName.isEmpty()) return SaveDocumentAs();
+    // The file already says what the document holds: writing it again would only change its date line.
+    return !Document.Modified || WriteDocument(TextFileName);
+}
+
+bool TForm1::SaveDocumentAs() {
     SaveFileQuestion question{tr("Сохранить"), QStringLiteral("TYP-file (*.txt)"), QStringLiteral("txt"),
                               true, SaveDialog1FileName};
     std::optional<QString> fileName = Dialogs.SaveFileName(question);
-    if (!fileName) return false;
-    QFileInfo saved(*fileName);
+    return fileName && WriteDocument(*fileName);
+}
+
+bool TForm1::WriteDocument(const QString& fileName) {
+    QFileInfo saved(fileName);
     try {
         WriteFileAtomically(ToLocalPath(saved.absoluteFilePath()),
                             WriteTextTyp(Document, CurrentDateTimeText()));
@@ -517,6 +578,7 @@ bool TForm1::SaveDocument() {
     SaveDialog1FileName = saved.absoluteFilePath();
     History->MarkSaved();
     DocumentFileName = saved.absoluteFilePath();
+    TextFileName = saved.absoluteFilePath();
     SetCaption(QDir::toNativeSeparators(saved.absoluteFilePath()));
     SetCompilable(CompileState::On);
     return true;
@@ -545,7 +607,8 @@ void TForm1::ImportCompiledFile(const QString& fileName) {
         } catch (const std::bad_alloc&) {
             failure = CannotOpenMessage();
         } catch (const std::exception& error) {
-            failure = ErrorMessage(error);
+            // The message of a file of another kind is the window's own, in both of its languages.
+            failure = error.what() == NotGarminTypMessage ? NotGarminTypText() : ErrorMessage(error);
         }
     }
     if (!failure.isEmpty())
@@ -568,6 +631,7 @@ void TForm1::TakeImportedDocument(TypDocument imported, const QString& fileName)
     // cGPSMapper waits for a save as text; the built-in compiler takes the document as it is.
     SetCompilable(CompileState::BuiltInOnly);
     DocumentFileName = QFileInfo(fileName).absoluteFilePath();
+    TextFileName.clear();
     SetCaption(QFileInfo(fileName).absoluteFilePath());
     ShowHeaderLines();
     RadioGroup1Click();
@@ -587,7 +651,7 @@ void TForm1::ShowImportWarnings(const std::vector<std::string>& warnings) {
                  .arg(lineCount)
                  .arg(polygons);
     for (const std::string& warning : warnings)
-        lines << FromUtf8(warning);
+        lines << EngineMessage(warning);
     Dialogs.Message(lines.join(u'\r'), MessageKind::Warning);
 }
 
@@ -595,7 +659,7 @@ void TForm1::OpenFile(const QString& fileName) {
     // The signature stands in the first twelve bytes; the command chosen reads the whole file.
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        Dialogs.Message(CannotOpenMessage(), MessageKind::Error);
+        Dialogs.Message(OpenFailureOf(fileName), MessageKind::Error);
         return;
     }
     const QByteArray head = file.read(12);
@@ -651,6 +715,9 @@ void TForm1::BtnVisible(bool enable) {
     // object's settings: creation mode switches them off too.
     ToolButton13->setEnabled(enable);
     typ2->setEnabled(enable);
+    SaveAs1->setEnabled(enable);
+    // Creation mode puts its type fields in the place of the list.
+    ObjectFilter->setEnabled(enable);
     Creating = !enable;
     HistoryChanged();
 }
@@ -730,17 +797,20 @@ void TForm1::RadioGroup1Click() {
     {
         QSignalBlocker block(ComboBox1);
         for (const auto& object : list)
-            ComboBox1->addItem(ListEntryText(*object));
+            ComboBox1->addItem(ObjectEntryText(ListEntryText(*object), *object));
     }
+    const int first = ApplyObjectFilter();
     if (list.empty()) {
         // Nothing is shown, so the colour list of an earlier object must not stay offered.
         FillColourList({}, -1);
+        ShowNoObjectValues();
         ComboBox2Change();
         return;
     }
     {
+        // The first object the filter leaves in the list, or none.
         QSignalBlocker block(ComboBox1);
-        ComboBox1->setCurrentIndex(0);
+        ComboBox1->setCurrentIndex(first);
     }
     ComboBox1Change();
 }
@@ -755,6 +825,7 @@ void TForm1::ComboBox1Change() {
     if (index < 0 || size_t(index) >= list.size()) {
         FillColourList({}, -1);
         ShowLabels();
+        ShowNoObjectValues();
         ComboBox2Change();
         return;
     }
@@ -774,7 +845,29 @@ void TForm1::ComboBox1Change() {
     ComboBox2Change();
 }
 
+void TForm1::ShowNoObjectValues() {
+    for (QSpinBox* spin : ValueSpins()) {
+        QSignalBlocker block(spin);
+        // A blank field at the minimum: no number of an object shown before stays in it.
+        spin->setSpecialValueText(QStringLiteral(" "));
+        spin->setValue(spin->minimum());
+    }
+    QSignalBlocker block(ComboBox5);
+    ComboBox5->setCurrentIndex(0); // "N", as at the start
+    Edit2->clear();
+}
+
+void TForm1::ShowSpinValues() {
+    for (QSpinBox* spin : ValueSpins())
+        spin->setSpecialValueText(QString());
+}
+
+std::array<QSpinBox*, 6> TForm1::ValueSpins() const {
+    return {SpinEdit1, SpinEdit2, SpinEdit3, SpinEdit4, SpinEdit5, SpinEdit6};
+}
+
 void TForm1::ApplyObjectDisplay(TGarminObject& object) {
+    ShowSpinValues();
     ObjectDisplayState state = ObjectDisplay(object, ShownView());
     QSignalBlocker blocks[] = {
         QSignalBlocker(RadioGroup2), QSignalBlocker(ScrollBar1), QSignalBlocker(SpinEdit1),
@@ -1042,6 +1135,8 @@ void TForm1::LabelEditorChange() {
                                                  });
     step->SetMerging(MergeKeys::Labels, Now(), endsWord);
     History->Push(std::move(step));
+    // An object that the catalogue does not name is listed by its first label.
+    RefreshObjectEntry(ComboBox1->currentIndex());
     if (!encoded.Replaced) return;
     ReplaceEditorText(LabelEditor, JoinDecoded(object->Labels, *this));
     TellAboutReplacedCharacters();

@@ -16,6 +16,7 @@
 #include <QString>
 
 #include <array>
+#include <exception>
 #include <functional>
 #include <memory>
 
@@ -63,34 +64,36 @@ class TForm1 : public QMainWindow {
     std::unique_ptr<EditHistory> History;
 
     // ---- menu ("Файл", "Создать", "Сохранить", "Помощь") ----
-    QMenu* N1 = nullptr;         // "Файл"
-    QAction* N2 = nullptr;       // "Открыть"
-    QAction* typ2 = nullptr;     // "Открыть typ"
-    QAction* N3 = nullptr;       // "Сохранить"
-    QAction* N5 = nullptr;       // "Выход"
-    QMenu* N20 = nullptr;        // "Правка"
-    QAction* Undo1 = nullptr;    // "Отменить: <step>", also on the toolbar
-    QAction* Redo1 = nullptr;    // "Повторить: <step>", also on the toolbar
-    QAction* ZoomIn1 = nullptr;  // Ctrl+plus: the zoom one step up
-    QAction* ZoomOut1 = nullptr; // Ctrl+minus: the zoom one step down
-    QMenu* N6 = nullptr;         // "Создать"
-    QAction* N10 = nullptr;      // "Точки"
-    QAction* N11 = nullptr;      // "Линии"
-    QAction* N12 = nullptr;      // "Полигоны"
-    QAction* N14 = nullptr;      // "Копировать"
-    QAction* N15 = nullptr;      // "Вставить"
-    QAction* N16 = nullptr;      // "Удалить"
-    QAction* N18 = nullptr;      // "Добавить bmp"
-    QMenu* N7 = nullptr;         // "Сохранить"
-    QAction* BitMap1 = nullptr;  // "BitMap"
-    QAction* TYP1 = nullptr;     // "TYP-файл"
-    QMenu* LanguageMenu = nullptr;       // "Файл" > "Язык интерфейса"
-    QAction* SystemLanguage1 = nullptr;  // "Как в системе"
-    QAction* Russian1 = nullptr;         // "Русский", named in its own language
-    QAction* English1 = nullptr;         // "English", named in its own language
-    QMenu* N19 = nullptr;        // "Помощь"
-    QAction* N8 = nullptr;       // "О программе"
-    QAction* N9 = nullptr;       // "Справка"
+    QMenu* N1 = nullptr;                // "Файл"
+    QAction* N2 = nullptr;              // "Открыть"
+    QAction* typ2 = nullptr;            // "Открыть typ"
+    QAction* N3 = nullptr;              // "Сохранить"
+    QAction* SaveAs1 = nullptr;         // "Сохранить как…"
+    QAction* N5 = nullptr;              // "Выход"
+    QMenu* N20 = nullptr;               // "Правка"
+    QAction* Undo1 = nullptr;           // "Отменить: <step>", also on the toolbar
+    QAction* Redo1 = nullptr;           // "Повторить: <step>", also on the toolbar
+    QAction* ZoomIn1 = nullptr;         // Ctrl+plus: the zoom one step up
+    QAction* ZoomOut1 = nullptr;        // Ctrl+minus: the zoom one step down
+    QAction* Find1 = nullptr;           // Ctrl+F: to the filter of the object list
+    QMenu* N6 = nullptr;                // "Создать"
+    QAction* N10 = nullptr;             // "Точки"
+    QAction* N11 = nullptr;             // "Линии"
+    QAction* N12 = nullptr;             // "Полигоны"
+    QAction* N14 = nullptr;             // "Копировать"
+    QAction* N15 = nullptr;             // "Вставить"
+    QAction* N16 = nullptr;             // "Удалить"
+    QAction* N18 = nullptr;             // "Добавить bmp"
+    QMenu* N7 = nullptr;                // "Сохранить"
+    QAction* BitMap1 = nullptr;         // "BitMap"
+    QAction* TYP1 = nullptr;            // "TYP-файл"
+    QMenu* LanguageMenu = nullptr;      // "Файл" > "Язык интерфейса"
+    QAction* SystemLanguage1 = nullptr; // "Как в системе"
+    QAction* Russian1 = nullptr;        // "Русский", named in its own language
+    QAction* English1 = nullptr;        // "English", named in its own language
+    QMenu* N19 = nullptr;               // "Помощь"
+    QAction* N8 = nullptr;              // "О программе"
+    QAction* N9 = nullptr;              // "Справка"
 
     // ---- toolbar, left to right; ToolButton3 and ToolButton8 are the separators ----
     QToolBar* ToolBar1 = nullptr;
@@ -134,6 +137,7 @@ class TForm1 : public QMainWindow {
 
     QGroupBox* RadioGroup1Box = nullptr; // "Тип объекта": "Точки", "Линии", "Полигоны"
     QButtonGroup* RadioGroup1 = nullptr;
+    QLineEdit* ObjectFilter = nullptr;   // narrows the object list by code, name or label
     QComboBox* ComboBox1 = nullptr;      // the objects of the chosen kind
     QLineEdit* Edit3 = nullptr;          // type field of creation mode
     QLineEdit* Edit1 = nullptr;          // subtype field of creation mode
@@ -197,9 +201,16 @@ class TForm1 : public QMainWindow {
     // ---- file commands ----
     void ToolButton1Click();  // open a text TYP file
     void ToolButton2Click();  // save the text TYP file
+    void SaveAs1Click();      // save the text TYP file under a name chosen in the dialog
     void ToolButton13Click(); // open a compiled TYP file
-    // The save command's outcome; the shutdown question and the open commands depend on it.
+    // The message of a text file that cannot be read: why, where the reason is no permission; the
+    // general message otherwise.
+    static QString OpenFailureMessage(const std::exception& error);
+    // The save command's outcome; the shutdown question and the open commands depend on it. A
+    // document with a text file is written to it; any other asks for a name first.
     bool SaveDocument();
+    // Asks for the name, proposing the current one, and writes the document there.
+    bool SaveDocumentAs();
 
     // ---- the command group that creation mode switches off ----
     void BtnVisible(bool enable);
@@ -251,6 +262,11 @@ class TForm1 : public QMainWindow {
     void ComboBox1DblClick();
     void ComboBox4Change();
     void ComboBox4DblClick();
+    // The keys of the type picker: the arrows, Page Up/Down, Home and End browse its rows and change
+    // nothing, Enter applies the row shown, Escape closes it. True when the key was the picker's.
+    bool ComboBox4KeyDown(int key, Qt::KeyboardModifiers shift);
+    // Hides the type picker and shows the object list again.
+    void CloseTypePicker();
     void ComboBox3DblClick();
     void ToolButton4Click();
     void ToolButton10Click();
@@ -271,6 +287,24 @@ class TForm1 : public QMainWindow {
     void UpdateCompileCommand();
     // The text or compiled file the document was last opened from or saved to, or empty.
     QString DocumentFileName;
+    // The text file that "Сохранить" writes without asking: the one the document was read whole from
+    // or last saved to. Empty for a new or imported document, and for a file read only in part.
+    QString TextFileName;
+
+    // ---- the object list's entries and filter ----
+    // What the object is: the catalogue's name of its type in the interface's language, or else the
+    // text of its first label; empty when it has neither.
+    QString ObjectDescription(const TGarminObject& object) const;
+    // The entry of an object: its code and, when there is one, its description.
+    QString ObjectEntryText(const QString& code, const TGarminObject& object) const;
+    // Writes the description of entry index again after its object changed.
+    void RefreshObjectEntry(int index);
+    // Whether entry index passes the filter: its code, name or one of its labels contains the text.
+    bool MatchesObjectFilter(int index) const;
+    // Leaves the entries that do not pass out of the list; the first entry that passes, or -1.
+    int ApplyObjectFilter();
+    void ObjectFilterChange();
+    void Find1Click();
 
     // ---- helpers for the handlers ----
     int ChosenKind() const; // RadioGroup1: 0 point, 1 line, 2 polygon
@@ -292,6 +326,11 @@ class TForm1 : public QMainWindow {
     // Puts the current object's font style and label colours into their controls (disabled and
     // "none" without one).
     void ShowLabelStyle();
+    // With no object shown, the fields of the property column are blank: no value of the object
+    // shown before stays. ShowSpinValues lets the spin fields show their numbers again.
+    void ShowNoObjectValues();
+    void ShowSpinValues();
+    std::array<QSpinBox*, 6> ValueSpins() const;
     // Puts HeaderLines into Memo1.
     void ShowHeaderLines();
     // Where the picture of the current object stands in the view panel, and the swatch captions.
@@ -344,6 +383,8 @@ class TForm1 : public QMainWindow {
     void PrepareWindowForText(const QString& fileName);
     // Reads the bytes into the document; the message of a conversion error, or empty.
     QString ReadTextDocument(const std::string& bytes);
+    // Writes the document as text to fileName; false after telling the user why it failed.
+    bool WriteDocument(const QString& fileName);
     // Imports a compiled file as the import command does after its dialog.
     void ImportCompiledFile(const QString& fileName);
     // Whether the file's first bytes carry the signature of a compiled file (its name aside).

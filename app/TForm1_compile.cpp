@@ -27,10 +27,6 @@ QString UnsavedChangesQuestion() {
 // A message box of warnings lists this many and counts the rest.
 constexpr size_t ShownWarnings = 20;
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 // The document's file with the extension ".typ": "C:/Maps/topo.txt" offers "C:/Maps/topo.typ".
 QString CompiledFileProposal(const QString& documentFile) {
     if (documentFile.isEmpty()) return {};
@@ -41,7 +37,7 @@ QString CompiledFileProposal(const QString& documentFile) {
 QString WarningsText(const QString& written, const std::vector<std::string>& warnings) {
     QStringList lines{written + u'.', TForm1::tr("Предупреждения компилятора:")};
     for (size_t i = 0; i < warnings.size() && i < ShownWarnings; ++i)
-        lines << FromUtf8(warnings[i]);
+        lines << EngineMessage(warnings[i]);
     if (warnings.size() > ShownWarnings)
         lines << TForm1::tr("... и ещё %1").arg(qulonglong(warnings.size() - ShownWarnings));
     return lines.join(u'\r');

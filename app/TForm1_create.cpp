@@ -23,6 +23,8 @@
 #include <QSplitter>
 #include <QTextCursor>
 
+#include <algorithm>
+
 namespace velmora {
 
 namespace {
@@ -113,6 +115,7 @@ void TForm1::ToolButton5Click() {
 
 void TForm1::ApplyCreationPreset(int kind) {
     const CreationPreset preset = CreationPresetFor(kind, ShownView() == Night);
+    ShowSpinValues();
     // The length first: the limit of the kind set up before would cut the new preset.
     Edit3->setMaxLength(preset.TypeMaxLength);
     Edit3->setText(preset.TypeText);
@@ -231,7 +234,7 @@ void TForm1::BitBtn1Click() {
     ComboBox1->show();
     {
         QSignalBlocker block(ComboBox1);
-        ComboBox1->addItem(ListLabel(added));
+        ComboBox1->addItem(ObjectEntryText(ListLabel(added), added));
         ComboBox1->setCurrentIndex(ComboBox1->count() - 1);
     }
     SpinEdit3->setEnabled(false);
@@ -283,8 +286,10 @@ void TForm1::ComboBox1DblClick() {
     ComboBox4->setGeometry(2 * PanelBevelWidth, 2 * PanelBevelWidth, std::max(width, 100),
                            ComboBox4->sizeHint().height());
     {
+        // The picker opens on the object's own type, so that applying it unchanged changes nothing.
+        const TGarminObject& object = *Document.CurrentObject;
         QSignalBlocker block(ComboBox4);
-        ComboBox4->setCurrentIndex(ComboBox4->count() > 0 ? 0 : -1);
+        ComboBox4->setCurrentIndex(CatalogueRow(ChosenKind(), object.TypeCode, object.SubTypeCode));
     }
     ComboBox4->show();
     ComboBox4->raise();
@@ -294,7 +299,10 @@ void TForm1::ComboBox1DblClick() {
 void TForm1::ComboBox4Change() {
     TGarminObject* object = Document.CurrentObject;
     const int row = ComboBox4->currentIndex();
-    if (!object || row < 0) return;
+    if (!object || row < 0) {
+        CloseTypePicker();
+        return;
+    }
     const std::string text = ComboBox4->itemText(row).toStdString();
     const int selected = ComboBox1->currentIndex();
     std::optional<QString> listText;
@@ -306,17 +314,61 @@ void TForm1::ComboBox4Change() {
         }));
     if (listText && selected >= 0) {
         QSignalBlocker block(ComboBox1);
-        ComboBox1->setItemText(selected, *listText);
+        ComboBox1->setItemText(selected, ObjectEntryText(*listText, *object));
     }
-    ComboBox4->hide();
-    ComboBox1->show();
+    CloseTypePicker();
     QSignalBlocker block(ComboBox1);
     ComboBox1->setCurrentIndex(selected);
 }
 
 void TForm1::ComboBox4DblClick() {
+    ComboBox4Change();
+}
+
+void TForm1::CloseTypePicker() {
     ComboBox4->hide();
     ComboBox1->show();
+}
+
+bool TForm1::ComboBox4KeyDown(int key, Qt::KeyboardModifiers shift) {
+    // Alt with an arrow opens the list, where the arrows browse and Enter or a click applies.
+    if (shift & Qt::AltModifier) return false;
+    const int last = ComboBox4->count() - 1;
+    const int row = ComboBox4->currentIndex();
+    const int page = 10;
+    int browsed = row;
+    switch (key) {
+    case Qt::Key_Up:
+        browsed = row - 1;
+        break;
+    case Qt::Key_Down:
+        browsed = row + 1;
+        break;
+    case Qt::Key_PageUp:
+        browsed = row - page;
+        break;
+    case Qt::Key_PageDown:
+        browsed = row < 0 ? page - 1 : row + page;
+        break;
+    case Qt::Key_Home:
+        browsed = 0;
+        break;
+    case Qt::Key_End:
+        browsed = last;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        ComboBox4Change();
+        return true;
+    case Qt::Key_Escape:
+        CloseTypePicker();
+        return true;
+    default:
+        return false;
+    }
+    // Browsing only shows the row; the object keeps its type until a row is applied.
+    if (last >= 0) ComboBox4->setCurrentIndex(std::clamp(browsed, 0, last));
+    return true;
 }
 
 void TForm1::ComboBox3DblClick() {

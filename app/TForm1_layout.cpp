@@ -36,7 +36,9 @@ constexpr int HeaderPanelWidth = 200;
 constexpr int SplitterWidth = 3;
 constexpr int PropertyColumnWidth = 166;
 constexpr int PropertyContentWidth = 148;
-constexpr int PropertyContentHeight = 676;
+// The filter field of the object list stands above the list and moves everything below it down.
+constexpr int FilterRow = 26;
+constexpr int PropertyContentHeight = 676 + FilterRow;
 // The property column's rows: a caption on the left, its control on the right.
 constexpr int CaptionLeft = 6;
 constexpr int FieldLeft = 98;
@@ -131,6 +133,7 @@ void TForm1::CreateActions() {
     N2 = NewAction(this, tr("&Открыть"), "N2");
     typ2 = NewAction(this, tr("Открыть &typ"), "typ2");
     N3 = NewAction(this, tr("&Сохранить"), "N3");
+    SaveAs1 = NewAction(this, tr("Сохранить &как…"), "SaveAs1");
     N5 = NewAction(this, tr("&Выход"), "N5");
     N10 = NewAction(this, tr("&Точки"), "N10");
     N11 = NewAction(this, tr("&Линии"), "N11");
@@ -143,10 +146,11 @@ void TForm1::CreateActions() {
     TYP1 = NewAction(this, tr("&TYP-файл"), "TYP1");
     N8 = NewAction(this, tr("&О программе"), "N8");
     N9 = NewAction(this, tr("&Справка"), "N9");
-    const std::array<std::pair<QAction*, QKeySequence>, 8> keys{{
+    const std::array<std::pair<QAction*, QKeySequence>, 9> keys{{
         {N2, QKeySequence(Qt::CTRL | Qt::Key_O)},
         {typ2, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)},
         {N3, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {SaveAs1, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
         {N5, QKeySequence(Qt::CTRL | Qt::Key_Q)},
         {N14, QKeySequence(Qt::CTRL | Qt::Key_C)},
         {N15, QKeySequence(Qt::CTRL | Qt::Key_V)},
@@ -163,11 +167,14 @@ void TForm1::CreateActions() {
     ZoomOut1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
     addAction(ZoomIn1);
     addAction(ZoomOut1);
+    Find1 = NewAction(this, tr("Найти объект"), "Find1");
+    Find1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    addAction(Find1);
 }
 
 void TForm1::CreateMenu() {
     N1 = menuBar()->addMenu(tr("&Файл"));
-    N1->addActions({N2, typ2, N3});
+    N1->addActions({N2, typ2, N3, SaveAs1});
     N1->addSeparator();
     CreateLanguageMenu();
     N1->addSeparator();
@@ -291,27 +298,35 @@ void TForm1::CreatePropertyColumn() {
     RadioGroup1Box->setObjectName(QStringLiteral("RadioGroup1"));
     RadioGroup1->button(KindPoint)->setChecked(true);
 
+    ObjectFilter = new QLineEdit(column);
+    ObjectFilter->setObjectName(QStringLiteral("ObjectFilter"));
+    ObjectFilter->setGeometry(6, 82, 136, 22);
+    ObjectFilter->setPlaceholderText(tr("Фильтр (Ctrl+F)"));
+    ObjectFilter->setClearButtonEnabled(true);
+    ObjectFilter->setToolTip(
+        tr("Оставляет в списке объекты, код, название или подпись которых содержат этот текст"));
+
     ComboBox1 = new QComboBox(column);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->setGeometry(6, 82, 136, 22);
+    ComboBox1->setGeometry(6, 82 + FilterRow, 136, 22);
     ComboBox1->setEditable(true);
     ComboBox1->lineEdit()->setReadOnly(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     Edit3 = new QLineEdit(column);
     Edit3->setObjectName(QStringLiteral("Edit3"));
-    Edit3->setGeometry(6, 82, 60, 22);
+    Edit3->setGeometry(6, 82 + FilterRow, 60, 22);
     Edit3->hide();
     Edit1 = new QLineEdit(column);
     Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setGeometry(76, 82, 60, 22);
+    Edit1->setGeometry(76, 82 + FilterRow, 60, 22);
     Edit1->hide();
 
-    RadioGroup2 = NewRadioGroup(column, tr("Отобразить"), {tr("День"), tr("Ночь")}, QRect(4, 108, 140, 40),
-                                true, RadioGroup2Box);
+    RadioGroup2 = NewRadioGroup(column, tr("Отобразить"), {tr("День"), tr("Ночь")},
+                                QRect(4, 108 + FilterRow, 140, 40), true, RadioGroup2Box);
     RadioGroup2Box->setObjectName(QStringLiteral("RadioGroup2"));
     RadioGroup2->button(Day)->setChecked(true);
 
-    int top = 152;
+    int top = 152 + FilterRow;
     SpinEdit1 = NewSpinRow(column, tr("Ширина линии"), 1, 15, "SpinEdit1", top);
     SpinEdit2 = NewSpinRow(column, tr("Шир.  бордюра"), 0, 15, "SpinEdit2", top);
     NewCaption(column, tr("Ориентация"), top);
@@ -358,7 +373,7 @@ void TForm1::CreatePropertyColumn() {
     LabelEditor->setObjectName(QStringLiteral("LabelEditor"));
     LabelEditor->setLineWrapMode(QPlainTextEdit::NoWrap);
     LabelEditor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    LabelEditor->setGeometry(6, 408, 136, 75);
+    LabelEditor->setGeometry(6, 408 + FilterRow, 136, 75);
     LabelEditor->setEnabled(false);
 
     ComboBox3 = new QComboBox(column);
@@ -366,23 +381,23 @@ void TForm1::CreatePropertyColumn() {
     ComboBox3->setEditable(true);
     ComboBox3->lineEdit()->setReadOnly(true);
     ComboBox3->setInsertPolicy(QComboBox::NoInsert);
-    ComboBox3->setGeometry(6, 488, 136, 22);
+    ComboBox3->setGeometry(6, 488 + FilterRow, 136, 22);
 
-    CreateLabelStyleBox(QRect(4, 514, 140, 92));
+    CreateLabelStyleBox(QRect(4, 514 + FilterRow, 140, 92));
 
     RadioGroup3 = NewRadioGroup(column, tr("Палитра"), {tr("Стандартная"), QStringLiteral("GPSMAP 60C")},
-                                QRect(4, 610, 140, 58), false, RadioGroup3Box);
+                                QRect(4, 610 + FilterRow, 140, 58), false, RadioGroup3Box);
     RadioGroup3Box->setObjectName(QStringLiteral("RadioGroup3"));
     RadioGroup3->button(1)->setChecked(true);
 
     BitBtn1 = new QPushButton(tr("Добавить"), column);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     // In creation mode the two buttons stand in the place of the label style box.
-    BitBtn1->setGeometry(6, 524, 136, 26);
+    BitBtn1->setGeometry(6, 524 + FilterRow, 136, 26);
     BitBtn1->hide();
     BitBtn2 = new QPushButton(tr("&Отменить", "the button that leaves creation mode"), column);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2->setGeometry(6, 556, 136, 26);
+    BitBtn2->setGeometry(6, 556 + FilterRow, 136, 26);
     BitBtn2->hide();
 
     // The catalogues are kept in hidden lists; the type picker copies the one of the chosen kind.
@@ -433,7 +448,7 @@ void TForm1::WidenPropertyColumn() {
     // The controls that span the column take its width; the captioned fields keep their place.
     const int width = PropertyColumn->width();
     for (QWidget* control :
-         std::initializer_list<QWidget*>{ComboBox1, LabelEditor, ComboBox3, BitBtn1, BitBtn2})
+         std::initializer_list<QWidget*>{ObjectFilter, ComboBox1, LabelEditor, ComboBox3, BitBtn1, BitBtn2})
         control->resize(width - 12, control->height());
     for (QWidget* box : {static_cast<QWidget*>(RadioGroup1Box), static_cast<QWidget*>(RadioGroup2Box),
                          static_cast<QWidget*>(RadioGroup3Box)})

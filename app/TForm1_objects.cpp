@@ -28,8 +28,6 @@ namespace {
 // format keeps its name "Garmin".
 const QString ClipboardFormat =
     QString::fromLatin1(ClipboardFormatName.data(), qsizetype(ClipboardFormatName.size()));
-// No object comes near this size; a larger block is not read at all.
-constexpr qsizetype MaxClipboardBlock = 64 * 1024 * 1024;
 
 } // namespace
 
@@ -58,14 +56,16 @@ void TForm1::ToolButton10Click() {
 
 void TForm1::ToolButton11Click() {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    // Nothing of this program's on the clipboard: there is nothing to paste.
     if (!data || !data->hasFormat(ClipboardFormat)) return;
     const QByteArray block = data->data(ClipboardFormat);
-    if (block.size() > MaxClipboardBlock) return;
-    std::optional<TGarminObject> pasted = DecodeClipboardRecord(
-        std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(block.constData()), size_t(block.size())));
-    if (!pasted) return;
-    History->Push(std::make_unique<AddObjectStep>(
-        Document, std::make_unique<TGarminObject>(std::move(*pasted)), StepName::Paste()));
+    if (!PasteClipboardBlock(*History, Document,
+                             std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(block.constData()),
+                                                      size_t(block.size())))) {
+        Dialogs.Message(tr("Объект в буфере обмена повреждён или записан другой программой; он не вставлен."),
+                        MessageKind::Error);
+        return;
+    }
     // The pasted object stands at the end of its own kind's list, whatever kind is shown.
     RadioGroup1Click();
 }

@@ -2,6 +2,7 @@
 
 #include "model/maintyp.h"
 #include "model/translatable.h"
+#include "typbin/typbin_texts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -67,9 +68,16 @@ bool MatchLocaleToLanguage(UiLanguage language, const QLocale& userLocale) {
     return true;
 }
 
+QString EngineMessage(std::string_view message) {
+    return QString::fromStdString(
+        TranslateEngineText(message, EngineSentences(), [](const EngineSentence& sentence) {
+            return QCoreApplication::translate(sentence.Context, sentence.Text).toStdString();
+        }));
+}
+
 QString ErrorMessage(const std::exception& error) {
     const auto* file = dynamic_cast<const FileError*>(&error);
-    if (!file) return QString::fromUtf8(error.what());
+    if (!file) return EngineMessage(error.what());
     return QString::fromStdString(FileErrorText(
         *file, [](const char* text) { return QCoreApplication::translate("FileError", text).toStdString(); },
         Installed == UiLanguage::Russian));

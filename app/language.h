@@ -10,6 +10,7 @@
 #include <QTranslator>
 
 #include <exception>
+#include <string_view>
 
 namespace velmora {
 
@@ -59,8 +60,11 @@ class Translations {
 bool MatchLocaleToLanguage(UiLanguage language, const QLocale& userLocale);
 
 // The message of an error in the window's language: a file error worded from its parts (the system's
-// reason in the user's locale for Russian, in English otherwise), any other error as the engine wrote it.
+// reason in the user's locale for Russian, in English otherwise), an engine's message (the compiler's,
+// the import's, the reader's) worded from its sentence, any other error as it was written.
 QString ErrorMessage(const std::exception& error);
+// A message of the compiler, the import or the reader (UTF-8, English) in the window's language.
+QString EngineMessage(std::string_view message);
 
 // The language of the installed translations; Russian while none is installed.
 UiLanguage CurrentUiLanguage();

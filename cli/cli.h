@@ -32,9 +32,11 @@ std::string UsageText();
 // Prints "velmora-typ: message" on standard error.
 void PrintError(std::string_view message);
 
-// The message of an error in the user's language: a file error worded from its parts, any other
-// error as the engine wrote it.
+// The message of an error in the user's language: a file error worded from its parts, an engine's
+// message from its sentence (EngineText), any other error as it was written.
 std::string ErrorText(const std::exception& error);
+// A message of the compiler, the import or the reader in the user's language.
+std::string EngineText(std::string_view message);
 
 // Prints the usage text on standard error and gives ExitUsage.
 int UsageError(std::string_view message);

@@ -85,7 +85,7 @@ int RunCompile(std::span<const std::string> args) {
         return ExitFailure;
     }
     for (const std::string& warning : result.Warnings)
-        PrintError(FillIn(Translate("velmora-typ", "%1: warning: %2"), {input, warning}));
+        PrintError(FillIn(Translate("velmora-typ", "%1: warning: %2"), {input, EngineText(warning)}));
     WriteFileAtomically(
         output, std::string_view(reinterpret_cast<const char*>(result.Bytes.data()), result.Bytes.size()));
     return ExitSuccess;

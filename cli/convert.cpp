@@ -19,7 +19,7 @@ int RunConvert(std::span<const std::string> args) {
         LoadDocument(input, doc);
     } catch (const ConversionError& error) {
         // The whole conversion is abandoned: no output file for a partly read input.
-        PrintError(input + ": " + error.what());
+        PrintError(input + ": " + ErrorText(error));
         return ExitFailure;
     }
     WriteFileAtomically(output, WriteTextTyp(doc, CurrentDateTimeText()));

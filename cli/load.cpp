@@ -25,7 +25,7 @@ void ImportCompiled(const std::string& path, const std::string& bytes, TypDocume
         throw TypError(path + ": " + message);
     }
     for (const std::string& warning : result.Warnings)
-        PrintError(path + ": " + warning);
+        PrintError(path + ": " + EngineText(warning));
     doc = std::move(result.Document);
 }
 

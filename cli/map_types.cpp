@@ -67,7 +67,7 @@ int RunMapTypes(std::span<const std::string> args) {
         try {
             LoadDocument(args[1], *style);
         } catch (const ConversionError& error) {
-            PrintError(args[1] + ": " + error.what());
+            PrintError(args[1] + ": " + ErrorText(error));
             return ExitFailure;
         }
     }

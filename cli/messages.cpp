@@ -2,6 +2,7 @@
 #include "cli/cli.h"
 #include "cli/translate.h"
 #include "model/maintyp.h"
+#include "typbin/typbin_texts.h"
 
 #include <cstdio>
 
@@ -12,9 +13,15 @@ void PrintError(std::string_view message) {
                  message.data());
 }
 
+std::string EngineText(std::string_view message) {
+    return TranslateEngineText(message, EngineSentences(), [](const EngineSentence& sentence) {
+        return Translate(sentence.Context, sentence.Text);
+    });
+}
+
 std::string ErrorText(const std::exception& error) {
     const auto* file = dynamic_cast<const FileError*>(&error);
-    if (!file) return error.what();
+    if (!file) return EngineText(error.what());
     return FileErrorText(
         *file, [](const char* text) { return Translate("FileError", text); },
         CurrentLanguage() == UiLanguage::Russian);

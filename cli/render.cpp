@@ -85,7 +85,7 @@ bool LoadStyle(const std::string& path, TypDocument& doc) {
         LoadDocument(path, doc);
         return true;
     } catch (const ConversionError& error) {
-        PrintError(path + ": " + error.what());
+        PrintError(path + ": " + ErrorText(error));
         return false;
     }
 }

@@ -50,20 +50,7 @@ std::string Translate(const char* context, const char* text) {
 }
 
 std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> values) {
-    std::string out;
-    out.reserve(pattern.size());
-    for (size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
-            const size_t index = size_t(pattern[i + 1] - '1');
-            if (index < values.size()) {
-                out += values.begin()[index];
-                ++i;
-                continue;
-            }
-        }
-        out += pattern[i];
-    }
-    return out;
+    return velmora::FillIn(pattern, values);
 }
 
 } // namespace velmora::cli

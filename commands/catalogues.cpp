@@ -449,6 +449,22 @@ QStringList ShownTypeCatalogue(int kind) {
     return shown;
 }
 
+int CatalogueRow(int kind, uint32_t type, uint32_t subType) {
+    // A point's code is its type in the high byte and its subtype in the low one.
+    if (kind == KindPoint && (type > 0xFF || subType > 0xFF)) return -1;
+    const uint32_t code = kind == KindPoint ? type << 8 | subType : type;
+    const std::span<const CatalogueEntry> entries = EntriesOf(kind);
+    for (size_t row = 0; row < entries.size(); ++row)
+        if (entries[row].Code == code) return int(row);
+    return -1;
+}
+
+QString ShownCatalogueName(int kind, uint32_t type, uint32_t subType) {
+    const int row = CatalogueRow(kind, type, subType);
+    return row < 0 ? QString()
+                   : QCoreApplication::translate("Catalogue", EntriesOf(kind)[size_t(row)].Name.data());
+}
+
 std::span<const std::string_view> LanguageList() {
     return LanguageRows;
 }

@@ -19,6 +19,10 @@ namespace velmora {
 std::span<const std::string> TypeCatalogue(int kind);
 // The same rows as the type picker shows them: the names in the language of the installed translator.
 QStringList ShownTypeCatalogue(int kind);
+// The row of the catalogue of a kind that names this type (a point's type and subtype), or -1.
+int CatalogueRow(int kind, uint32_t type, uint32_t subType);
+// The catalogue's name of the type in the language of the installed translator, or empty.
+QString ShownCatalogueName(int kind, uint32_t type, uint32_t subType);
 
 // The label languages of ComboBox3, "0x00 - unspecified" to "0x22 - bulgarian" (35 rows).
 std::span<const std::string_view> LanguageList();

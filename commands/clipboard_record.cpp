@@ -1,4 +1,5 @@
 #include "commands/clipboard_record.h"
+#include "commands/edit_history.h"
 #include "commands/label_style.h"
 
 #include <cstring>
@@ -164,7 +165,31 @@ enum ExtensionTag : uint8_t {
     TagNightPlane = 7,
 };
 
-constexpr uint8_t LastKeptPlace = uint8_t(KeptPlace::AfterBlock);
+// Whether a byte names a place of a kept line. Every place is listed, so that a place the model gains
+// without this list learning it shows up as a warning of the switch rather than as blocks refused.
+bool IsKeptPlace(uint8_t value) {
+    switch (KeptPlace(value)) {
+    case KeptPlace::SectionStart:
+    case KeptPlace::AfterType:
+    case KeptPlace::AfterOrientation:
+    case KeptPlace::AfterLabels:
+    case KeptPlace::AfterFont:
+    case KeptPlace::AfterWidths:
+    case KeptPlace::XpmHeaderTail:
+    case KeptPlace::BeforeColour:
+    case KeptPlace::BeforeRow:
+    case KeptPlace::AfterBlock:
+    case KeptPlace::BeforeSection:
+    case KeptPlace::AfterSection:
+    case KeptPlace::FontSpelling:
+    case KeptPlace::DayLabelColourSpelling:
+    case KeptPlace::NightLabelColourSpelling:
+    case KeptPlace::ColourTail:
+    case KeptPlace::ColourAlphaDigits:
+        return true;
+    }
+    return false;
+}
 
 // Collects one record's payload and writes it with its tag and length.
 void WriteRecord(std::vector<uint8_t>& out, ExtensionTag tag, const BlockWriter& payload) {
@@ -265,7 +290,7 @@ bool ReadKeptLines(BlockReader& in, TGarminObject& object) {
         uint8_t place = 0;
         uint32_t length = 0;
         if (!(in.Byte(place) && in.Byte(line.Variant) && in.UInt16(line.Index) && in.UInt32(length)) ||
-            place > LastKeptPlace || line.Variant > Night || !in.Raw(length, line.Text))
+            !IsKeptPlace(place) || line.Variant > Night || !in.Raw(length, line.Text))
             return false;
         line.Place = KeptPlace(place);
         object.KeptLines.push_back(std::move(line));
@@ -364,6 +389,9 @@ std::optional<TGarminObject> DecodeClipboardRecord(std::span<const uint8_t> bloc
         !ReadPlane(in, object.Pixels[Day], day.Width, day.Height) ||
         !ReadPlane(in, object.Pixels[Night], day.Width, day.Height))
         return std::nullopt;
+    // The layout carries a night plane for every object; one without a night bitmap holds no night pixels.
+    const TXpmHeader& night = object.XpmHeader[Night];
+    if (night.Width == 0 || night.Height == 0) object.Pixels[Night].clear();
     bool nightPlaneRead = false;
     if (in.StartsWith(ClipboardExtensionMark) &&
         !(in.Skip(ClipboardExtensionMark.size()) && ReadExtension(in, object, nightPlaneRead)))
@@ -371,6 +399,15 @@ std::optional<TGarminObject> DecodeClipboardRecord(std::span<const uint8_t> bloc
     if (!nightPlaneRead) FitNightPlane(object);
     object.Quadrat = TQuadrat::Create(day.Width, day.Height, day.ColourCount);
     return object;
+}
+
+bool PasteClipboardBlock(EditHistory& history, TypDocument& doc, std::span<const uint8_t> block) {
+    if (block.size() > MaxClipboardBlock) return false;
+    std::optional<TGarminObject> pasted = DecodeClipboardRecord(block);
+    if (!pasted) return false;
+    history.Push(std::make_unique<AddObjectStep>(doc, std::make_unique<TGarminObject>(std::move(*pasted)),
+                                                 StepName::Paste()));
+    return true;
 }
 
 } // namespace velmora

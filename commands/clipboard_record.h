@@ -30,8 +30,13 @@
 
 namespace velmora {
 
+class EditHistory;
+
 // The name of the program's private clipboard format.
 inline constexpr std::string_view ClipboardFormatName = "Garmin";
+
+// No object comes near this size; a larger block is not read at all.
+inline constexpr size_t MaxClipboardBlock = 64 * 1024 * 1024;
 
 // The four bytes that open the extension after the pixel planes.
 inline constexpr std::string_view ClipboardExtensionMark = "VlmX";
@@ -49,9 +54,15 @@ std::vector<uint8_t> EncodeClipboardRecord(const TGarminObject& object);
 // colour entries or pixel planes its counts announce, and when its extension is damaged (a record
 // cut short, a value out of range, no end tag). Bytes after the last plane that do not open the
 // extension, and bytes after its end tag, are ignored.
+// The night plane of an object without a night bitmap (a night header of no width or height) is
+// left out: such an object holds no night pixels.
 // A night bitmap of other dimensions than the day bitmap travels in the day dimensions and, whole,
 // in the extension; a block without that record gets the night plane cut or padded (with the first
 // night code) back to the night header's size.
 std::optional<TGarminObject> DecodeClipboardRecord(std::span<const uint8_t> block);
+
+// The paste command: the object of block appended to the end of its kind's list as one step of
+// history. False, with nothing changed, when the block is larger than MaxClipboardBlock or refused.
+bool PasteClipboardBlock(EditHistory& history, TypDocument& doc, std::span<const uint8_t> block);
 
 } // namespace velmora

@@ -39,6 +39,8 @@ TOKBottomDlg::TOKBottomDlg(QWidget* parent) : QDialog(parent) {
     SpeedButton1->setText(QStringLiteral("..."));
     SpeedButton1->setGeometry(334, 70, 21, 21);
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
+    connect(RadioButton2, &QRadioButton::toggled, this, [this] { EnablePathControls(); });
+    EnablePathControls();
 
     OKBtn = new QPushButton(QStringLiteral("OK"), this);
     OKBtn->setGeometry(98, 104, 75, 25);
@@ -72,6 +74,13 @@ void TOKBottomDlg::FormActivate() {
         Edit1->setText(Settings->value(CompilerPathKey, Edit1->text()).toString());
     }
     OpenDialog1FileName = Edit1->text();
+}
+
+void TOKBottomDlg::EnablePathControls() {
+    const bool outside = RadioButton2->isChecked();
+    for (QWidget* control :
+         {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Edit1), static_cast<QWidget*>(SpeedButton1)})
+        control->setEnabled(outside);
 }
 
 void TOKBottomDlg::RadioButtonClick() {

@@ -45,6 +45,9 @@ class TOKBottomDlg : public QDialog {
     void FormActivate();
     // Stores the compiler chosen by the radio buttons at once.
     void RadioButtonClick();
+    // The path of cGPSMapper is of use only while cGPSMapper is chosen: its caption, field and browse
+    // button follow the choice.
+    void EnablePathControls();
     // Stores the path field's text at once.
     void Edit1Change();
     // Browses for the compiler's program file.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/maintyp.h"
+#include "model/translatable.h"
 
 #include <array>
 #include <cstdint>
@@ -34,6 +35,10 @@ int32_t ParseHex(std::string_view text);
 
 // The four numbers of an XPM header line ("16 16 3 1" between double quotes).
 void ParseXpmHeader(std::string_view line, TXpmHeader& header);
+
+// The message of a number that the standard integer conversion does not accept, %1 the text.
+inline constexpr EngineSentence NotValidInteger{"Reader",
+                                                TranslateNoop("Reader", "'%1' is not a valid integer value")};
 
 // The standard integer conversion: leading blanks, optional sign, decimal digits, or hexadecimal
 // after "$", "x", "X", "0x", "0X"; nothing may follow; the value must fit 32 bits.

@@ -788,9 +788,7 @@ std::optional<std::pair<size_t, size_t>> AlphaKeyDigits(std::string_view tail) {
 }
 
 int32_t StrToInt(std::string_view text) {
-    auto fail = [text]() -> ConversionError {
-        return ConversionError("'" + std::string(text) + "' is not a valid integer value");
-    };
+    auto fail = [text]() -> ConversionError { return ConversionError(FillIn(NotValidInteger, {text})); };
     size_t i = 0;
     while (i < text.size() && IsBlank(text[i]))
         ++i;

@@ -1816,6 +1816,34 @@
         <translation>Cannot write the file %1:<byte value="xd"/>%2</translation>
     </message>
     <message>
+        <source>Этот файл не GARMIN TYP<byte value="xd"/>Not a Garmin TYP file</source>
+        <translation>Not a Garmin TYP file</translation>
+    </message>
+    <message>
+        <source>В файле не найдено ни одного раздела объектов ([_point], [_line], [_polygon]):<byte value="xd"/>%1</source>
+        <translation>No object section ([_point], [_line], [_polygon]) was found in the file:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Сохранить &amp;как…</source>
+        <translation>Save &amp;as…</translation>
+    </message>
+    <message>
+        <source>Найти объект</source>
+        <translation>Find object</translation>
+    </message>
+    <message>
+        <source>Фильтр (Ctrl+F)</source>
+        <translation>Filter (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Оставляет в списке объекты, код, название или подпись которых содержат этот текст</source>
+        <translation>Keeps the objects whose code, name or label contains this text in the list</translation>
+    </message>
+    <message>
+        <source>Объект в буфере обмена повреждён или записан другой программой; он не вставлен.</source>
+        <translation>The object on the clipboard is damaged or was written by another program; it was not pasted.</translation>
+    </message>
+    <message>
         <source>Настройки не сохраняются: нельзя записать файл %1</source>
         <translation>Settings are not saved: cannot write the file %1</translation>
     </message>

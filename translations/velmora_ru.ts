@@ -2,6 +2,141 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
+    <name>Compiler</name>
+    <message>
+        <source>The header value %1=%2 does not fit the compiled header (0 to 65535)</source>
+        <translation>Значение заголовка %1=%2 не помещается в заголовок TYP-файла (от 0 до 65535)</translation>
+    </message>
+    <message>
+        <source>The draw-order line &quot;%1&quot; is not written: %2</source>
+        <translation>Строка порядка отрисовки &quot;%1&quot; не записана: %2</translation>
+    </message>
+    <message>
+        <source>it names no level</source>
+        <translation>в ней не указан уровень</translation>
+    </message>
+    <message>
+        <source>levels run from 0 to %1</source>
+        <translation>уровни бывают от 0 до %1</translation>
+    </message>
+    <message>
+        <source>an entry of type 0x00 would read as the end of a level</source>
+        <translation>запись типа 0x00 читалась бы как конец уровня</translation>
+    </message>
+    <message>
+        <source>the type is neither a polygon type up to 0xFF nor an extended one 0x1TTss with ss up to 0x1F</source>
+        <translation>тип не является ни типом полигона до 0xFF, ни расширенным типом 0x1TTss с ss до 0x1F</translation>
+    </message>
+    <message>
+        <source>The draw order starts at level 0; every level is written one higher</source>
+        <translation>Порядок отрисовки начинается с уровня 0; каждый уровень записан на единицу выше</translation>
+    </message>
+    <message>
+        <source>Cannot compile %1: %2</source>
+        <translation>Не компилируется %1: %2</translation>
+    </message>
+    <message>
+        <source>the day bitmap has no colours</source>
+        <translation>у дневного рисунка нет цветов</translation>
+    </message>
+    <message>
+        <source>the night bitmap has no colours</source>
+        <translation>у ночного рисунка нет цветов</translation>
+    </message>
+    <message>
+        <source>%1: day pixels of the codes &quot;%2&quot; name no colour</source>
+        <translation>%1: дневные пиксели с кодами &quot;%2&quot; не относятся ни к одному цвету</translation>
+    </message>
+    <message>
+        <source>%1: night pixels of the codes &quot;%2&quot; name no colour</source>
+        <translation>%1: ночные пиксели с кодами &quot;%2&quot; не относятся ни к одному цвету</translation>
+    </message>
+    <message>
+        <source>it has %1 colours; the record holds at most 4</source>
+        <translation>цветов %1, а запись вмещает не больше 4</translation>
+    </message>
+    <message>
+        <source>it has %1 colours; the record holds 1, 2 or 4</source>
+        <translation>цветов %1, а запись вмещает 1, 2 или 4</translation>
+    </message>
+    <message>
+        <source>a transparent foreground colour cannot be written</source>
+        <translation>прозрачный цвет переднего плана записать нельзя</translation>
+    </message>
+    <message>
+        <source>%1: the partial transparency of its colours is not written (lines and polygons are opaque or transparent)</source>
+        <translation>%1: частичная прозрачность цветов не записана (линии и полигоны бывают только непрозрачными или прозрачными)</translation>
+    </message>
+    <message>
+        <source>%1: the label &quot;%2&quot; cannot be written in code page %3 and is left out</source>
+        <translation>%1: подпись &quot;%2&quot; нельзя записать в кодовой странице %3, она пропущена</translation>
+    </message>
+    <message>
+        <source>its labels take %1 bytes; a record holds at most 2097151</source>
+        <translation>подписи занимают %1 байт, а запись вмещает не больше 2097151</translation>
+    </message>
+    <message>
+        <source>the night bitmap is %1 x %2, the day bitmap %3 x %4; both must be equal</source>
+        <translation>ночной рисунок %1 x %2, дневной %3 x %4, а они должны совпадать</translation>
+    </message>
+    <message>
+        <source>its bitmap is %1 pixels wide; a line bitmap is 32 wide</source>
+        <translation>ширина рисунка %1 пикселей, а у рисунка линии она 32</translation>
+    </message>
+    <message>
+        <source>its bitmap has %1 rows; a line bitmap has at most 31</source>
+        <translation>в рисунке строк: %1, а у рисунка линии их не больше 31</translation>
+    </message>
+    <message>
+        <source>its only colour is transparent</source>
+        <translation>единственный цвет прозрачен</translation>
+    </message>
+    <message>
+        <source>line width %1 with border width %2 is wider than 255 pixels</source>
+        <translation>ширина линии %1 с шириной бордюра %2 больше 255 пикселей</translation>
+    </message>
+    <message>
+        <source>its bitmap is %1 x %2; a polygon bitmap is 32 x 32</source>
+        <translation>рисунок %1 x %2, а рисунок полигона 32 x 32</translation>
+    </message>
+    <message>
+        <source>Cannot compile: labels cannot be converted to code page %1 (code pages 1250 to 1258 and 65001 are known)</source>
+        <translation>Компиляция невозможна: подписи нельзя перевести в кодовую страницу %1 (известны кодовые страницы с 1250 по 1258 и 65001)</translation>
+    </message>
+    <message>
+        <source>the type is out of range (types up to 0x7FF, subtypes up to 0x1F)</source>
+        <translation>тип вне допустимых пределов (типы до 0x7FF, подтипы до 0x1F)</translation>
+    </message>
+    <message>
+        <source>point type %1 subtype %2</source>
+        <translation>точка типа %1 подтипа %2</translation>
+    </message>
+    <message>
+        <source>line type %1 subtype %2</source>
+        <translation>линия типа %1 подтипа %2</translation>
+    </message>
+    <message>
+        <source>polygon type %1 subtype %2</source>
+        <translation>полигон типа %1 подтипа %2</translation>
+    </message>
+    <message>
+        <source>The point type %1 subtype %2 is defined more than once</source>
+        <translation>Точка типа %1 подтипа %2 описана больше одного раза</translation>
+    </message>
+    <message>
+        <source>The line type %1 subtype %2 is defined more than once</source>
+        <translation>Линия типа %1 подтипа %2 описана больше одного раза</translation>
+    </message>
+    <message>
+        <source>The polygon type %1 subtype %2 is defined more than once</source>
+        <translation>Полигон типа %1 подтипа %2 описан больше одного раза</translation>
+    </message>
+    <message>
+        <source>The header line &quot;%1&quot; is not spelt &quot;%2&quot;: mkgmap will not read the code page from it</source>
+        <translation>Строка заголовка &quot;%1&quot; записана не как &quot;%2&quot;: mkgmap не прочтёт из неё кодовую страницу</translation>
+    </message>
+</context>
+<context>
     <name>FileError</name>
     <message>
         <source>Cannot open file &quot;%1&quot;.</source>
@@ -46,6 +181,36 @@
     <message>
         <source>It holds no map tile in a format that this program reads.</source>
         <translation>В ней нет ни одного фрагмента карты в формате, который читает эта программа.</translation>
+    </message>
+</context>
+<context>
+    <name>Import</name>
+    <message>
+        <source>The point index has entries of %1 bytes, which are not read; no points were imported</source>
+        <translation>Записи указателя точек длиной %1 байт не читаются; точки не импортированы</translation>
+    </message>
+    <message>
+        <source>The line index has entries of %1 bytes, which are not read; no lines were imported</source>
+        <translation>Записи указателя линий длиной %1 байт не читаются; линии не импортированы</translation>
+    </message>
+    <message>
+        <source>The polygon index has entries of %1 bytes, which are not read; no polygons were imported</source>
+        <translation>Записи указателя полигонов длиной %1 байт не читаются; полигоны не импортированы</translation>
+    </message>
+    <message>
+        <source>The file ends after %1 of the %2 bytes its header announces: %3 points, %4 lines and %5 polygons were read, the last of them possibly incomplete</source>
+        <translation>Файл обрывается после %1 из %2 байт, объявленных в его заголовке: прочитано точек %3, линий %4, полигонов %5, последний объект, возможно, не полностью</translation>
+    </message>
+    <message>
+        <source>The file announces far larger bitmaps or labels than it holds; some of them were left empty</source>
+        <translation>Файл объявляет гораздо большие рисунки или подписи, чем содержит; некоторые из них оставлены пустыми</translation>
+    </message>
+</context>
+<context>
+    <name>Reader</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; — недопустимое целое число</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "typbin/binary_records.h"
 #include "typbin/byte_reader.h"
 #include "typbin/exchange_sort.h"
+#include "typbin/typbin_texts.h"
 
 #include <algorithm>
 #include <array>
@@ -19,8 +20,6 @@ constexpr uint32_t SignatureOffset = 2;
 // A draw-order entry is read as 5 bytes whatever its entry size field says.
 constexpr uint32_t DrawOrderStride = 5;
 constexpr uint32_t ExtendedPolygonBase = 0x10000;
-
-constexpr std::array<const char*, 3> KindNames = {"point", "line", "polygon"};
 
 // A document stays within this many pixels and label characters per byte of its file (plus a small
 // floor). A stored bitmap takes at least one bit a pixel, and a label one byte a character, so a
@@ -221,9 +220,8 @@ void ImportKind(ByteReader& reader, const TypHeader& header, int kind, BinaryImp
                 DecodeBudget& budget) {
     const Table& index = header.Index[size_t(kind)];
     if (index.EntrySize != 0 && !IndexEntrySizeIsRead(index.EntrySize)) {
-        result.Warnings.push_back(std::string("The ") + KindNames[size_t(kind)] + " index has entries of " +
-                                  std::to_string(index.EntrySize) + " bytes, which are not read; no " +
-                                  KindNames[size_t(kind)] + "s were imported");
+        result.Warnings.push_back(
+            FillIn(*ImportText::IndexNotRead[size_t(kind)], {std::to_string(index.EntrySize)}));
         return;
     }
     TypDocument& doc = result.Document;
@@ -263,10 +261,9 @@ void CheckFileLength(const TypHeader& header, uint32_t fileSize, BinaryImportRes
     if (announcedEnd <= fileSize) return;
     const TypDocument& doc = result.Document;
     result.Warnings.push_back(
-        "The file ends after " + std::to_string(fileSize) + " of the " + std::to_string(announcedEnd) +
-        " bytes its header announces: " + std::to_string(doc.PointList.size()) + " points, " +
-        std::to_string(doc.LineList.size()) + " lines and " + std::to_string(doc.PolygonList.size()) +
-        " polygons were read, the last of them possibly incomplete");
+        FillIn(ImportText::FileEndsEarly,
+               {std::to_string(fileSize), std::to_string(announcedEnd), std::to_string(doc.PointList.size()),
+                std::to_string(doc.LineList.size()), std::to_string(doc.PolygonList.size())}));
 }
 
 } // namespace
@@ -286,9 +283,7 @@ BinaryImportResult ImportBinaryTyp(std::span<const uint8_t> bytes) {
     for (int kind : {KindPolygon, KindLine, KindPoint})
         ImportKind(reader, header, kind, result, budget);
     CheckFileLength(header, reader.Size(), result);
-    if (budget.Exceeded)
-        result.Warnings.push_back("The file announces far larger bitmaps or labels than it holds; some of "
-                                  "them were left empty");
+    if (budget.Exceeded) result.Warnings.push_back(ImportText::BudgetExceeded.Text);
     return result;
 }
 

@@ -4,6 +4,7 @@
 #include "model/text_format.h"
 #include "typbin/bitmap_decoding.h"
 #include "typbin/code_pages.h"
+#include "typbin/typbin_texts.h"
 
 #include <algorithm>
 #include <array>
@@ -74,10 +75,6 @@ std::string Hex(uint32_t value) {
     return text;
 }
 
-const char* KindName(int kind) {
-    return kind == KindPoint ? "point" : kind == KindLine ? "line" : "polygon";
-}
-
 char LowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
 }
@@ -107,9 +104,7 @@ bool SplitKey(std::string_view line, std::string& key, std::string_view& value) 
 
 uint16_t HeaderNumber(std::string_view key, std::string_view value) {
     const int32_t number = StrToInt(value);
-    if (number < 0 || number > 0xFFFF)
-        throw TypError("The header value " + std::string(key) + "=" + std::string(value) +
-                       " does not fit the compiled header (0 to 65535)");
+    if (number < 0 || number > 0xFFFF) throw TypError(FillIn(CompilerText::HeaderValue, {key, value}));
     return uint16_t(number);
 }
 
@@ -155,29 +150,27 @@ std::vector<DrawOrderItem> DrawOrderItems(const std::vector<std::string>& header
             if (key != "type") return;
             const size_t comma = value.find(',');
             auto skip = [&](const std::string& why) {
-                warnings.push_back("The draw-order line \"" + line + "\" is not written: " + why);
+                warnings.push_back(FillIn(CompilerText::DrawOrderLineLeftOut, {line, why}));
             };
             if (comma == std::string_view::npos) {
-                skip("it names no level");
+                skip(CompilerText::NoLevel.Text);
                 return;
             }
             const uint32_t code = uint32_t(StrToInt(Trim(value.substr(0, comma))));
             const int32_t level = StrToInt(Trim(value.substr(comma + 1)));
             if (level < 0 || uint32_t(level) >= MaxDrawLevel) {
-                skip("levels run from 0 to " + std::to_string(MaxDrawLevel - 1));
+                skip(FillIn(CompilerText::LevelRange, {std::to_string(MaxDrawLevel - 1)}));
                 return;
             }
             if (code == 0) {
-                skip("an entry of type 0x00 would read as the end of a level");
+                skip(CompilerText::TypeZeroEntry.Text);
             } else if (code <= LargestStandardType) {
                 items.push_back({uint8_t(code), 0, uint32_t(level)});
             } else if (code >= ExtendedPolygonBase && code < 2 * ExtendedPolygonBase &&
                        (code & 0xFF) <= MaxSubType) {
                 items.push_back({uint8_t(code >> 8), uint32_t(1) << (code & 0xFF), uint32_t(level)});
             } else {
-                skip(
-                    "the type is neither a polygon type up to 0xFF nor an extended one 0x1TTss with ss up to "
-                    "0x1F");
+                skip(CompilerText::NotPolygonType.Text);
             }
         });
     // Within a level the entries go by type, standard types first, the order in which the import
@@ -198,7 +191,7 @@ std::vector<DrawOrderItem> DrawOrderItems(const std::vector<std::string>& header
     // The table's first level is 1: a draw order that starts at level 0 is written one level higher
     // throughout, which keeps the order of its levels.
     if (!items.empty() && items.front().Level == 0) {
-        warnings.push_back("The draw order starts at level 0; every level is written one higher");
+        warnings.push_back(CompilerText::DrawOrderFromZero.Text);
         for (DrawOrderItem& item : items)
             ++item.Level;
     }
@@ -226,15 +219,14 @@ void WarnCodePageSpelling(const std::vector<std::string>& headerLines, std::vect
     ForEachHeaderKey(
         headerLines, "[_id]", [&](const std::string& line, const std::string& key, std::string_view) {
             if (key == "codepage" && !line.starts_with(MkgmapKey))
-                warnings.push_back("The header line \"" + line + "\" is not spelt \"" +
-                                   std::string(MkgmapKey) + "\": mkgmap will not read the code page from it");
+                warnings.push_back(FillIn(CompilerText::CodePageSpelling, {line, std::string(MkgmapKey)}));
         });
 }
 
 struct ObjectError {
     const TGarminObject& Object;
     TypError operator()(const std::string& reason) const {
-        return TypError("Cannot compile " + CompiledObjectName(Object) + ": " + reason);
+        return TypError(FillIn(CompilerText::CannotCompileObject, {CompiledObjectName(Object), reason}));
     }
 };
 
@@ -323,7 +315,9 @@ PointVariant EncodePointVariant(const TGarminObject& object, int view, bool with
             partialAlpha = true;
     }
     if (count == 0 && day.Width > 0 && day.Height > 0)
-        throw error(std::string(view == Day ? "the day" : "the night") + " bitmap has no colours");
+        throw error(
+            (view == Day ? CompilerText::DayBitmapWithoutColours : CompilerText::NightBitmapWithoutColours)
+                .Text);
 
     PointVariant variant;
     variant.ColourCount = uint8_t(count);
@@ -388,8 +382,9 @@ PointVariant EncodePointVariant(const TGarminObject& object, int view, bool with
             variant.Bitmap[r * layout.Stride + bit / 8] |= uint8_t(value << (bit % 8));
         }
     if (!unknownCodes.empty())
-        warnings.push_back(CompiledObjectName(object) + ": " + (view == Day ? "day" : "night") +
-                           " pixels of the codes \"" + unknownCodes + "\" name no colour");
+        warnings.push_back(
+            FillIn(view == Day ? CompilerText::DayCodesWithoutColour : CompilerText::NightCodesWithoutColour,
+                   {CompiledObjectName(object), unknownCodes}));
     return variant;
 }
 
@@ -414,8 +409,8 @@ struct Slots {
 };
 
 std::string ColourCountReason(size_t count) {
-    if (count > 4) return "it has " + std::to_string(count) + " colours; the record holds at most 4";
-    return "it has " + std::to_string(count) + " colours; the record holds 1, 2 or 4";
+    return FillIn(count > 4 ? CompilerText::MoreThanFourColours : CompilerText::ColourCountNotStored,
+                  {std::to_string(count)});
 }
 
 // The colour types by which of the backgrounds are transparent: [day clear][night clear].
@@ -467,7 +462,7 @@ PairChoice ChoosePair(const TGarminObject& object, const PairTypes& types, size_
     if (auto choice = ChooseForSlots(object, normal, types, count)) return *choice;
     if (allowSwap)
         if (auto choice = ChooseForSlots(object, swapped, types, count)) return *choice;
-    throw ObjectError{object}("a transparent foreground colour cannot be written");
+    throw ObjectError{object}(CompilerText::TransparentForeground.Text);
 }
 
 void AppendStoredColours(Bytes& out, const TGarminObject& object, const PairChoice& choice) {
@@ -493,9 +488,7 @@ void WarnPartialAlpha(const TGarminObject& object, std::vector<std::string>& war
     for (size_t i = 0; i < ColourCountOf(object, Day); ++i) {
         const uint8_t alpha = object.ColourAlpha(Day, i);
         if (alpha != AlphaOpaque && alpha != AlphaTransparent) {
-            warnings.push_back(CompiledObjectName(object) +
-                               ": the partial transparency of its colours is not written (lines and "
-                               "polygons are opaque or transparent)");
+            warnings.push_back(FillIn(CompilerText::PartialTransparency, {CompiledObjectName(object)}));
             return;
         }
     }
@@ -539,9 +532,9 @@ Bytes LabelBlock(const TGarminObject& object, const LabelSettings& settings,
         else if (IsKnownCodePage(settings.SourceCodePage) && IsKnownCodePage(settings.TargetCodePage))
             converted = ConvertText(text, settings.SourceCodePage, settings.TargetCodePage);
         if (!converted) {
-            warnings.push_back(CompiledObjectName(object) + ": the label \"" +
-                               AsUtf8(label, settings.SourceCodePage) + "\" cannot be written in code page " +
-                               std::to_string(settings.TargetCodePage) + " and is left out");
+            warnings.push_back(FillIn(CompilerText::LabelOutsideCodePage,
+                                      {CompiledObjectName(object), AsUtf8(label, settings.SourceCodePage),
+                                       std::to_string(settings.TargetCodePage)}));
             continue;
         }
         body.push_back(language.value_or(0));
@@ -558,8 +551,7 @@ Bytes LabelBlock(const TGarminObject& object, const LabelSettings& settings,
     } else if (length < 0x200000) {
         block = {uint8_t(length << 3), uint8_t(length >> 5), uint8_t(length >> 13)};
     } else {
-        throw ObjectError{object}("its labels take " + std::to_string(length) +
-                                  " bytes; a record holds at most 2097151");
+        throw ObjectError{object}(FillIn(CompilerText::LabelsTooLong, {std::to_string(length)}));
     }
     block.insert(block.end(), body.begin(), body.end());
     return block;
@@ -601,9 +593,10 @@ Bytes Compiler::PointRecord(const TGarminObject& object) {
     const bool withNight = HasNightVariant(object);
     if (withNight &&
         (object.XpmHeader[Night].Width != day.Width || object.XpmHeader[Night].Height != day.Height))
-        throw error("the night bitmap is " + std::to_string(object.XpmHeader[Night].Width) + " x " +
-                    std::to_string(object.XpmHeader[Night].Height) + ", the day bitmap " +
-                    std::to_string(day.Width) + " x " + std::to_string(day.Height) + "; both must be equal");
+        throw error(
+            FillIn(CompilerText::NightSizeDiffers, {std::to_string(object.XpmHeader[Night].Width),
+                                                    std::to_string(object.XpmHeader[Night].Height),
+                                                    std::to_string(day.Width), std::to_string(day.Height)}));
     const Bytes labels = LabelBlock(object, Labels, Warnings);
     Bytes record;
     uint8_t flags = withNight ? PointDayAndNight : PointDayOnly;
@@ -629,16 +622,16 @@ Bytes Compiler::LineRecord(const TGarminObject& object) {
     const TXpmHeader& day = object.XpmHeader[Day];
     const bool hasBitmap = day.Width > 0 && day.Height > 0;
     if (hasBitmap && day.Width != MonochromeWidth)
-        throw error("its bitmap is " + std::to_string(day.Width) + " pixels wide; a line bitmap is 32 wide");
+        throw error(FillIn(CompilerText::LineBitmapWidth, {std::to_string(day.Width)}));
     if (hasBitmap && day.Height > MaxLineRows)
-        throw error("its bitmap has " + std::to_string(day.Height) + " rows; a line bitmap has at most 31");
+        throw error(FillIn(CompilerText::LineBitmapRows, {std::to_string(day.Height)}));
     const size_t count = ColourCountOf(object, Day);
     if (count != 1 && count != 2 && count != 4) throw error(ColourCountReason(count));
     WarnPartialAlpha(object, Warnings);
 
     PairChoice choice;
     if (count == 1) {
-        if (IsClear(object, Day, 0)) throw error("its only colour is transparent");
+        if (IsClear(object, Day, 0)) throw error(CompilerText::OnlyColourTransparent.Text);
         choice.ColourType = 6;
         choice.Stored = {0};
     } else {
@@ -660,8 +653,8 @@ Bytes Compiler::LineRecord(const TGarminObject& object) {
         if (choice.ColourType != 6 && choice.ColourType != 7) {
             const uint32_t total = uint32_t(object.LineWidth) + 2u * object.BorderWidth;
             if (total > 0xFF)
-                throw error("line width " + std::to_string(object.LineWidth) + " with border width " +
-                            std::to_string(object.BorderWidth) + " is wider than 255 pixels");
+                throw error(FillIn(CompilerText::LineTooWide,
+                                   {std::to_string(object.LineWidth), std::to_string(object.BorderWidth)}));
             record.push_back(uint8_t(total));
         }
     }
@@ -674,8 +667,8 @@ Bytes Compiler::PolygonRecord(const TGarminObject& object) {
     const TXpmHeader& day = object.XpmHeader[Day];
     const bool hasBitmap = day.Width > 0 && day.Height > 0;
     if (hasBitmap && (day.Width != MonochromeWidth || day.Height != PolygonRows))
-        throw error("its bitmap is " + std::to_string(day.Width) + " x " + std::to_string(day.Height) +
-                    "; a polygon bitmap is 32 x 32");
+        throw error(
+            FillIn(CompilerText::PolygonBitmapSize, {std::to_string(day.Width), std::to_string(day.Height)}));
     const size_t count = ColourCountOf(object, Day);
     if (count != 1 && count != 2 && count != 4) throw error(ColourCountReason(count));
     WarnPartialAlpha(object, Warnings);
@@ -683,7 +676,7 @@ Bytes Compiler::PolygonRecord(const TGarminObject& object) {
     PairChoice choice;
     if (count == 1) {
         // One colour fills the area whatever its pattern.
-        if (IsClear(object, Day, 0)) throw error("its only colour is transparent");
+        if (IsClear(object, Day, 0)) throw error(CompilerText::OnlyColourTransparent.Text);
         choice.ColourType = 6;
         choice.Stored = {0};
     } else {
@@ -741,8 +734,8 @@ void WarnDuplicates(const KindSection& section, int kind, std::vector<std::strin
     std::sort(packed.begin(), packed.end());
     for (size_t i = 1; i < packed.size(); ++i)
         if (packed[i] == packed[i - 1] && (i + 1 == packed.size() || packed[i + 1] != packed[i]))
-            warnings.push_back(std::string("The ") + KindName(kind) + " type " + Hex(packed[i] >> 5) +
-                               " subtype " + Hex(packed[i] & MaxSubType) + " is defined more than once");
+            warnings.push_back(FillIn(*CompilerText::DefinedTwice[size_t(kind)],
+                                      {Hex(packed[i] >> 5), Hex(packed[i] & MaxSubType)}));
 }
 
 uint32_t SourceCodePage(const TypDocument& doc, const CompileOptions& identity) {
@@ -807,7 +800,8 @@ CompiledTypeKey CompiledType(const TGarminObject& object) {
 
 std::string CompiledObjectName(const TGarminObject& object) {
     const CompiledTypeKey key = CompiledType(object);
-    return std::string(KindName(object.Kind)) + " type " + Hex(key.Type) + " subtype " + Hex(key.SubType);
+    return FillIn(*CompilerText::ObjectName[std::min<size_t>(object.Kind, KindPolygon)],
+                  {Hex(key.Type), Hex(key.SubType)});
 }
 
 CompileOptions HeaderIdentity(const std::vector<std::string>& headerLines) {
@@ -829,8 +823,7 @@ CompileResult CompileTyp(const TypDocument& doc, const CompileOptions& options) 
     const uint16_t codePage = options.CodePage.value_or(identity.CodePage.value_or(DefaultCodePage));
     Compiler compiler{{SourceCodePage(doc, identity), codePage}, result.Warnings};
     if (compiler.Labels.SourceCodePage != codePage && !IsKnownCodePage(codePage))
-        throw TypError("Cannot compile: labels cannot be converted to code page " + std::to_string(codePage) +
-                       " (code pages 1250 to 1258 and 65001 are known)");
+        throw TypError(FillIn(CompilerText::UnknownCodePage, {std::to_string(codePage)}));
 
     WarnCodePageSpelling(doc.HeaderLines, result.Warnings);
 
@@ -841,8 +834,7 @@ CompileResult CompileTyp(const TypDocument& doc, const CompileOptions& options) 
         for (const auto& object : doc.List(kind)) {
             const CompiledTypeKey key = CompiledType(*object);
             if (key.Type > MaxType || key.SubType > MaxSubType)
-                throw ObjectError{*object}(
-                    "the type is out of range (types up to 0x7FF, subtypes up to 0x1F)");
+                throw ObjectError{*object}(CompilerText::TypeOutOfRange.Text);
             extendedTypes = extendedTypes || key.Type > LargestStandardType;
             const Bytes record = kind == KindPoint  ? compiler.PointRecord(*object)
                                  : kind == KindLine ? compiler.LineRecord(*object)

@@ -10,8 +10,8 @@ using CommandGroupTest = WindowTest;
 std::vector<QAction*> Group(TForm1& f) {
     return {f.ToolButton1, f.ToolButton2, f.ToolButton4, f.ToolButton6, f.ToolButton7, f.ToolButton10,
             f.ToolButton11, f.N2, f.N3, f.N16, f.N18, f.BitMap1, f.N14, f.N15, f.TYP1,
-            // Importing replaces the document as opening does.
-            f.ToolButton13, f.typ2};
+            // Importing replaces the document as opening does; saving under another name is saving.
+            f.ToolButton13, f.typ2, f.SaveAs1};
 }
 
 std::vector<QAction*> OutsideGroup(TForm1& f) {
@@ -69,6 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
         WiringCase{"ImportItem", &TForm1::typ2, ScriptedPrompts::Kind::OpenFile, "Открыть typ|Garmin Typ"},
         WiringCase{"SaveButton", &TForm1::ToolButton2, ScriptedPrompts::Kind::SaveFile, "Сохранить|TYP-file"},
         WiringCase{"SaveItem", &TForm1::N3, ScriptedPrompts::Kind::SaveFile, "Сохранить|TYP-file"},
+        WiringCase{"SaveAsItem", &TForm1::SaveAs1, ScriptedPrompts::Kind::SaveFile, "Сохранить|TYP-file"},
         WiringCase{"About", &TForm1::N8, ScriptedPrompts::Kind::About, ""},
         WiringCase{"Help", &TForm1::N9, ScriptedPrompts::Kind::Help, ""}),
     [](const testing::TestParamInfo<WiringCase>& info) { return std::string(info.param.Name); });

@@ -75,7 +75,7 @@ TEST_F(CompileCommandTest, ProposedNameIsTheLastOpenedOrSavedFileWithTypExtensio
     VELMORA_NEED_CORPUS("contours.typ");
     OpenText(TestDataFile("compilable.txt"));
     Prompts.AnswerSaveFile(TempFile("My style.v2.txt"));
-    Form->ToolButton2Click();
+    Form->SaveAs1Click();
     Compile(TempFile("first.typ"));
     EXPECT_EQ(Prompts.Log.back().Save.ProposedName, TempFile("My style.v2.typ"));
 

@@ -68,7 +68,7 @@ TEST_P(CorpusWindowTest, BrowsingChangesNothingAndSavingWritesTheDocument) {
 
     const QString saved = TempFile("saved.txt");
     Prompts.AnswerSaveFile(saved);
-    Form->ToolButton2Click();
+    Form->SaveAs1Click();
     EXPECT_TRUE(Prompts.Messages().empty());
     EXPECT_FALSE(Form->Document.Modified);
     EXPECT_TRUE(Form->ToolButton9->isEnabled());

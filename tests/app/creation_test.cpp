@@ -106,7 +106,7 @@ TEST_F(CreationTest, LineColourCountFollowsTheViewChooser) {
     Form->BitBtn1Click();
     const TGarminObject& line = *Form->Document.LineList.back();
     EXPECT_EQ(line.XpmHeader[Day], (TXpmHeader{32, 4, 2, 1}));
-    EXPECT_EQ(Form->ComboBox1->currentText(), "00");
+    EXPECT_EQ(Form->ComboBox1->currentText(), "00    Дорога");
 }
 
 TEST_F(CreationTest, LineWithoutBitmapTakesItsWidths) {
@@ -170,7 +170,7 @@ TEST_F(CreationTest, CatalogueRowRetypesTheCurrentObject) {
     const TGarminObject& point = *Form->Document.PointList[0];
     EXPECT_EQ(point.TypeCode, 0x2Fu);
     EXPECT_EQ(point.SubTypeCode, 0x01u);
-    EXPECT_EQ(Form->ComboBox1->itemText(0), "2f/01");
+    EXPECT_EQ(Form->ComboBox1->itemText(0), "2f/01    АЗС");
     EXPECT_TRUE(Form->ComboBox4->isHidden());
     EXPECT_FALSE(Form->ComboBox1->isHidden());
     EXPECT_TRUE(Form->Document.Modified);
@@ -181,6 +181,56 @@ TEST_F(CreationTest, CatalogueRowRetypesTheCurrentObject) {
     Form->ComboBox4DblClick();
     EXPECT_TRUE(Form->ComboBox4->isHidden());
     EXPECT_EQ(Form->Document.LineList[0]->TypeCode, 0x01u);
+}
+
+TEST_F(CreationTest, TypePickerKeysBrowseAndOnlyEnterOrADoubleClickApplies) {
+    OpenText(TestDataFile("window.txt"));
+    const TGarminObject& point = *Form->Document.PointList[0];
+    const auto steps = [&] { return Form->History->Stack().count(); };
+    Form->ComboBox1DblClick();
+    // The keys go where the focus is: to the combo box, which keeps it for its line edit.
+    QComboBox* picker = Form->ComboBox4;
+    // It opens on the point's own type.
+    EXPECT_TRUE(Form->ComboBox4->currentText().startsWith(QStringLiteral("0x2f0b")))
+        << Form->ComboBox4->currentText().toStdString();
+    const int own = Form->ComboBox4->currentIndex();
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Up, Qt::Key_End, Qt::Key_Home})
+        QTest::keyClick(picker, key);
+    EXPECT_EQ(Form->ComboBox4->currentIndex(), 0);
+    QTest::keyClick(picker, Qt::Key_Down);
+    EXPECT_EQ(point.TypeCode, 0x2Fu);
+    EXPECT_EQ(point.SubTypeCode, 0x0Bu);
+    EXPECT_EQ(steps(), 0);
+    EXPECT_FALSE(Form->ComboBox4->isHidden()) << "browsing leaves the picker open";
+
+    // Escape leaves it as it was; Enter applies the row shown.
+    QTest::keyClick(picker, Qt::Key_Escape);
+    EXPECT_TRUE(Form->ComboBox4->isHidden());
+    EXPECT_EQ(steps(), 0);
+    Form->ComboBox1DblClick();
+    EXPECT_EQ(Form->ComboBox4->currentIndex(), own);
+    QTest::keyClick(picker, Qt::Key_Home);
+    QTest::keyClick(picker, Qt::Key_Down);
+    const QString chosen = Form->ComboBox4->currentText();
+    QTest::keyClick(picker, Qt::Key_Return);
+    EXPECT_TRUE(Form->ComboBox4->isHidden());
+    EXPECT_EQ(steps(), 1);
+    EXPECT_TRUE(chosen.startsWith(
+        QStringLiteral("0x%1").arg(point.TypeCode << 8 | point.SubTypeCode, 4, 16, QLatin1Char('0'))))
+        << chosen.toStdString();
+
+    // A double click applies too; a click in the open list comes as the list's activation.
+    Form->ComboBox1DblClick();
+    QTest::keyClick(picker, Qt::Key_End);
+    Form->ComboBox4DblClick();
+    EXPECT_EQ(steps(), 2);
+    EXPECT_TRUE(Form->ComboBox4->isHidden());
+    Form->ComboBox1DblClick();
+    const int row = Form->ComboBox4->findText(QStringLiteral("0x2f01    АЗС"));
+    Form->ComboBox4->setCurrentIndex(row);
+    emit Form->ComboBox4->activated(row);
+    EXPECT_EQ(point.SubTypeCode, 0x01u);
+    EXPECT_EQ(steps(), 3);
 }
 
 TEST_F(CreationTest, LanguageRowStartsALabelLine) {

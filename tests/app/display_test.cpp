@@ -1,3 +1,4 @@
+#include "app/language.h"
 #include "model/text_format.h"
 #include "tests/app/window_fixture.h"
 #include "view/matrix.h"
@@ -9,9 +10,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QTest>
 
 namespace velmora {
 namespace {
@@ -219,7 +223,7 @@ TEST_F(DisplayTest, LabelsAreShownDecodedAndUneditedLinesAreSavedByteForByte) {
     Form->LabelEditor->moveCursor(QTextCursor::End);
     Form->LabelEditor->insertPlainText(QStringLiteral("\n0x19,Ж"));
     Prompts.AnswerSaveFile(TempFile("labels.txt"));
-    Form->ToolButton2Click();
+    Form->SaveAs1Click();
     const std::string saved = FileBytes(TempFile("labels.txt"));
     EXPECT_NE(saved.find("string1=" + labels[0] + "\r\n"), std::string::npos);
     EXPECT_NE(saved.find("string2=" + labels[1] + "\r\n"), std::string::npos);
@@ -265,7 +269,7 @@ TEST_F(DisplayTest, Utf8FileNamingAnotherCodePageShowsUtf8LabelsAfterItsSave) {
     }
     OpenText(path);
     Prompts.AnswerSaveFile(path);
-    Form->ToolButton2Click();
+    Form->SaveAs1Click();
     OpenText(path);
     EXPECT_EQ(Form->TextEncoding, QByteArray("UTF-8"));
     EXPECT_EQ(Form->LabelEditor->toPlainText(), QStringLiteral("0x04,Café"));
@@ -300,8 +304,8 @@ TEST_F(DisplayTest, PointWithoutNightBitmapFallsBackToDay) {
 TEST_F(DisplayTest, SwatchLabelsStandBesideALineWithoutBitmapOnly) {
     OpenText(TestDataFile("window.txt"));
     ChooseKind(KindLine);
-    EXPECT_EQ(Form->ComboBox1->itemText(0), QStringLiteral("01"));
-    EXPECT_EQ(Form->ComboBox1->itemText(1), QStringLiteral("18"));
+    EXPECT_EQ(Form->ComboBox1->itemText(0), QStringLiteral("01    Автомагистраль"));
+    EXPECT_EQ(Form->ComboBox1->itemText(1), QStringLiteral("18    Ручей"));
     EXPECT_EQ(Form->Image1->size(), QSize(100, 400));
     const QPoint origin = Form->Image1->pos();
     for (QLabel* label : Form->SwatchLabels)
@@ -355,6 +359,72 @@ TEST_F(DisplayTest, TheLabelEditorFollowsTheSelection) {
     EXPECT_EQ(Form->LabelEditor->toPlainText(), QStringLiteral("0x04,Stream"));
     EXPECT_EQ(Form->PropertyColumn->findChildren<QPlainTextEdit*>().size(), 1);
     EXPECT_FALSE(Form->Document.Modified);
+}
+
+// The rows of the object list that its filter leaves in it.
+std::vector<int> ListedRows(const TForm1& form) {
+    std::vector<int> rows;
+    for (int row = 0; row < form.ComboBox1->count(); ++row)
+        if (!qobject_cast<QListView*>(form.ComboBox1->view())->isRowHidden(row)) rows.push_back(row);
+    return rows;
+}
+
+TEST_F(DisplayTest, ObjectListNamesEachObjectAndItsFilterNarrowsIt) {
+    OpenText(TestDataFile("window.txt"));
+    // An object the catalogue does not name is listed by its first label.
+    TGarminObject& second = *Form->Document.PointList[1];
+    second.TypeCode = 0x7E;
+    second.Labels = {"0x04,Bakery", "0x02,Baeckerei"};
+    Form->RadioGroup1Click();
+    EXPECT_EQ(Form->ComboBox1->itemText(0), QStringLiteral("2F/0B    Автостоянка"));
+    EXPECT_EQ(Form->ComboBox1->itemText(1), QStringLiteral("7E/00    Bakery"));
+
+    struct Case {
+        const char* Filter;
+        std::vector<int> Rows;
+    };
+    for (const Case& c : {Case{"bak", {1}}, Case{"BAECK", {1}}, Case{"0x2f0B", {0}}, Case{"2F/0", {0}},
+                          Case{"cafe", {0}}, Case{"автост", {0}}, Case{"", {0, 1}}}) {
+        Form->ObjectFilter->setText(QString::fromUtf8(c.Filter));
+        EXPECT_EQ(ListedRows(*Form), c.Rows) << c.Filter;
+        ASSERT_NE(Form->Document.CurrentObject, nullptr) << c.Filter;
+        EXPECT_EQ(Form->ComboBox1->currentIndex(), c.Rows.front())
+            << c.Filter << ": the first object left is shown";
+    }
+    Form->ObjectFilter->setText(QStringLiteral("bak"));
+    ChooseKind(KindLine);
+    EXPECT_TRUE(ListedRows(*Form).empty()) << "the filter stays for the other kinds";
+
+    // Nothing left to show: the property column holds no value of the object shown before.
+    EXPECT_EQ(Form->Document.CurrentObject, nullptr);
+    for (QSpinBox* spin : {Form->SpinEdit1, Form->SpinEdit2, Form->SpinEdit3, Form->SpinEdit4,
+                           Form->SpinEdit5, Form->SpinEdit6})
+        EXPECT_TRUE(spin->text().trimmed().isEmpty()) << spin->objectName().toStdString();
+    EXPECT_EQ(Form->ComboBox5->currentText(), QStringLiteral("N")) << "as at the start";
+    EXPECT_TRUE(Form->Edit2->text().isEmpty());
+    EXPECT_EQ(Form->ComboBox2->count(), 0);
+    EXPECT_TRUE(Form->LabelEditor->toPlainText().isEmpty());
+    Form->ObjectFilter->clear();
+    EXPECT_EQ(Form->Document.CurrentObject, Form->Document.LineList[0].get());
+    EXPECT_FALSE(Form->SpinEdit1->text().trimmed().isEmpty());
+
+    // Ctrl+F goes to the filter.
+    Form->show();
+    Form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+    Form->Image1->setFocus();
+    QTest::keyClick(Form.get(), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget(), Form->ObjectFilter);
+}
+
+TEST_F(DisplayTest, ObjectListNamesInTheInterfacesLanguage) {
+    const Translations language(UiLanguage::English);
+    Form = std::make_unique<TForm1>(Prompts, Temp.path());
+    OpenText(TestDataFile("window.txt"));
+    const QString name = Form->ComboBox1->itemText(0).section(QStringLiteral("    "), 1);
+    EXPECT_EQ(name, QCoreApplication::translate("Catalogue", "Автостоянка"));
+    EXPECT_FALSE(name.isEmpty());
+    EXPECT_FALSE(name.contains(QRegularExpression(QStringLiteral("\\p{Cyrillic}")))) << name.toStdString();
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "model/text_format.h"
 #include "tests/app/window_fixture.h"
 #include "typbin/binary_import.h"
+#include "typbin/typ_compiler.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -56,9 +58,9 @@ TEST_F(FileCommandsTest, OpenShowsTheFirstPointAndEnablesTheCompileCommand) {
     EXPECT_TRUE(Form->ToolButton9->isEnabled());
     EXPECT_TRUE(Form->TYP1->isEnabled());
     ASSERT_EQ(Form->ComboBox1->count(), 2);
-    EXPECT_EQ(Form->ComboBox1->itemText(0), QStringLiteral("2F/0B"));
+    EXPECT_EQ(Form->ComboBox1->itemText(0), QStringLiteral("2F/0B    Автостоянка"));
     // "Type=0x10A" then "SubType=0x00" is type 0x01 with subtype 0, as the compiler reads it.
-    EXPECT_EQ(Form->ComboBox1->itemText(1), QStringLiteral("01/00"));
+    EXPECT_EQ(Form->ComboBox1->itemText(1), QStringLiteral("01/00    Мегаполис (свыше 10 млн.)"));
     EXPECT_EQ(Form->Document.CurrentObject, Form->Document.PointList[0].get());
     EXPECT_EQ(Form->Image1->size(), QSize(80, 40));
     EXPECT_TRUE(Form->Memo1->toPlainText().contains(QStringLiteral("FID=42")));
@@ -107,7 +109,7 @@ TEST_F(FileCommandsTest, SaveWritesTheTextFileAndClearsModified) {
     ASSERT_TRUE(Form->Document.Modified);
     const QString target = TempFile("out.txt");
     Prompts.AnswerSaveFile(target);
-    Form->ToolButton2Click();
+    Form->SaveAs1Click();
 
     const ScriptedPrompts::Asked& asked = Prompts.Log.back();
     EXPECT_EQ(asked.Save.Filter, QStringLiteral("TYP-file (*.txt)"));
@@ -140,7 +142,7 @@ TEST_F(FileCommandsTest, CancelledSaveChangesNothing) {
     OpenText(TestDataFile("window.txt"));
     TypeIntoHeader(*Form, QStringLiteral(";x"));
     Prompts.AnswerSaveFile(std::nullopt);
-    Form->ToolButton2Click();
+    Form->SaveAs1Click();
     EXPECT_TRUE(Form->Document.Modified);
     EXPECT_EQ(Caption(), QFileInfo(TestDataFile("window.txt")).absoluteFilePath());
 }
@@ -159,7 +161,7 @@ TEST_F(FileCommandsTest, FailedSaveKeepsTheOldFileAndTheWindowState) {
     {
         FileSizeLimit limit;
         Prompts.AnswerSaveFile(target);
-        Form->ToolButton2Click();
+        Form->SaveAs1Click();
     }
     ASSERT_EQ(Prompts.Messages().size(), 1u);
     EXPECT_TRUE(Prompts.Messages()[0].contains(QStringLiteral("old.txt")));
@@ -183,6 +185,8 @@ class ShutdownQuestionTest : public WindowTest, public testing::WithParamInterfa
 TEST_P(ShutdownQuestionTest, ClosesOnlyWhenNoChangeIsLost) {
     const CloseCase& c = GetParam();
     OpenText(TestDataFile("window.txt"));
+    // As a document without a text file of its own: saving asks for the name.
+    Form->TextFileName.clear();
     if (c.Question) {
         TypeIntoHeader(*Form, QStringLiteral(";x"));
         Prompts.AnswerQuestion(*c.Question);
@@ -232,6 +236,8 @@ TEST_P(ReplaceWhileModifiedTest, AsksBeforeTheFileDialog) {
     const QString replacement = c.Import ? CorpusFile("contours.typ") : TestDataFile("points_only.txt");
     if (c.Import) VELMORA_NEED_CORPUS("contours.typ");
     OpenText(TestDataFile("window.txt"));
+    // As a document without a text file of its own: saving asks for the name.
+    Form->TextFileName.clear();
     TypeIntoHeader(*Form, QStringLiteral(";x"));
     Prompts.AnswerQuestion(c.Reply);
     if (c.SaveSucceeds)
@@ -317,7 +323,7 @@ TEST_F(FileCommandsTest, ImportReplacesTheDocumentAndDisablesCompilingUntilSaved
     EXPECT_TRUE(Form->Memo1->toPlainText().contains(QStringLiteral("[_drawOrder]")));
 
     Prompts.AnswerSaveFile(TempFile("opentopomap.txt"));
-    Form->ToolButton2Click();
+    Form->SaveAs1Click();
     EXPECT_TRUE(Form->ToolButton9->isEnabled());
     EXPECT_FALSE(Form->Document.Modified);
 }
@@ -373,6 +379,120 @@ TEST_F(FileCommandsTest, EveryCorpusTextFileOpensWithoutMessages) {
         EXPECT_TRUE(Prompts.Messages().empty()) << name;
         EXPECT_GT(ObjectCount(), 0) << name;
     }
+}
+
+// A copy of a test file in the test's folder, so that saving over it leaves the test data alone.
+QString CopyOf(const QTemporaryDir& temp, const char* name) {
+    const QString copy = QDir(temp.path()).filePath(QString::fromLatin1(name));
+    QFile::remove(copy);
+    EXPECT_TRUE(QFile::copy(TestDataFile(name), copy));
+    QFile(copy).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    return copy;
+}
+
+TEST_F(FileCommandsTest, SaveWritesTheOpenedTextFileAndSaveAsAsksProposingIt) {
+    const QString path = CopyOf(Temp, "window.txt");
+    OpenText(path);
+    TypeIntoHeader(*Form, QStringLiteral(";note"));
+    Form->N3->trigger();
+    EXPECT_EQ(Prompts.CountOf(ScriptedPrompts::Kind::SaveFile), 0u);
+    EXPECT_TRUE(Prompts.Messages().empty());
+    EXPECT_FALSE(Form->Document.Modified);
+    const std::string saved = FileBytes(path);
+    EXPECT_NE(saved.find(";note"), std::string::npos);
+
+    // Nothing changed since: the file is not written again (its date line would change).
+    Form->ToolButton2Click();
+    EXPECT_EQ(FileBytes(path), saved);
+
+    // "Сохранить как…" asks, proposing the file, and the document then belongs to the new one.
+    EXPECT_EQ(Form->SaveAs1->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    EXPECT_EQ(Form->SaveAs1->text().remove(u'&'), QStringLiteral("Сохранить как…"));
+    const QString other = TempFile("other.txt");
+    Prompts.AnswerSaveFile(other);
+    Form->SaveAs1->trigger();
+    ASSERT_EQ(Prompts.CountOf(ScriptedPrompts::Kind::SaveFile), 1u);
+    EXPECT_EQ(Prompts.Log.back().Save.ProposedName, path);
+    EXPECT_EQ(Caption(), other);
+    TypeIntoHeader(*Form, QStringLiteral(";more"));
+    Form->ToolButton2Click();
+    EXPECT_EQ(Prompts.CountOf(ScriptedPrompts::Kind::SaveFile), 1u);
+    EXPECT_NE(FileBytes(other).find(";more"), std::string::npos);
+    EXPECT_EQ(FileBytes(path), saved);
+}
+
+// Documents whose first save asks for a name: the file they came from, if any, stays as it was.
+struct FirstSaveCase {
+    const char* Name;
+    const char* TextFile;     // opened from a copy of this test file, or
+    const char* CompiledFrom; // imported from the compiled form of this one; both null: a new document
+};
+
+class FirstSaveTest : public FileCommandsTest, public testing::WithParamInterface<FirstSaveCase> {};
+
+TEST_P(FirstSaveTest, AsksForTheNameOnItsFirstSave) {
+    const FirstSaveCase& c = GetParam();
+    QString source;
+    if (c.TextFile) {
+        source = CopyOf(Temp, c.TextFile);
+        OpenText(source);
+    } else if (c.CompiledFrom) {
+        TypDocument doc;
+        LoadTextTypDocument(FileBytes(TestDataFile(c.CompiledFrom)), doc);
+        const CompileResult compiled = CompileTyp(doc);
+        source = TempFile("style.typ");
+        QFile file(source);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(reinterpret_cast<const char*>(compiled.Bytes.data()), qint64(compiled.Bytes.size()));
+        file.close();
+        ImportCompiled(source);
+    }
+    const std::string before = source.isEmpty() ? std::string() : FileBytes(source);
+    TypeIntoHeader(*Form, QStringLiteral(";note"));
+    Prompts.AnswerSaveFile(std::nullopt);
+    Form->ToolButton2Click();
+    EXPECT_EQ(Prompts.CountOf(ScriptedPrompts::Kind::SaveFile), 1u);
+    EXPECT_TRUE(Form->Document.Modified);
+    if (!source.isEmpty()) {
+        EXPECT_EQ(FileBytes(source), before);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Documents, FirstSaveTest,
+    testing::Values(FirstSaveCase{"New", nullptr, nullptr},
+                    FirstSaveCase{"Imported", nullptr, "compilable.txt"},
+                    // Writing a file read only up to a conversion error would cut off the rest of it.
+                    FirstSaveCase{"ReadInPart", "broken.txt", nullptr},
+                    FirstSaveCase{"WithoutObjectSections", "no_objects.txt", nullptr}),
+    [](const testing::TestParamInfo<FirstSaveCase>& info) { return std::string(info.param.Name); });
+
+TEST_F(FileCommandsTest, FileWithoutObjectSectionsOpensWithAMessageSayingSo) {
+    OpenText(TestDataFile("no_objects.txt"));
+    ASSERT_EQ(Prompts.Messages().size(), 1u);
+    EXPECT_TRUE(
+        Prompts.Messages()[0].startsWith(QStringLiteral("В файле не найдено ни одного раздела объектов")))
+        << Prompts.Messages()[0].toStdString();
+    EXPECT_TRUE(Prompts.Messages()[0].contains(QStringLiteral("no_objects.txt")));
+    EXPECT_EQ(Prompts.Log.back().Icon, MessageKind::Warning);
+    EXPECT_EQ(ObjectCount(), 0);
+
+    // A style with objects says nothing.
+    Prompts.Log.clear();
+    OpenText(TestDataFile("points_only.txt"));
+    EXPECT_TRUE(Prompts.Messages().empty());
+}
+
+TEST_F(FileCommandsTest, FileThatMayNotBeReadSaysSoRatherThanInUse) {
+    const FileError denied("Cannot open file \"%1\".", "/styles/locked.txt", "", EACCES);
+    const QString message = TForm1::OpenFailureMessage(denied);
+    EXPECT_TRUE(message.contains(QStringLiteral("/styles/locked.txt"))) << message.toStdString();
+    EXPECT_TRUE(message.contains(QString::fromStdString(SystemErrorText(EACCES, true))))
+        << message.toStdString();
+    EXPECT_NE(message, CannotOpen);
+    // Other failures keep the general message.
+    EXPECT_EQ(TForm1::OpenFailureMessage(FileError("Cannot open file \"%1\".", "/x.txt", "", ENOENT)),
+              CannotOpen);
 }
 
 } // namespace

@@ -171,7 +171,7 @@ TEST_F(HistoryTest, ShortcutsRunTheirCommands) {
     Activate();
     Form->Image1->setFocus();
     Prompts.AnswerSaveFile(std::nullopt);
-    QTest::keyClick(Form.get(), Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(Form.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     Prompts.AnswerOpenFile(std::nullopt);
     QTest::keyClick(Form.get(), Qt::Key_O, Qt::ControlModifier);
     Prompts.AnswerOpenFile(std::nullopt);
@@ -255,7 +255,7 @@ TEST_F(HistoryTest, CaptionMarksUnsavedChangesAfterThePath) {
     Form->SpinEdit6->setValue(Form->SpinEdit6->value() == 1 ? 2 : 1);
     EXPECT_TRUE(Form->isWindowModified());
     Prompts.AnswerSaveFile(TempFile("saved.txt"));
-    Form->ToolButton2Click();
+    Form->SaveAs1Click();
     EXPECT_FALSE(Form->isWindowModified());
     Form->Undo1Click();
     EXPECT_TRUE(Form->isWindowModified()) << "undoing past the save changes the file's content again";

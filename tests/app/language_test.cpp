@@ -70,7 +70,8 @@ std::vector<ShownText> TextsOf(QWidget* root) {
                 add(list, QStringLiteral("item %1").arg(i), list->itemText(i), true);
     }
     for (QAction* action : root->findChildren<QAction*>()) {
-        if (action->isSeparator()) continue;
+        // Qt's own parts of a widget (the clear button of a line edit) carry no text of the program's.
+        if (action->isSeparator() || action->objectName().startsWith(QStringLiteral("_q_"))) continue;
         add(action, QStringLiteral("action"), action->text(), true);
         add(action, QStringLiteral("action hint"), action->toolTip(), true);
     }
@@ -252,7 +253,7 @@ TEST_F(LanguageWindowTest, MessagesSpeakEachLanguage) {
         form.ToolButton1Click();
         form.SpinEdit1->setValue(form.SpinEdit1->value() % 15 + 1);
         prompts.AnswerSaveFile(QDir(Temp.path()).filePath(QStringLiteral("no/such/folder.txt")));
-        form.ToolButton2Click();
+        form.SaveAs1Click();
         prompts.AnswerQuestion(Answer::Cancel);
         form.FormClose();
         form.LanguageChoiceClick(shown == UiLanguage::Russian ? QStringLiteral("en") : QStringLiteral("ru"));
@@ -276,6 +277,70 @@ TEST_F(LanguageWindowTest, MessagesSpeakEachLanguage) {
         std::find(english.begin(), english.end(),
                   QStringLiteral("Cannot create file \"%1\". No such file or directory").arg(folder)) !=
         english.end());
+}
+
+// Words of English in a message of the Russian window: two Latin words in a row, once the file names,
+// the quoted texts of the document and the system's own bilingual text are taken out.
+QString EnglishIn(QString message, const QStringList& paths) {
+    for (const QString& path : paths)
+        message.remove(path);
+    message.remove(QRegularExpression(QStringLiteral("\"[^\"]*\"")));
+    message.remove(QStringLiteral("Этот файл не GARMIN TYP\rNot a Garmin TYP file"));
+    static const QRegularExpression words(QStringLiteral("[A-Za-z]{2,}[ ,;:]+[A-Za-z]{2,}"));
+    const QRegularExpressionMatch found = words.match(message);
+    return found.hasMatch() ? found.captured() : QString();
+}
+
+// The messages of the compiler, the import and the reader reach the user in the window's language.
+TEST_F(LanguageWindowTest, EngineMessagesAreShownInTheWindowsLanguage) {
+    for (const UiLanguage shown : {UiLanguage::Russian, UiLanguage::English}) {
+        const Translations language(shown);
+        ScriptedPrompts prompts;
+        TForm1 form(prompts, Temp.path());
+        // A compile error names the object and its reason.
+        prompts.AnswerOpenFile(TestDataFile("line_16_wide.txt"));
+        form.ToolButton1Click();
+        prompts.AnswerCompiler(Answer::Ok);
+        form.ToolButton9Click();
+        // Compiler warnings.
+        prompts.AnswerOpenFile(TestDataFile("compilable.txt"));
+        form.ToolButton1Click();
+        form.Document.LineList[0]->Labels.push_back("Nolang");
+        form.Document.LineList.push_back(std::make_unique<TGarminObject>(*form.Document.LineList[0]));
+        prompts.AnswerCompiler(Answer::Ok);
+        prompts.AnswerSaveFile(QDir(Temp.path()).filePath(QStringLiteral("out.typ")));
+        form.ToolButton9Click();
+        // A file that is no compiled TYP, and one that ends early.
+        prompts.AnswerOpenFile(TestDataFile("not_typ.typ"));
+        form.ToolButton13Click();
+        std::string cut = FileBytes(QDir(Temp.path()).filePath(QStringLiteral("out.typ")));
+        ASSERT_GT(cut.size(), 100u);
+        cut.resize(cut.size() - 20);
+        const QString cutFile = QDir(Temp.path()).filePath(QStringLiteral("cut.typ"));
+        {
+            QFile file(cutFile);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(cut.data(), qint64(cut.size()));
+        }
+        prompts.AnswerOpenFile(cutFile);
+        form.ToolButton13Click();
+        // A number of the text file that does not convert.
+        prompts.AnswerOpenFile(TestDataFile("broken.txt"));
+        form.ToolButton1Click();
+
+        const std::vector<QString> messages = prompts.Messages();
+        ASSERT_EQ(messages.size(), 5u);
+        const QStringList paths{QDir::toNativeSeparators(Temp.path()),
+                                QFileInfo(TestDataFile("x")).absolutePath()};
+        for (const QString& message : messages) {
+            if (shown == UiLanguage::English) {
+                EXPECT_FALSE(HasCyrillic(message)) << message.toStdString();
+            } else {
+                EXPECT_TRUE(HasCyrillic(message)) << message.toStdString();
+                EXPECT_EQ(EnglishIn(message, paths), QString()) << message.toStdString();
+            }
+        }
+    }
 }
 
 TEST_F(LanguageWindowTest, LanguageItemStoresTheChoiceForTheNextStart) {

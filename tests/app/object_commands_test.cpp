@@ -256,7 +256,7 @@ TEST_F(ObjectCommandsTest, CompilerRunsDetachedOnTheSavedFileWithTheStoredPath) 
     form.IniFile->sync();
 
     prompts.AnswerSaveFile(TempFile("My Typ File.txt"));
-    form.ToolButton2Click();
+    form.SaveAs1Click();
     ASSERT_TRUE(form.ToolButton9->isEnabled());
     form.ToolButton9Click();
     EXPECT_FALSE(QFile::exists(TempFile("finished"))) << "the window went on while the compiler ran";

@@ -113,6 +113,9 @@ TEST_F(Converter, ConversionErrorWritesNoOutputAndExitsWithOne) {
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_NE(run.Err.find("'3a' is not a valid integer value"), std::string::npos) << run.Err;
     EXPECT_FALSE(QFile::exists(output));
+    // The reader's message is worded in the user's language like every other.
+    const CliRun russian = RunCli({"convert", input, output}, RussianEnvironment());
+    EXPECT_NE(russian.Err.find("'3a' — недопустимое целое число"), std::string::npos) << russian.Err;
 }
 
 TEST_F(Converter, ConversionErrorLeavesAnExistingOutputAsItWas) {
@@ -514,7 +517,7 @@ TEST_F(Converter, MessagesOfTheSubcommandsComeInRussian) {
         {VELMORA_TYP_CLI,
          {"compile", warns, Path("out.typ"), "--code-page", "1251"},
          "velmora-typ: " + warns.toStdString() +
-             ": предупреждение: polygon type 0x01 subtype 0x00: the label"},
+             ": предупреждение: полигон типа 0x01 подтипа 0x00: подпись \"0x19,"},
     };
     for (const auto& c : cases) {
         const CliRun run = RunProgram(c.Program, c.Args, RussianEnvironment());

@@ -1,10 +1,14 @@
 #include "commands/clipboard_record.h"
 
+#include "commands/edit_history.h"
 #include "commands/new_object.h"
+#include "model/text_format.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <filesystem>
 
 namespace velmora {
 namespace {
@@ -307,6 +311,92 @@ TEST(ClipboardRecord, DamagedBlocksAreRefused) {
     };
     for (const Case& c : cases)
         EXPECT_FALSE(DecodeClipboardRecord(c.Block).has_value()) << c.What;
+}
+
+// Everything an object holds; its matrix is the one its day header gives.
+void ExpectEqualContent(const TGarminObject& copy, const TGarminObject& original) {
+    ExpectSameObject(copy, original);
+    EXPECT_EQ(copy.Colours, original.Colours);
+    ExpectSameExtension(copy, original);
+}
+
+TEST(ClipboardExtension, KeptLineOfNoKnownPlaceIsRefused) {
+    TGarminObject point = SamplePoint();
+    point.KeptLines = {{KeptPlace(200), Day, 0, ";what"}};
+    EXPECT_FALSE(DecodeClipboardRecord(EncodeClipboardRecord(point)).has_value());
+}
+
+// A point whose font, label colours, alpha and comments all came from the file, as the reader keeps
+// them: their spellings are kept lines of places after the bitmap places.
+TEST(ClipboardPaste, ObjectWhoseFontAndColoursCameFromTheFilePastesWhole) {
+    const std::string_view text = "[_point]\r\n;kept comment\r\nType=0x2f\r\nSubType=0x06\r\n"
+                                  "FontStyle=SmallFont\r\nDaycustomColor:#FF0000\r\n"
+                                  "NightcustomColor:#00ff00\r\nXpm=\"2 1 2 1\"\r\n"
+                                  "\"a c #102030\"  alpha=7\r\n\"b c #405060\"\r\n\"ab\"\r\n[end]\r\n";
+    TypDocument source;
+    LoadTextTypDocument(text, source);
+    ASSERT_EQ(source.PointList.size(), 1u);
+    const TGarminObject& original = *source.PointList[0];
+    ASSERT_TRUE(original.FontStyle.has_value());
+
+    TypDocument target;
+    EditHistory history(target);
+    ASSERT_TRUE(PasteClipboardBlock(history, target, EncodeClipboardRecord(original)));
+    ASSERT_EQ(target.PointList.size(), 1u);
+    ExpectEqualContent(*target.PointList[0], original);
+    EXPECT_TRUE(target.Modified);
+    // A pasted object has no source text of its own: it is written in the program's form, as the
+    // original is once it is no longer the file's text.
+    TypDocument expected;
+    expected.HeaderLines = target.HeaderLines = source.HeaderLines;
+    expected.PointList.push_back(std::make_unique<TGarminObject>(original));
+    expected.PointList.back()->Source = {};
+    EXPECT_EQ(WriteTextTyp(target, "date"), WriteTextTyp(expected, "date"))
+        << "the pasted object writes the same";
+
+    // A refused block changes nothing and leaves no step behind.
+    std::vector<uint8_t> damaged = EncodeClipboardRecord(original);
+    damaged.pop_back();
+    EXPECT_FALSE(PasteClipboardBlock(history, target, damaged));
+    EXPECT_EQ(target.PointList.size(), 1u);
+    EXPECT_EQ(history.Stack().count(), 1);
+}
+
+std::vector<std::filesystem::path> CorpusTextFiles() {
+    namespace fs = std::filesystem;
+    std::vector<fs::path> files;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(fs::path(VELMORA_CORPUS_DIR), error))
+        if (entry.is_regular_file() && entry.path().extension() == ".txt") files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+// Every object of every corpus style, copied and pasted into another document, comes back equal:
+// decoded from its block and appended by the paste command.
+TEST(ClipboardPaste, EveryObjectOfEveryCorpusStylePastesBackEqual) {
+    const auto files = CorpusTextFiles();
+    if (files.empty()) GTEST_SKIP() << "corpus folder " VELMORA_CORPUS_DIR " is absent";
+    for (const auto& file : files) {
+        SCOPED_TRACE(file.filename().string());
+        TypDocument source;
+        LoadTextTypDocument(ReadWholeFile(file.string()), source);
+        TypDocument target;
+        EditHistory history(target);
+        for (int kind : {KindPoint, KindLine, KindPolygon}) {
+            for (size_t i = 0; i < source.List(kind).size(); ++i) {
+                SCOPED_TRACE("kind " + std::to_string(kind) + " object " + std::to_string(i));
+                const TGarminObject& original = *source.List(kind)[i];
+                const std::vector<uint8_t> block = EncodeClipboardRecord(original);
+                const std::optional<TGarminObject> decoded = DecodeClipboardRecord(block);
+                ASSERT_TRUE(decoded.has_value());
+                ExpectEqualContent(*decoded, original);
+                ASSERT_TRUE(PasteClipboardBlock(history, target, block));
+                ASSERT_EQ(target.List(kind).size(), i + 1);
+                ExpectEqualContent(*target.List(kind).back(), original);
+            }
+        }
+    }
 }
 
 } // namespace

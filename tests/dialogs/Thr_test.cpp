@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -111,9 +112,30 @@ TEST_F(ThrFixture, OutsideCompilerThatMayNotStartClosesTheDialogWithCancel) {
     EXPECT_FALSE(WaitForFile(Dir.filePath("args"), 1500));
 }
 
+TEST_F(ThrFixture, PathOfTheOutsideCompilerIsOnlyOfferedWhileItIsChosen) {
+    Settings.setValue(CompilerChoiceKey, false);
+    Dialog.FormActivate();
+    const auto pathEnabled = [&] {
+        const bool field = Dialog.Edit1->isEnabled();
+        EXPECT_EQ(Dialog.SpeedButton1->isEnabled(), field);
+        EXPECT_EQ(Dialog.Label1->isEnabled(), field);
+        return field;
+    };
+    EXPECT_TRUE(pathEnabled());
+    Dialog.RadioButton1->click();
+    EXPECT_FALSE(pathEnabled());
+    Dialog.RadioButton2->click();
+    EXPECT_TRUE(pathEnabled());
+    TOKBottomDlg fresh; // the built-in compiler is the default
+    fresh.FormActivate();
+    EXPECT_FALSE(fresh.Edit1->isEnabled());
+    EXPECT_FALSE(fresh.SpeedButton1->isEnabled());
+}
+
 TEST_F(ThrFixture, EveryChangeOfThePathIsStoredAtOnce) {
+    Dialog.RadioButton2->click();
     QTest::keyClicks(Dialog.Edit1, "/opt/c");
-    EXPECT_TRUE(ReadAll(IniPath).contains("[Path]\ncGPSMapper=/opt/c\n")) << ReadAll(IniPath).toStdString();
+    EXPECT_TRUE(ReadAll(IniPath).contains("cGPSMapper=/opt/c\n")) << ReadAll(IniPath).toStdString();
     QTest::keyClick(Dialog.Edit1, Qt::Key_G);
     EXPECT_TRUE(ReadAll(IniPath).contains("cGPSMapper=/opt/cg\n"));
 }
