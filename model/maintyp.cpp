@@ -95,20 +95,10 @@ class Fingerprinter {
             std::memcpy(&b, data + i + 8, 8);
             Mix(a, b);
         }
-        // At most fifteen bytes are left: eight or fewer in a, seven or fewer in b, whose top byte
-        // takes the length.
-        uint64_t a = 0;
-        uint64_t b = 0;
-        if (i + 8 <= size) {
-            std::memcpy(&a, data + i, 8);
-            i += 8;
-            for (; i < size; ++i)
-                b = b << 8 | static_cast<unsigned char>(data[i]);
-        } else {
-            for (; i < size; ++i)
-                a = a << 8 | static_cast<unsigned char>(data[i]);
-        }
-        Mix(a, b | uint64_t(size & 0xFF) << 56);
+        // At most fifteen bytes are left, so the top byte of the second word is free for the length.
+        uint64_t tail[2] = {0, 0};
+        if (i < size) std::memcpy(tail, data + i, size - i);
+        Mix(tail[0], tail[1] | uint64_t(size & 0xFF) << 56);
     }
     uint64_t Value() const {
         uint64_t h = First ^ (Second * 0x9E3779B97F4A7C15ull);

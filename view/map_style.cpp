@@ -123,38 +123,6 @@ QColor DefaultLabelColour(int view) {
     return ToQColor(view == Night ? LabelNight : LabelDay);
 }
 
-// FNV-1a over the bytes of the values fed to it.
-class Fingerprint {
-  public:
-    template <typename T> void Add(const T& value) {
-        const auto* bytes = reinterpret_cast<const uint8_t*>(&value);
-        for (size_t i = 0; i < sizeof(T); ++i)
-            Mix(bytes[i]);
-    }
-    void Add(const std::string& text) {
-        Add(text.size());
-        for (char c : text)
-            Mix(uint8_t(c));
-    }
-    template <typename T> void Add(const std::vector<T>& values) {
-        Add(values.size());
-        for (const T& value : values)
-            Add(value);
-    }
-    template <typename T> void Add(const std::optional<T>& value) {
-        Add(value.has_value());
-        if (value) Add(*value);
-    }
-    uint64_t Value() const { return Hash; }
-
-  private:
-    void Mix(uint8_t byte) {
-        Hash ^= byte;
-        Hash *= 0x100000001B3ull;
-    }
-    uint64_t Hash = 0xCBF29CE484222325ull;
-};
-
 } // namespace
 
 MapTypeLook PlainLook(MapKind kind, int view) {
@@ -198,24 +166,10 @@ MapTypeLook LookOf(const TGarminObject& object, int view) {
     return look;
 }
 
+// Whatever the look is made of lies in the object's content; the labels and kept lines that the
+// content holds as well only cost a rebuild of one type's look when they change.
 uint64_t LookFingerprint(const TGarminObject& object) {
-    Fingerprint print;
-    print.Add(object.Kind);
-    print.Add(object.TypeCode);
-    print.Add(object.SubTypeCode);
-    print.Add(object.UseOrientation);
-    print.Add(object.LineWidth);
-    print.Add(object.BorderWidth);
-    for (int variant : {Day, Night}) {
-        print.Add(object.XpmHeader[size_t(variant)]);
-        print.Add(object.Colours[size_t(variant)]);
-        print.Add(object.Pixels[size_t(variant)]);
-        print.Add(object.Alpha[size_t(variant)]);
-    }
-    print.Add(object.FontStyle);
-    print.Add(object.DayLabelColour);
-    print.Add(object.NightLabelColour);
-    return print.Value();
+    return ContentFingerprint(object);
 }
 
 } // namespace velmora
