@@ -311,6 +311,11 @@ void TForm1::CreatePropertyColumn() {
     ComboBox1->setGeometry(6, 82 + FilterRow, 136, 22);
     ComboBox1->setEditable(true);
     ComboBox1->lineEdit()->setReadOnly(true);
+    // A long entry shows its start, the code that tells the objects apart, rather than its end.
+    // Setting the same text again moves the cursor to the end without a change of text, so the
+    // cursor itself is watched; the field is read-only, nobody places it.
+    connect(ComboBox1->lineEdit(), &QLineEdit::cursorPositionChanged, ComboBox1->lineEdit(),
+            [edit = ComboBox1->lineEdit()] { edit->setCursorPosition(0); });
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     Edit3 = new QLineEdit(column);
     Edit3->setObjectName(QStringLiteral("Edit3"));

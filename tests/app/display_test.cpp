@@ -378,6 +378,10 @@ TEST_F(DisplayTest, ObjectListNamesEachObjectAndItsFilterNarrowsIt) {
     Form->RadioGroup1Click();
     EXPECT_EQ(Form->ComboBox1->itemText(0), QStringLiteral("2F/0B    Автостоянка"));
     EXPECT_EQ(Form->ComboBox1->itemText(1), QStringLiteral("7E/00    Bakery"));
+    // The closed list shows the start of a long entry: its code.
+    EXPECT_EQ(Form->ComboBox1->lineEdit()->cursorPosition(), 0);
+    ChooseObject(1);
+    EXPECT_EQ(Form->ComboBox1->lineEdit()->cursorPosition(), 0);
 
     struct Case {
         const char* Filter;
