@@ -6,8 +6,6 @@
 
 #include "commands/catalogues.h"
 #include "commands/edit_history.h"
-#include "model/text_format.h"
-#include "typbin/binary_import.h"
 #include "view/display.h"
 #include "view/matrix.h"
 #include "view/properties.h"
@@ -41,10 +39,7 @@
 #include <QTextCursor>
 #include <QWheelEvent>
 
-#include <cerrno>
 #include <exception>
-#include <new>
-#include <span>
 
 namespace velmora {
 
@@ -60,29 +55,9 @@ QString LoadingText() {
 QString UnsavedChangesQuestion() {
     return TForm1::tr("Были внесены изменения!\rФайл надо записать?");
 }
-QString NotGarminTypText() {
-    return TForm1::tr("Этот файл не GARMIN TYP\rNot a Garmin TYP file");
-}
-QString CannotOpenMessage() {
-    return TForm1::tr("Нельзя открыть файл.\rВозможно он занят другим приложением");
-}
-
-size_t ObjectCount(const TypDocument& doc) {
-    return doc.PointList.size() + doc.LineList.size() + doc.PolygonList.size();
-}
 
 std::string ToLocalPath(const QString& fileName) {
     return QFile::encodeName(fileName).toStdString();
-}
-
-// The message of a file that could not be opened, from the error of reading it.
-QString OpenFailureOf(const QString& fileName) {
-    try {
-        ReadWholeFile(ToLocalPath(fileName));
-    } catch (const std::exception& error) {
-        return TForm1::OpenFailureMessage(error);
-    }
-    return CannotOpenMessage();
 }
 
 // The wait cursor and the loading text in the first status panel for as long as a load runs.
@@ -111,20 +86,10 @@ QStringList SplitLines(const QString& text) {
     return text.split(u'\n');
 }
 
-// The labels of a compiled file decide its encoding as the whole text of a text file does.
-std::string AllLabelBytes(const TypDocument& doc) {
-    std::string bytes;
-    for (int kind : {KindPoint, KindLine, KindPolygon})
-        for (const auto& object : doc.List(kind))
-            for (const std::string& label : object->Labels)
-                (bytes += label) += '\n';
-    return bytes;
-}
-
 } // namespace
 
 TForm1::TForm1(Prompts& prompts, const QString& settingsFolder, QWidget* parent)
-    : QMainWindow(parent), Dialogs(prompts), History(std::make_unique<EditHistory>(Document)) {
+    : QMainWindow(parent), Dialogs(prompts) {
     EnsureResources();
     Clock.start();
     setObjectName(QStringLiteral("Form1"));
@@ -145,7 +110,9 @@ TForm1::TForm1(Prompts& prompts, const QString& settingsFolder, QWidget* parent)
 }
 
 TForm1::~TForm1() {
-    // The history empties itself when it goes; the window must not follow that half destroyed.
+    // The session and its history empty themselves when they go; the window must not follow that
+    // half destroyed.
+    QObject::disconnect(&Session, nullptr, this, nullptr);
     QObject::disconnect(&History->Stack(), nullptr, this, nullptr);
 }
 
@@ -321,9 +288,8 @@ void TForm1::FormCreate() {
         QSignalBlocker block(ComboBox5);
         ComboBox5->setCurrentIndex(0);
     }
-    History->Restart();
-    TextEncoding = DefaultTextEncoding;
-    SetCompilable(CompileState::Off);
+    Session.New();
+    UpdateCompileCommand();
     ShowHeaderLines();
     RadioGroup1Click();
     HistoryChanged();
@@ -451,10 +417,7 @@ bool TForm1::MayDiscardDocument() {
 }
 
 QString TForm1::OpenFailureMessage(const std::exception& error) {
-    // A file the user may not read is not one that another program holds: the file error says so.
-    const auto* file = dynamic_cast<const FileError*>(&error);
-    if (file && (file->SystemError == EACCES || file->SystemError == EPERM)) return ErrorMessage(error);
-    return CannotOpenMessage();
+    return DocumentSession::OpenFailureMessage(error);
 }
 
 void TForm1::ToolButton1Click() {
@@ -464,81 +427,35 @@ void TForm1::ToolButton1Click() {
         Dialogs.OpenFileName({tr("Открыть"), tr("Garmin текст (*.txt)"), OpenDialog1FileName});
     if (!fileName) return;
     // A compiled file chosen here is imported, not read as an empty text: its signature decides.
-    if (HasCompiledSignature(*fileName))
-        ImportCompiledFile(*fileName);
-    else
-        LoadTextFile(*fileName);
+    LoadFile(*fileName, KindRule::Signature);
 }
 
-bool TForm1::HasCompiledSignature(const QString& fileName) {
-    // The signature stands in the first twelve bytes; the command chosen reads the whole file.
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray head = file.read(12);
-    return IsCompiledTypFile({}, std::string_view(head.constData(), size_t(head.size())));
-}
-
-void TForm1::LoadTextFile(const QString& fileName) {
-    QString failure;
-    QString notice;
+void TForm1::LoadFile(const QString& fileName, KindRule rule) {
+    // The import command proposes its file next time even when it could not be read.
+    if (rule == KindRule::Compiled) OpenDialog3FileName = fileName;
+    DocumentSession::OpenOutcome outcome;
     {
         LoadingIndicator loading(StatusPanels[0]);
-        std::string bytes;
-        try {
-            bytes = ReadWholeFile(ToLocalPath(fileName));
-        } catch (const std::exception& error) {
-            failure = OpenFailureMessage(error);
-        }
-        if (failure.isEmpty()) {
-            PrepareWindowForText(fileName);
-            failure = ReadTextDocument(bytes);
-            // Writing a file read only in part without asking would cut off the rest of it.
-            if (!failure.isEmpty()) TextFileName.clear();
-            if (failure.isEmpty() && ObjectCount(Document) == 0) {
-                // Not a style at all, most likely: saving asks before anything is written over it.
-                TextFileName.clear();
-                notice = tr("В файле не найдено ни одного раздела объектов ([_point], [_line], "
-                            "[_polygon]):\r%1")
-                             .arg(QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath()));
+        outcome = Session.Open(fileName, rule);
+        if (outcome.Replaced) {
+            if (Session.Kind() == DocumentKind::Compiled) {
+                OpenDialog3FileName = fileName;
+            } else {
+                OpenDialog1FileName = fileName;
+                SaveDialog1FileName = fileName;
+                ComboBox1->show();
+                Edit3->hide();
+                RadioGroup1Box->setEnabled(true);
             }
+            ClearPicture();
+            SetCaption(Session.FileName());
+            UpdateCompileCommand();
+            ShowHeaderLines();
             RadioGroup1Click();
         }
     }
-    if (!failure.isEmpty()) Dialogs.Message(failure, MessageKind::Error);
-    if (!notice.isEmpty()) Dialogs.Message(notice, MessageKind::Warning);
-}
-
-void TForm1::PrepareWindowForText(const QString& fileName) {
-    OpenDialog1FileName = fileName;
-    SaveDialog1FileName = fileName;
-    DocumentFileName = QFileInfo(fileName).absoluteFilePath();
-    TextFileName = DocumentFileName;
-    Document.WorkFolder = ToLocalPath(QDir::currentPath());
-    // The steps of the old document refer to its objects: a new file starts a new history.
-    History->Restart();
-    SetCaption(QFileInfo(fileName).absoluteFilePath());
-    ComboBox1->show();
-    Edit3->hide();
-    RadioGroup1Box->setEnabled(true);
-    ClearPicture();
-    Document.CurrentObject = nullptr;
-}
-
-QString TForm1::ReadTextDocument(const std::string& bytes) {
-    QString failure;
-    try {
-        LoadTextTypDocument(bytes, Document);
-        SetCompilable(CompileState::On);
-    } catch (const std::exception& error) {
-        // The objects completed before the error stay and are shown.
-        failure = ErrorMessage(error);
-    }
-    History->Restart();
-    // The reader judges UTF-8 without the program's own head lines, which are 1251 in files whose
-    // compiler reads them in another code page.
-    TextEncoding = Document.Utf8 ? Utf8Encoding : ChooseTextEncoding(bytes, Document.HeaderLines);
-    ShowHeaderLines();
-    return failure;
+    if (!outcome.Failure.isEmpty()) Dialogs.Message(outcome.Failure, MessageKind::Error);
+    if (!outcome.Notice.isEmpty()) Dialogs.Message(outcome.Notice, MessageKind::Warning);
 }
 
 void TForm1::ToolButton2Click() {
@@ -550,9 +467,8 @@ void TForm1::SaveAs1Click() {
 }
 
 bool TForm1::SaveDocument() {
-    if (TextFileName.isEmpty()) return SaveDocumentAs();
-    // The file already says what the document holds: writing it again would only change its date line.
-    return !Document.Modified || WriteDocument(TextFileName);
+    if (Session.TextFileName().isEmpty()) return SaveDocumentAs();
+    return ShowSaved(Session.Save());
 }
 
 bool TForm1::SaveDocumentAs() {
@@ -563,24 +479,18 @@ bool TForm1::SaveDocumentAs() {
 }
 
 bool TForm1::WriteDocument(const QString& fileName) {
-    QFileInfo saved(fileName);
-    try {
-        WriteFileAtomically(ToLocalPath(saved.absoluteFilePath()),
-                            WriteTextTyp(Document, CurrentDateTimeText()));
-    } catch (const TypError& error) {
-        Dialogs.Message(ErrorMessage(error), MessageKind::Error);
-        return false;
-    }
-    QString folder = saved.absolutePath();
-    Document.WorkFolder = ToLocalPath(QDir::toNativeSeparators(folder));
-    QDir::setCurrent(folder);
-    OpenDialog1FileName = saved.absoluteFilePath();
-    SaveDialog1FileName = saved.absoluteFilePath();
-    History->MarkSaved();
-    DocumentFileName = saved.absoluteFilePath();
-    TextFileName = saved.absoluteFilePath();
-    SetCaption(QDir::toNativeSeparators(saved.absoluteFilePath()));
-    SetCompilable(CompileState::On);
+    return ShowSaved(Session.SaveAs(fileName));
+}
+
+bool TForm1::ShowSaved(const DocumentSession::SaveOutcome& outcome) {
+    if (!outcome.Failure.isEmpty()) Dialogs.Message(outcome.Failure, MessageKind::Error);
+    if (!outcome.Written) return outcome.Saved;
+    const QString saved = Session.FileName();
+    QDir::setCurrent(QFileInfo(saved).absolutePath());
+    OpenDialog1FileName = saved;
+    SaveDialog1FileName = saved;
+    SetCaption(QDir::toNativeSeparators(saved));
+    UpdateCompileCommand();
     return true;
 }
 
@@ -589,85 +499,11 @@ void TForm1::ToolButton13Click() {
     std::optional<QString> fileName =
         Dialogs.OpenFileName({tr("Открыть typ"), QStringLiteral("Garmin Typ (*.typ)"), OpenDialog3FileName});
     if (!fileName) return;
-    ImportCompiledFile(*fileName);
-}
-
-void TForm1::ImportCompiledFile(const QString& fileName) {
-    QString failure;
-    std::vector<std::string> warnings;
-    {
-        LoadingIndicator loading(StatusPanels[0]);
-        OpenDialog3FileName = fileName;
-        try {
-            std::string bytes = ReadWholeFile(ToLocalPath(fileName));
-            BinaryImportResult imported = ImportBinaryTyp(
-                std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
-            warnings = std::move(imported.Warnings);
-            TakeImportedDocument(std::move(imported.Document), fileName);
-        } catch (const std::bad_alloc&) {
-            failure = CannotOpenMessage();
-        } catch (const std::exception& error) {
-            // The message of a file of another kind is the window's own, in both of its languages.
-            failure = error.what() == NotGarminTypMessage ? NotGarminTypText() : ErrorMessage(error);
-        }
-    }
-    if (!failure.isEmpty())
-        Dialogs.Message(failure, MessageKind::Error);
-    else
-        ShowImportWarnings(warnings);
-}
-
-void TForm1::TakeImportedDocument(TypDocument imported, const QString& fileName) {
-    // The import built a new document; the old one is replaced only now that it succeeded, and
-    // WorkFolder stays the window's. The steps of the old document go with it: a new history.
-    ClearPicture();
-    History->Restart();
-    std::string workFolder = std::move(Document.WorkFolder);
-    Document = std::move(imported);
-    Document.CurrentObject = nullptr;
-    Document.Modified = false;
-    Document.WorkFolder = std::move(workFolder);
-    TextEncoding = ChooseTextEncoding(AllLabelBytes(Document), Document.HeaderLines);
-    // cGPSMapper waits for a save as text; the built-in compiler takes the document as it is.
-    SetCompilable(CompileState::BuiltInOnly);
-    DocumentFileName = QFileInfo(fileName).absoluteFilePath();
-    TextFileName.clear();
-    SetCaption(QFileInfo(fileName).absoluteFilePath());
-    ShowHeaderLines();
-    RadioGroup1Click();
-}
-
-void TForm1::ShowImportWarnings(const std::vector<std::string>& warnings) {
-    if (warnings.empty()) return;
-    // A damaged file is not taken silently: the user learns how much of it made it into the document.
-    const size_t points = Document.PointList.size();
-    const size_t lineCount = Document.LineList.size();
-    const size_t polygons = Document.PolygonList.size();
-    QStringList lines;
-    lines << tr("Файл typ повреждён или обрывается: прочитано объектов %1 (точек %2, линий %3, "
-                "полигонов %4).")
-                 .arg(points + lineCount + polygons)
-                 .arg(points)
-                 .arg(lineCount)
-                 .arg(polygons);
-    for (const std::string& warning : warnings)
-        lines << EngineMessage(warning);
-    Dialogs.Message(lines.join(u'\r'), MessageKind::Warning);
+    LoadFile(*fileName, KindRule::Compiled);
 }
 
 void TForm1::OpenFile(const QString& fileName) {
-    // The signature stands in the first twelve bytes; the command chosen reads the whole file.
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Dialogs.Message(OpenFailureOf(fileName), MessageKind::Error);
-        return;
-    }
-    const QByteArray head = file.read(12);
-    file.close();
-    if (IsCompiledTypFile(ToLocalPath(fileName), std::string_view(head.constData(), size_t(head.size()))))
-        ImportCompiledFile(fileName);
-    else
-        LoadTextFile(fileName);
+    LoadFile(fileName, KindRule::NameOrSignature);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -1,10 +1,11 @@
 // The main window "Редактор TYP-файла": the menu and toolbar, the view panel with the magnified
-// object, the property column and the header memo. It owns the document; every modal interaction
-// goes through Prompts.
+// object, the property column and the header memo. Its document session holds the open document;
+// every modal interaction goes through Prompts.
 #pragma once
 
 #include "app/Prompts.h"
 #include "app/controls.h"
+#include "app/document_session.h"
 #include "app/text_encoding.h"
 #include "model/maintyp.h"
 #include "view/transparency.h"
@@ -58,10 +59,13 @@ class TForm1 : public QMainWindow {
     // a text file; no file dialog is shown.
     void OpenFile(const QString& fileName);
 
-    TypDocument Document;
+    // The open document, its file, encoding, history and compile state; its Changed() follows every
+    // change of the document.
+    DocumentSession Session;
+    // The session's document and its undo history, which decides Document.Modified.
+    TypDocument& Document = Session.Document();
+    EditHistory* const History = &Session.History();
     Prompts& Dialogs;
-    // The undo history of Document; it decides Document.Modified.
-    std::unique_ptr<EditHistory> History;
 
     // ---- menu ("Файл", "Создать", "Сохранить", "Помощь") ----
     QMenu* N1 = nullptr;                // "Файл"
@@ -184,8 +188,8 @@ class TForm1 : public QMainWindow {
     QString SaveDialog1FileName;
     QString OpenDialog3FileName;
 
-    // The text encoding of the labels and header lines of the document (ICU name).
-    QByteArray TextEncoding = DefaultTextEncoding;
+    // The text encoding of the labels and header lines of the document (ICU name), the session's.
+    const QByteArray& TextEncoding = Session.TextEncoding();
 
     // ---- start-up and shutdown ----
     void FormCreate();
@@ -277,19 +281,12 @@ class TForm1 : public QMainWindow {
     // The built-in compiler: compiles Document, asks where the compiled file goes and writes it.
     void CompileDocument();
 
-    // When the compile command ("Создать TYP", "TYP-файл") is on: cGPSMapper reads the text file
-    // last opened or saved, so an imported document waits for a save as text (BuiltInOnly); the
-    // built-in compiler compiles whatever document is open.
-    enum class CompileState { Off, BuiltInOnly, On };
-    CompileState Compilable = CompileState::Off;
+    // When the compile command ("Создать TYP", "TYP-файл") is on: the session's rule.
+    using CompileState = DocumentSession::CompileState;
     void SetCompilable(CompileState state);
-    // Enables the compile command for Compilable and the compiler chosen in Velmora.ini.
+    // Enables the compile command for the session's compile state and the compiler chosen in
+    // Velmora.ini.
     void UpdateCompileCommand();
-    // The text or compiled file the document was last opened from or saved to, or empty.
-    QString DocumentFileName;
-    // The text file that "Сохранить" writes without asking: the one the document was read whole from
-    // or last saved to. Empty for a new or imported document, and for a file read only in part.
-    QString TextFileName;
 
     // ---- the object list's entries and filter ----
     // What the object is: the catalogue's name of its type in the interface's language, or else the
@@ -377,20 +374,13 @@ class TForm1 : public QMainWindow {
     void ConnectControls();
     // Before replacing the document: the shutdown question while Modified; false to stop.
     bool MayDiscardDocument();
-    // Reads a text file into the document as the open command does after its dialog.
-    void LoadTextFile(const QString& fileName);
-    // The window state of a text load before the reading: names, caption, object list shown.
-    void PrepareWindowForText(const QString& fileName);
-    // Reads the bytes into the document; the message of a conversion error, or empty.
-    QString ReadTextDocument(const std::string& bytes);
+    // Opens a file through the session as the open commands do after their dialog (rule: which
+    // files are compiled ones), and shows the document and what the session said.
+    void LoadFile(const QString& fileName, KindRule rule);
     // Writes the document as text to fileName; false after telling the user why it failed.
     bool WriteDocument(const QString& fileName);
-    // Imports a compiled file as the import command does after its dialog.
-    void ImportCompiledFile(const QString& fileName);
-    // Whether the file's first bytes carry the signature of a compiled file (its name aside).
-    static bool HasCompiledSignature(const QString& fileName);
-    void TakeImportedDocument(TypDocument imported, const QString& fileName);
-    void ShowImportWarnings(const std::vector<std::string>& warnings);
+    // Shows a save's outcome: its failure, or the saved file in the caption. Whether it saved.
+    bool ShowSaved(const DocumentSession::SaveOutcome& outcome);
     void ApplyObjectDisplay(TGarminObject& object);
     void FillColourList(const std::vector<QString>& items, int selected);
     void RadioGroup2Clicked();

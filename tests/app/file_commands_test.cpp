@@ -186,7 +186,7 @@ TEST_P(ShutdownQuestionTest, ClosesOnlyWhenNoChangeIsLost) {
     const CloseCase& c = GetParam();
     OpenText(TestDataFile("window.txt"));
     // As a document without a text file of its own: saving asks for the name.
-    Form->TextFileName.clear();
+    Form->Session.ForgetTextFile();
     if (c.Question) {
         TypeIntoHeader(*Form, QStringLiteral(";x"));
         Prompts.AnswerQuestion(*c.Question);
@@ -237,7 +237,7 @@ TEST_P(ReplaceWhileModifiedTest, AsksBeforeTheFileDialog) {
     if (c.Import) VELMORA_NEED_CORPUS("contours.typ");
     OpenText(TestDataFile("window.txt"));
     // As a document without a text file of its own: saving asks for the name.
-    Form->TextFileName.clear();
+    Form->Session.ForgetTextFile();
     TypeIntoHeader(*Form, QStringLiteral(";x"));
     Prompts.AnswerQuestion(c.Reply);
     if (c.SaveSucceeds)
