@@ -3,6 +3,7 @@
 #include "app/document_session.h"
 #include "commands/edit_history.h"
 #include "model/text_format.h"
+#include "tests/file_size_limit.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,9 +12,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <csignal>
-#include <sys/resource.h>
 
 namespace velmora {
 namespace {
@@ -32,28 +30,6 @@ bool WriteBytes(const QString& path, const std::string& bytes) {
     return file.open(QIODevice::WriteOnly) &&
            file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
 }
-
-// While it lives, no file may grow beyond 100 bytes: a save fails half-way, as on a full disk.
-class FileSizeLimit {
-  public:
-    FileSizeLimit() {
-        getrlimit(RLIMIT_FSIZE, &Old);
-        OldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = Old;
-        limit.rlim_cur = 100;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &Old);
-        std::signal(SIGXFSZ, OldHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-  private:
-    rlimit Old{};
-    void (*OldHandler)(int) = nullptr;
-};
 
 class DocumentSessionTest : public testing::Test {
   protected:
@@ -266,7 +242,7 @@ TEST_F(DocumentSessionTest, SaveThatFailsKeepsTheOldFileAndTheChanges) {
     EditLineWidth(9);
     DocumentSession::SaveOutcome outcome;
     {
-        const FileSizeLimit limit;
+        const FileSizeLimit limit(100);
         outcome = Session.Save();
     }
     EXPECT_FALSE(outcome.Saved);
