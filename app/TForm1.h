@@ -6,6 +6,7 @@
 #include "app/Prompts.h"
 #include "app/controls.h"
 #include "app/text_encoding.h"
+#include "commands/object_edits.h"
 #include "model/maintyp.h"
 #include "view/transparency.h"
 
@@ -43,6 +44,7 @@ namespace velmora {
 
 // The window draws transparency over the grey checkerboard; files keep the white drawing.
 inline constexpr TransparencyDrawing ScreenDrawing = TransparencyDrawing::Checkerboard;
+class CreationMode;
 class EditHistory;
 struct StepSubject;
 
@@ -248,13 +250,12 @@ class TForm1 : public QMainWindow {
     void Undo1Click();
     void Redo1Click();
     void ZoomBy(int steps);
-    void EditPixelColour(int row, int col, Qt::KeyboardModifiers shift, int view, int kind);
+    void EditPixelColour(int row, int col, Qt::KeyboardModifiers shift, int view);
     void ComboBox2KeyDown(int key, Qt::KeyboardModifiers shift);
     void ToolButton5Click();
     void N10Click();
     void N11Click();
     void N12Click();
-    void RadioGroup2Click2();
     // The key filter of Edit3 and Edit1: true when the typed character is to be kept.
     bool Edit3KeyPress(QChar key);
     void BitBtn1Click();
@@ -314,9 +315,6 @@ class TForm1 : public QMainWindow {
     void SetShownViewSilently(int view);
     // Selects object index of the list and shows it.
     void ChooseObjectSilently(int index);
-    // The reaction RadioGroup2 runs when the user picks an item; creation mode swaps it for
-    // RadioGroup2Click2 or detaches it (nullptr).
-    void (TForm1::*RadioGroup2Handler)() = &TForm1::RadioGroup2Click;
     // Copies the current object's matrix into Image1.
     void ShowMatrix();
     // Empties Image1, releases MatrixImage and hides the swatch captions.
@@ -347,8 +345,8 @@ class TForm1 : public QMainWindow {
     void SetCaption(const QString& text);
     // Follows the history: the caption's mark and the texts and states of "Отменить"/"Повторить".
     void HistoryChanged();
-    // True between "Добавить объект" and "Добавить"/"&Отменить".
-    bool Creating = false;
+    // Creation mode, between "Добавить объект" and "Добавить"/"&Отменить"; owned by the window.
+    CreationMode* Creation = nullptr;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -394,32 +392,22 @@ class TForm1 : public QMainWindow {
     void ApplyObjectDisplay(TGarminObject& object);
     void FillColourList(const std::vector<QString>& items, int selected);
     void RadioGroup2Clicked();
-    // A property control's change as an undo step named after the control; changes of one control
-    // that follow each other merge.
-    void PushPropertyStep(const QString& name, int mergeKey, std::function<bool(TGarminObject*)> write);
-    // Day or night label colour of the current object as a step of the history.
-    void SetLabelColour(bool night, std::optional<uint32_t> colour);
+    // Day or night label colour (view) of the current object.
+    void SetLabelColour(int view, std::optional<uint32_t> colour);
+    // Lists and shows an object just created.
+    void ShowCreatedObject(const TGarminObject& added);
 
     // ===================================================================================
     // Members of the editing handlers (TForm1_editing.cpp and the files beside it) go
     // below this line; the window code above does not use them.
     // ===================================================================================
-    // Enter in a control of creation mode commits, as the window's default button would.
-    QObject* CommitOnEnter = nullptr;
     bool GarminPaletteChosen() const; // RadioGroup3 on "GPSMAP 60C"
     // The colour dialog that "Палитра" chooses, preset with preset; the picked colour on OK.
     std::optional<ColourValue> PickColour(ColourValue preset);
     void PaintPointPixel(TGarminObject& object, int row, int col, int view);
     void PaintLinePixel(TGarminObject& object, int row, int col);
     void RecolourSwatch(TGarminObject& object, int entry);
-    void ApplyCreationPreset(int kind);
-    void LeaveCreationMode();
     // The plane, entry and code that a left click paints with in the view shown, or none.
-    struct PaintTarget {
-        int Plane;
-        int Entry;
-        char Code;
-    };
     std::optional<PaintTarget> LeftPaintTarget(const TGarminObject& object) const;
     void PaintAt(TGarminObject& object, int row, int col, const PaintTarget& target);
     void ShowStepSubject(const StepSubject& subject);

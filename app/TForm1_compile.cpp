@@ -1,6 +1,8 @@
 // The compile command "Создать TYP" / "TYP-файл": the built-in compiler writes the compiled file of
 // the open document itself; cGPSMapper is started on the text file last opened or saved.
 #include "app/TForm1.h"
+
+#include "app/creation_mode.h"
 #include "app/language.h"
 
 #include "dialogs/Thr.h"
@@ -111,7 +113,7 @@ void TForm1::UpdateCompileCommand() {
                          (Compilable == CompileState::BuiltInOnly && BuiltInCompilerChosen(IniFile.get()));
     ToolButton9->setEnabled(enabled);
     // Creation mode keeps the menu item off with the rest of its group.
-    TYP1->setEnabled(enabled && !Creating);
+    TYP1->setEnabled(enabled && !Creation->Active());
 }
 
 } // namespace velmora
