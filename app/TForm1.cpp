@@ -140,11 +140,12 @@ TForm1::TForm1(Prompts& prompts, const QString& settingsFolder, QWidget* parent)
     CreateToolBar();
     CreateStatusBar();
     CreateClientArea();
-    Creation = new CreationMode(
-        {RadioGroup2, RadioGroup2Box, RadioGroup1Box, ComboBox1, ComboBox4, Edit3, Edit1, SpinEdit1, SpinEdit2,
-         SpinEdit3, SpinEdit4, SpinEdit5, SpinEdit6, ComboBox5, CheckBox1, BitBtn1, BitBtn2, LabelStyleBox,
-         PropertyColumn, StatusPanels[0]},
-        this);
+    Creation =
+        new CreationMode({RadioGroup2, RadioGroup2Box, RadioGroup1Box, ComboBox1,      ComboBox4,
+                          Edit3,       Edit1,          SpinEdit1,      SpinEdit2,      SpinEdit3,
+                          SpinEdit4,   SpinEdit5,      SpinEdit6,      ComboBox5,      CheckBox1,
+                          BitBtn1,     BitBtn2,        LabelStyleBox,  PropertyColumn, StatusPanels[0]},
+                         this);
     ConnectControls();
     SettingsFolder = settingsFolder;
     FormCreate();

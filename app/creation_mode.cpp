@@ -67,9 +67,9 @@ bool CreationMode::eventFilter(QObject* watched, QEvent* event) {
 }
 
 std::vector<QWidget*> CreationMode::TouchedControls() const {
-    return {C.ViewChooserBox, C.KindChooserBox, C.TypeField,   C.SubTypeField, C.LineWidth,
-            C.BorderWidth,    C.ColourCount,    C.Width,       C.Height,       C.CharsPerPixel,
-            C.Orientation,    C.NoBitmap,       C.Commit,      C.Cancel,       C.LabelStyleBox};
+    return {C.ViewChooserBox, C.KindChooserBox, C.TypeField, C.SubTypeField, C.LineWidth,
+            C.BorderWidth,    C.ColourCount,    C.Width,     C.Height,       C.CharsPerPixel,
+            C.Orientation,    C.NoBitmap,       C.Commit,    C.Cancel,       C.LabelStyleBox};
 }
 
 void CreationMode::Remember() {
@@ -78,7 +78,8 @@ void CreationMode::Remember() {
         SavedStates.push_back({control, control->isEnabled(), control->isHidden()});
     SavedSpins.clear();
     for (QSpinBox* spin : {C.LineWidth, C.BorderWidth, C.ColourCount, C.Width, C.Height, C.CharsPerPixel})
-        SavedSpins.push_back({spin, spin->minimum(), spin->maximum(), spin->value(), spin->specialValueText()});
+        SavedSpins.push_back(
+            {spin, spin->minimum(), spin->maximum(), spin->value(), spin->specialValueText()});
     SavedPalette = C.PropertyColumn->palette();
     SavedNightItem = C.ViewChooser->button(Night)->text();
     SavedStatus = C.StatusPanel->text();
@@ -174,7 +175,8 @@ void CreationMode::ApplyPreset() {
 }
 
 void CreationMode::ViewChosen() {
-    if (On && Preset.ViewChooserFollowsColours) ApplySpin(C.ColourCount, CreationColourCount(SecondViewItem()));
+    if (On && Preset.ViewChooserFollowsColours)
+        ApplySpin(C.ColourCount, CreationColourCount(SecondViewItem()));
 }
 
 void CreationMode::NoBitmapClicked() {

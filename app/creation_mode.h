@@ -34,26 +34,26 @@ class CreationMode : public QObject {
   public:
     // The controls creation mode sets up, by what they are in the window.
     struct Controls {
-        QButtonGroup* ViewChooser = nullptr;  // "Отобразить": "День", "Ночь" (here "День и ночь")
-        QWidget* ViewChooserBox = nullptr;    // its group box
-        QWidget* KindChooserBox = nullptr;    // "Тип объекта"
-        QComboBox* ObjectList = nullptr;      // gives its place to the type fields
-        QComboBox* TypePicker = nullptr;      // closed while creating
-        QLineEdit* TypeField = nullptr;       // hexadecimal type
-        QLineEdit* SubTypeField = nullptr;    // hexadecimal subtype (points)
-        QSpinBox* LineWidth = nullptr;        // "Ширина линии"
-        QSpinBox* BorderWidth = nullptr;      // "Шир.  бордюра"
-        QSpinBox* ColourCount = nullptr;      // "Цветов"
-        QSpinBox* Width = nullptr;            // "Размер по X"
-        QSpinBox* Height = nullptr;           // "Размер по Y"
-        QSpinBox* CharsPerPixel = nullptr;    // "Повторяемость"
-        QComboBox* Orientation = nullptr;     // "Ориентация"
-        QCheckBox* NoBitmap = nullptr;        // "Без матрицы"
-        QPushButton* Commit = nullptr;        // "Добавить"
-        QPushButton* Cancel = nullptr;        // "&Отменить"
-        QWidget* LabelStyleBox = nullptr;     // "Подпись": needs an object, hidden while creating
-        QWidget* PropertyColumn = nullptr;    // coloured yellow while creating
-        QLabel* StatusPanel = nullptr;        // says what is being created
+        QButtonGroup* ViewChooser = nullptr; // "Отобразить": "День", "Ночь" (here "День и ночь")
+        QWidget* ViewChooserBox = nullptr; // its group box
+        QWidget* KindChooserBox = nullptr; // "Тип объекта"
+        QComboBox* ObjectList = nullptr;   // gives its place to the type fields
+        QComboBox* TypePicker = nullptr;   // closed while creating
+        QLineEdit* TypeField = nullptr;    // hexadecimal type
+        QLineEdit* SubTypeField = nullptr; // hexadecimal subtype (points)
+        QSpinBox* LineWidth = nullptr;     // "Ширина линии"
+        QSpinBox* BorderWidth = nullptr;   // "Шир.  бордюра"
+        QSpinBox* ColourCount = nullptr;   // "Цветов"
+        QSpinBox* Width = nullptr;         // "Размер по X"
+        QSpinBox* Height = nullptr;        // "Размер по Y"
+        QSpinBox* CharsPerPixel = nullptr; // "Повторяемость"
+        QComboBox* Orientation = nullptr;  // "Ориентация"
+        QCheckBox* NoBitmap = nullptr;     // "Без матрицы"
+        QPushButton* Commit = nullptr;     // "Добавить"
+        QPushButton* Cancel = nullptr;     // "&Отменить"
+        QWidget* LabelStyleBox = nullptr;  // "Подпись": needs an object, hidden while creating
+        QWidget* PropertyColumn = nullptr; // coloured yellow while creating
+        QLabel* StatusPanel = nullptr;     // says what is being created
     };
 
     explicit CreationMode(const Controls& controls, QObject* parent = nullptr);

@@ -9,6 +9,7 @@
 #include "cli/translate.h"
 #include "model/maintyp.h"
 #include "view/display.h"
+#include "view/properties.h"
 #include "view/matrix.h"
 
 #include <QGuiApplication>

@@ -82,7 +82,8 @@ bool SetOrientation(EditHistory& history, TypDocument& doc, TGarminObject& objec
                         [index](TGarminObject& o) { return SetUseOrientation(o, index); });
 }
 
-bool SetCharsPerPixel(EditHistory& history, TypDocument& doc, TGarminObject& object, int value, StepTime time) {
+bool SetCharsPerPixel(EditHistory& history, TypDocument& doc, TGarminObject& object, int value,
+                      StepTime time) {
     return PushProperty(history, doc, object, StepName::CharsPerPixel(), MergeId::CharsPerPixel, time,
                         [value](TGarminObject& o) { return velmora::SetCharsPerPixel(o, value); });
 }
@@ -123,7 +124,8 @@ bool SetLabels(EditHistory& history, TypDocument& doc, TGarminObject& object, st
         MergeId::Labels, time, endsWord);
 }
 
-bool AddLabelLine(EditHistory& history, TypDocument& doc, TGarminObject& object, std::string_view languageRow) {
+bool AddLabelLine(EditHistory& history, TypDocument& doc, TGarminObject& object,
+                  std::string_view languageRow) {
     return PushObjectEdit(history, doc, object, StepName::LabelLine(),
                           [&](TGarminObject& o) { return AppendLabelLine(o, languageRow); });
 }
@@ -136,8 +138,8 @@ bool SetHeaderLines(EditHistory& history, TypDocument& doc, std::vector<std::str
 }
 
 TGarminObject& Create(EditHistory& history, TypDocument& doc, const NewObjectSettings& settings) {
-    history.Push(std::make_unique<AddObjectStep>(doc, std::make_unique<TGarminObject>(BuildNewObject(settings)),
-                                                 StepName::Create()));
+    history.Push(std::make_unique<AddObjectStep>(
+        doc, std::make_unique<TGarminObject>(BuildNewObject(settings)), StepName::Create()));
     return *doc.List(settings.Kind).back();
 }
 

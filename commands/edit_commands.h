@@ -42,7 +42,8 @@ bool LayPicture(EditHistory& history, TypDocument& doc, TGarminObject& object, Q
 bool SetLineWidth(EditHistory& history, TypDocument& doc, TGarminObject& object, int value, StepTime time);
 bool SetBorderWidth(EditHistory& history, TypDocument& doc, TGarminObject& object, int value, StepTime time);
 bool SetOrientation(EditHistory& history, TypDocument& doc, TGarminObject& object, int index, StepTime time);
-bool SetCharsPerPixel(EditHistory& history, TypDocument& doc, TGarminObject& object, int value, StepTime time);
+bool SetCharsPerPixel(EditHistory& history, TypDocument& doc, TGarminObject& object, int value,
+                      StepTime time);
 bool SetFontStyle(EditHistory& history, TypDocument& doc, TGarminObject& object, std::optional<uint8_t> style,
                   StepTime time);
 // view: Day or Night, whose label colour changes.
@@ -58,7 +59,8 @@ std::optional<QString> Retype(EditHistory& history, TypDocument& doc, TGarminObj
 bool SetLabels(EditHistory& history, TypDocument& doc, TGarminObject& object, std::vector<std::string> lines,
                StepTime time);
 // A new label line started from a row of the language list.
-bool AddLabelLine(EditHistory& history, TypDocument& doc, TGarminObject& object, std::string_view languageRow);
+bool AddLabelLine(EditHistory& history, TypDocument& doc, TGarminObject& object,
+                  std::string_view languageRow);
 // The header lines as typed into the header memo.
 bool SetHeaderLines(EditHistory& history, TypDocument& doc, std::vector<std::string> lines, StepTime time);
 

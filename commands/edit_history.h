@@ -173,8 +173,6 @@ class ObjectEditStep : public DocumentStep {
     bool EndsWord = false;
 };
 
-
-
 // Typed text ends a word when the text it inserted holds a blank or a line break.
 bool EndsWord(const std::vector<std::string>& before, const std::vector<std::string>& after);
 

@@ -128,7 +128,8 @@ bool IsUsedEntry(const TGarminObject& object, int view, int index) {
 std::optional<PaintTarget> PaintTargetOf(const TGarminObject& object, int view, int entry) {
     if (view != Day && view != Night) return std::nullopt;
     if (object.Kind == KindPoint) {
-        if (object.XpmHeader[size_t(view)].Width == 0 || !IsUsedEntry(object, view, entry)) return std::nullopt;
+        if (object.XpmHeader[size_t(view)].Width == 0 || !IsUsedEntry(object, view, entry))
+            return std::nullopt;
         return PaintTarget{view, entry, object.Colours[size_t(view)][size_t(entry)].Code};
     }
     if (object.XpmHeader[Day].Width == 0 || view == Night || entry > 1 || !IsUsedEntry(object, Day, entry))

@@ -57,12 +57,12 @@ LabelStyleDisplay LabelStyleOf(const TGarminObject* object);
 // What choosing a kind ("Тип объекта") does to the controls before the first object is shown.
 // A field without value means: leave the control as it is.
 struct KindDisplayState {
-    std::optional<bool> LineWidthEnabled; // "Ширина линии"
+    std::optional<bool> LineWidthEnabled;   // "Ширина линии"
     std::optional<bool> BorderWidthEnabled; // "Шир.  бордюра"
     std::optional<bool> ColourCountEnabled; // "Цветов"
-    std::optional<bool> WidthEnabled; // "Размер по X"
-    std::optional<bool> HeightEnabled; // "Размер по Y"
-    std::optional<int> SizeMinimum; // minimum of "Размер по X" and "Размер по Y"
+    std::optional<bool> WidthEnabled;       // "Размер по X"
+    std::optional<bool> HeightEnabled;      // "Размер по Y"
+    std::optional<int> SizeMinimum;         // minimum of "Размер по X" and "Размер по Y"
     std::optional<bool> ViewChooserEnabled;
 };
 
@@ -78,13 +78,13 @@ struct ObjectDisplayState {
     int ZoomPosition = DefaultCellSize; // "Размер", the zoom: the object's CellSize
     bool HasPicture = false;            // false for an object without matrix: the image stays empty
 
-    std::optional<SpinDisplay> LineWidth; // "Ширина линии" 1..15; points leave it
+    std::optional<SpinDisplay> LineWidth;   // "Ширина линии" 1..15; points leave it
     std::optional<SpinDisplay> BorderWidth; // "Шир.  бордюра" 0..15; points leave it
     std::optional<bool> LineWidthEnabled;
     std::optional<bool> BorderWidthEnabled;
-    SpinDisplay ColourCount; // "Цветов": maximum and value ColourCount
-    SpinDisplay Width; // "Размер по X": 0..24 for points, 0..32 otherwise
-    SpinDisplay Height; // "Размер по Y"
+    SpinDisplay ColourCount;   // "Цветов": maximum and value ColourCount
+    SpinDisplay Width;         // "Размер по X": 0..24 for points, 0..32 otherwise
+    SpinDisplay Height;        // "Размер по Y"
     SpinDisplay CharsPerPixel; // "Повторяемость" 1..2
     bool CharsPerPixelEnabled = false;
     std::optional<int> OrientationIndex; // "Ориентация": 0 "N", 1 "Y"; points leave it

@@ -21,9 +21,13 @@ class CreationModeTest : public EditingTest {
         std::string text;
         const auto add = [&](const char* name, bool value) { (text += name) += value ? "+ " : "- "; };
         const TForm1& f = *Form;
-        for (const auto& [name, spin] : std::initializer_list<std::pair<const char*, QSpinBox*>>{
-                 {"width", f.SpinEdit4}, {"height", f.SpinEdit5}, {"colours", f.SpinEdit3},
-                 {"line", f.SpinEdit1}, {"border", f.SpinEdit2}, {"cpp", f.SpinEdit6}}) {
+        for (const auto& [name, spin] :
+             std::initializer_list<std::pair<const char*, QSpinBox*>>{{"width", f.SpinEdit4},
+                                                                      {"height", f.SpinEdit5},
+                                                                      {"colours", f.SpinEdit3},
+                                                                      {"line", f.SpinEdit1},
+                                                                      {"border", f.SpinEdit2},
+                                                                      {"cpp", f.SpinEdit6}}) {
             add(name, spin->isEnabled());
             text += std::to_string(spin->minimum()) + ".." + std::to_string(spin->maximum()) + "=" +
                     spin->text().toStdString() + " ";

@@ -81,38 +81,72 @@ const TGarminObject& LineOf(const TypDocument& d) {
 TEST_F(EditCommandsTest, EachCommandChangesTheDocumentAsOneStepThatUndoAndRedoFollowAndMakesItModified) {
     const SymbolEdit recode{"Q", false, 0x123456};
     const std::vector<CommandCase> cases = {
-        {"paint", [](EditHistory& h, TypDocument& d) { return Edit::Paint(h, d, *d.PointList[0], {Day, 1, '1'}, 2, 3, 1); },
+        {"paint",
+         [](EditHistory& h, TypDocument& d) {
+             return Edit::Paint(h, d, *d.PointList[0], {Day, 1, '1'}, 2, 3, 1);
+         },
          [](const TypDocument& d) { return PointOf(d).Pixels[Day][2][3] == '1'; }, "Рисование"},
-        {"recolour", [](EditHistory& h, TypDocument& d) { return Edit::Recolour(h, d, *d.LineList[1], Day, 0, 0x00FF00, {}); },
-         [](const TypDocument& d) { return d.LineList[1]->Colours[Day][0].Colour() == 0x00FF00u; }, "Изменение цвета"},
+        {"recolour",
+         [](EditHistory& h, TypDocument& d) {
+             return Edit::Recolour(h, d, *d.LineList[1], Day, 0, 0x00FF00, {});
+         },
+         [](const TypDocument& d) { return d.LineList[1]->Colours[Day][0].Colour() == 0x00FF00u; },
+         "Изменение цвета"},
         {"change colour entry",
-         [&](EditHistory& h, TypDocument& d) { return Edit::ChangeColourEntry(h, d, *d.PointList[0], Night, 1, recode); },
+         [&](EditHistory& h, TypDocument& d) {
+             return Edit::ChangeColourEntry(h, d, *d.PointList[0], Night, 1, recode);
+         },
          [](const TypDocument& d) { return PointOf(d).Colours[Night][1].Code == 'Q'; }, "Изменение цвета"},
         {"add colour entry",
-         [&](EditHistory& h, TypDocument& d) { return Edit::AddColourEntry(h, d, *d.PointList[0], Day, recode); },
+         [&](EditHistory& h, TypDocument& d) {
+             return Edit::AddColourEntry(h, d, *d.PointList[0], Day, recode);
+         },
          [](const TypDocument& d) { return PointOf(d).XpmHeader[Day].ColourCount == 5; }, "Добавление цвета"},
-        {"line width", [](EditHistory& h, TypDocument& d) { return Edit::SetLineWidth(h, d, *d.LineList[1], 9, 0); },
+        {"line width",
+         [](EditHistory& h, TypDocument& d) { return Edit::SetLineWidth(h, d, *d.LineList[1], 9, 0); },
          [](const TypDocument& d) { return d.LineList[1]->LineWidth == 9; }, "Ширина линии"},
-        {"border width", [](EditHistory& h, TypDocument& d) { return Edit::SetBorderWidth(h, d, *d.LineList[1], 5, 0); },
+        {"border width",
+         [](EditHistory& h, TypDocument& d) { return Edit::SetBorderWidth(h, d, *d.LineList[1], 5, 0); },
          [](const TypDocument& d) { return d.LineList[1]->BorderWidth == 5; }, "Ширина бордюра"},
-        {"orientation", [](EditHistory& h, TypDocument& d) { return Edit::SetOrientation(h, d, *d.LineList[0], 1, 0); },
+        {"orientation",
+         [](EditHistory& h, TypDocument& d) { return Edit::SetOrientation(h, d, *d.LineList[0], 1, 0); },
          [](const TypDocument& d) { return LineOf(d).UseOrientation == 1; }, "Ориентация"},
-        {"chars per pixel", [](EditHistory& h, TypDocument& d) { return Edit::SetCharsPerPixel(h, d, *d.PointList[0], 2, 0); },
-         [](const TypDocument& d) { return PointOf(d).XpmHeader[Night].CharsPerPixel == 2; }, "Повторяемость"},
-        {"font style", [](EditHistory& h, TypDocument& d) { return Edit::SetFontStyle(h, d, *d.PointList[0], FontSmall, 0); },
+        {"chars per pixel",
+         [](EditHistory& h, TypDocument& d) { return Edit::SetCharsPerPixel(h, d, *d.PointList[0], 2, 0); },
+         [](const TypDocument& d) { return PointOf(d).XpmHeader[Night].CharsPerPixel == 2; },
+         "Повторяемость"},
+        {"font style",
+         [](EditHistory& h, TypDocument& d) {
+             return Edit::SetFontStyle(h, d, *d.PointList[0], FontSmall, 0);
+         },
          [](const TypDocument& d) { return PointOf(d).FontStyle == FontSmall; }, "Шрифт подписи"},
         {"night label colour",
-         [](EditHistory& h, TypDocument& d) { return Edit::SetLabelColour(h, d, *d.PointList[0], Night, 0xFF, 0); },
-         [](const TypDocument& d) { return PointOf(d).NightLabelColour == 0xFFu && !PointOf(d).DayLabelColour; },
+         [](EditHistory& h, TypDocument& d) {
+             return Edit::SetLabelColour(h, d, *d.PointList[0], Night, 0xFF, 0);
+         },
+         [](const TypDocument& d) {
+             return PointOf(d).NightLabelColour == 0xFFu && !PointOf(d).DayLabelColour;
+         },
          "Цвет подписи"},
-        {"retype", [](EditHistory& h, TypDocument& d) { return Edit::Retype(h, d, *d.PointList[0], "0x2f01    АЗС") == "2f/01"; },
+        {"retype",
+         [](EditHistory& h, TypDocument& d) {
+             return Edit::Retype(h, d, *d.PointList[0], "0x2f01    АЗС") == "2f/01";
+         },
          [](const TypDocument& d) { return PointOf(d).SubTypeCode == 1; }, "Смена типа"},
         {"labels",
-         [](EditHistory& h, TypDocument& d) { return Edit::SetLabels(h, d, *d.PointList[0], {"0x04,Fuel", "0x19,АЗС"}, 0); },
+         [](EditHistory& h, TypDocument& d) {
+             return Edit::SetLabels(h, d, *d.PointList[0], {"0x04,Fuel", "0x19,АЗС"}, 0);
+         },
          [](const TypDocument& d) { return PointOf(d).Labels.size() == 2; }, "Названия"},
-        {"label line", [](EditHistory& h, TypDocument& d) { return Edit::AddLabelLine(h, d, *d.PointList[0], "0x19 - russian"); },
+        {"label line",
+         [](EditHistory& h, TypDocument& d) {
+             return Edit::AddLabelLine(h, d, *d.PointList[0], "0x19 - russian");
+         },
          [](const TypDocument& d) { return PointOf(d).Labels.back() == "0x19,"; }, "Строка названия"},
-        {"header", [](EditHistory& h, TypDocument& d) { return Edit::SetHeaderLines(h, d, {"[_id]", "FID=2", "[end]"}, 0); },
+        {"header",
+         [](EditHistory& h, TypDocument& d) {
+             return Edit::SetHeaderLines(h, d, {"[_id]", "FID=2", "[end]"}, 0);
+         },
          [](const TypDocument& d) { return d.HeaderLines[1] == "FID=2"; }, "Заголовок"},
         {"create",
          [](EditHistory& h, TypDocument& d) {
@@ -122,7 +156,9 @@ TEST_F(EditCommandsTest, EachCommandChangesTheDocumentAsOneStepThatUndoAndRedoFo
          },
          [](const TypDocument& d) { return d.PolygonList.size() == 2; }, "Создание объекта"},
         {"delete", [](EditHistory& h, TypDocument& d) { return Edit::Delete(h, d, KindLine, 0); },
-         [](const TypDocument& d) { return d.LineList.size() == 1 && d.LineList[0]->TypeCode == 2 && !d.CurrentObject; },
+         [](const TypDocument& d) {
+             return d.LineList.size() == 1 && d.LineList[0]->TypeCode == 2 && !d.CurrentObject;
+         },
          "Удаление объекта"},
         {"paste", [](EditHistory& h, TypDocument& d) { return Edit::Paste(h, d, PointBlock()); },
          [](const TypDocument& d) { return d.PointList.size() == 2 && d.PointList[1]->TypeCode == 0x2A; },
@@ -160,9 +196,13 @@ TEST_F(EditCommandsTest, ACommandThatChangesNothingLeavesNoStepAndTheDocumentUnm
     };
     const std::vector<NoChange> cases = {
         {"paint with the code the cell has",
-         [](EditHistory& h, TypDocument& d) { return Edit::Paint(h, d, *d.PointList[0], {Day, 0, '~'}, 0, 0, 1); }},
+         [](EditHistory& h, TypDocument& d) {
+             return Edit::Paint(h, d, *d.PointList[0], {Day, 0, '~'}, 0, 0, 1);
+         }},
         {"paint outside the plane",
-         [](EditHistory& h, TypDocument& d) { return Edit::Paint(h, d, *d.PointList[0], {Day, 1, '1'}, 9, 0, 1); }},
+         [](EditHistory& h, TypDocument& d) {
+             return Edit::Paint(h, d, *d.PointList[0], {Day, 1, '1'}, 9, 0, 1);
+         }},
         {"recolour with the colour it has",
          [](EditHistory& h, TypDocument& d) {
              TGarminObject& o = *d.LineList[1];
@@ -171,29 +211,50 @@ TEST_F(EditCommandsTest, ACommandThatChangesNothingLeavesNoStepAndTheDocumentUnm
         {"recolour outside the table",
          [](EditHistory& h, TypDocument& d) { return Edit::Recolour(h, d, *d.LineList[1], Day, 40, 1, {}); }},
         {"colour entry with an empty code",
-         [](EditHistory& h, TypDocument& d) { return Edit::ChangeColourEntry(h, d, *d.PointList[0], Day, 1, {"", false, 0}); }},
+         [](EditHistory& h, TypDocument& d) {
+             return Edit::ChangeColourEntry(h, d, *d.PointList[0], Day, 1, {"", false, 0});
+         }},
         {"colour entry added to a line",
-         [](EditHistory& h, TypDocument& d) { return Edit::AddColourEntry(h, d, *d.LineList[0], Day, {"z", false, 0}); }},
+         [](EditHistory& h, TypDocument& d) {
+             return Edit::AddColourEntry(h, d, *d.LineList[0], Day, {"z", false, 0});
+         }},
         {"the line width it has",
          [](EditHistory& h, TypDocument& d) { return Edit::SetLineWidth(h, d, *d.LineList[1], 3, 0); }},
-        {"orientation it has", [](EditHistory& h, TypDocument& d) { return Edit::SetOrientation(h, d, *d.LineList[0], 0, 0); }},
+        {"orientation it has",
+         [](EditHistory& h, TypDocument& d) { return Edit::SetOrientation(h, d, *d.LineList[0], 0, 0); }},
         {"font style out of range",
-         [](EditHistory& h, TypDocument& d) { return Edit::SetFontStyle(h, d, *d.PointList[0], uint8_t(MaxFontStyle + 1), 0); }},
+         [](EditHistory& h, TypDocument& d) {
+             return Edit::SetFontStyle(h, d, *d.PointList[0], uint8_t(MaxFontStyle + 1), 0);
+         }},
         {"label colour none again",
-         [](EditHistory& h, TypDocument& d) { return Edit::SetLabelColour(h, d, *d.PointList[0], Day, std::nullopt, 0); }},
+         [](EditHistory& h, TypDocument& d) {
+             return Edit::SetLabelColour(h, d, *d.PointList[0], Day, std::nullopt, 0);
+         }},
         {"retype to the type it has",
-         [](EditHistory& h, TypDocument& d) { return !Edit::Retype(h, d, *d.PointList[0], "0x2f00    x").has_value(); }},
+         [](EditHistory& h, TypDocument& d) {
+             return !Edit::Retype(h, d, *d.PointList[0], "0x2f00    x").has_value();
+         }},
         {"retype with a row without x",
-         [](EditHistory& h, TypDocument& d) { return Edit::Retype(h, d, *d.PointList[0], "2f01").has_value(); }},
+         [](EditHistory& h, TypDocument& d) {
+             return Edit::Retype(h, d, *d.PointList[0], "2f01").has_value();
+         }},
         {"the labels it has",
-         [](EditHistory& h, TypDocument& d) { return Edit::SetLabels(h, d, *d.PointList[0], {"0x04,Fuel"}, 0); }},
-        {"a language row too short", [](EditHistory& h, TypDocument& d) { return Edit::AddLabelLine(h, d, *d.PointList[0], "0x"); }},
+         [](EditHistory& h, TypDocument& d) {
+             return Edit::SetLabels(h, d, *d.PointList[0], {"0x04,Fuel"}, 0);
+         }},
+        {"a language row too short",
+         [](EditHistory& h, TypDocument& d) { return Edit::AddLabelLine(h, d, *d.PointList[0], "0x"); }},
         {"the header it has",
-         [](EditHistory& h, TypDocument& d) { return Edit::SetHeaderLines(h, d, {"[_id]", "FID=1", "[end]"}, 0); }},
-        {"delete outside the list", [](EditHistory& h, TypDocument& d) { return Edit::Delete(h, d, KindPolygon, 1); }},
+         [](EditHistory& h, TypDocument& d) {
+             return Edit::SetHeaderLines(h, d, {"[_id]", "FID=1", "[end]"}, 0);
+         }},
+        {"delete outside the list",
+         [](EditHistory& h, TypDocument& d) { return Edit::Delete(h, d, KindPolygon, 1); }},
         {"delete of no kind", [](EditHistory& h, TypDocument& d) { return Edit::Delete(h, d, 3, 0); }},
         {"paste of a damaged block",
-         [](EditHistory& h, TypDocument& d) { return Edit::Paste(h, d, std::vector<uint8_t>{1, 2, 3}); }},
+         [](EditHistory& h, TypDocument& d) {
+             return Edit::Paste(h, d, std::vector<uint8_t>{1, 2, 3});
+         }},
     };
     for (const NoChange& c : cases) {
         SCOPED_TRACE(c.Name);

@@ -101,11 +101,10 @@ TEST_F(EditHistoryTest, EveryKindOfStepUndoesAndRedoesExactly) {
     ExpectUndoRedo(std::make_unique<ObjectEditStep>(Doc, line, QStringLiteral("Ширина линии"),
                                                     [](TGarminObject& o) { return SetLineWidth(o, 7); }),
                    QStringLiteral("Ширина линии"));
-    ExpectUndoRedo(
-        std::make_unique<ObjectEditStep>(
-            Doc, line, StepName::Retype(),
-            [&](TGarminObject& o) { return RetypeFromCatalogue(o, "0x1a    Паром").has_value(); }),
-        StepName::Retype());
+    ExpectUndoRedo(std::make_unique<ObjectEditStep>(
+                       Doc, line, StepName::Retype(),
+                       [&](TGarminObject& o) { return RetypeFromCatalogue(o, "0x1a    Паром").has_value(); }),
+                   StepName::Retype());
     ExpectUndoRedo(std::make_unique<ObjectEditStep>(
                        Doc, point, StepName::LabelLine(),
                        [&](TGarminObject& o) { return AppendLabelLine(o, "0x19 - russian"); }),
