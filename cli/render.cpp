@@ -9,8 +9,8 @@
 #include "cli/translate.h"
 #include "model/maintyp.h"
 #include "view/display.h"
-#include "view/properties.h"
 #include "view/matrix.h"
+#include "view/properties.h"
 
 #include <QGuiApplication>
 #include <QImage>
