@@ -118,6 +118,15 @@ TEST_F(CreationModeTest, FixedSizesOfANewLineOrPolygonStayDisabledWithAndWithout
     }
 }
 
+TEST_F(CreationModeTest, CancelWithNothingOpenGivesBackTheEmptyWindow) {
+    const std::string before = ControlStates();
+    Form->N12Click();
+    Form->BitBtn2Click();
+    ChooseKind(KindPoint);
+    EXPECT_EQ(ControlStates(), before);
+    EXPECT_EQ(Form->Document.CurrentObject, nullptr);
+}
+
 TEST_F(CreationModeTest, CommitAndCancelDoNothingWhenCreationModeIsOff) {
     const std::string before = ControlStates();
     Form->BitBtn2Click();

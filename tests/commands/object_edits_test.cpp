@@ -146,5 +146,48 @@ TEST(PropertyWrites, CharsPerPixelGoesIntoBothHeadersOfAPointOnly) {
     EXPECT_EQ(line->XpmHeader[Night].CharsPerPixel, 0);
 }
 
+TEST(ColourEntryChoice, PaintingTakesTheChosenEntryOfAPointAndOnlyTheDayPairOfALine) {
+    TypDocument doc;
+    TGarminObject* point = Add(doc, KindPoint, 1);
+    TGarminObject* line = Add(doc, KindLine, 2);
+    struct Case {
+        const char* Name;
+        const TGarminObject* Object;
+        int View, Entry;
+        std::optional<int> Plane; // none: nothing can be painted
+    };
+    for (const Case& c :
+         {Case{"point entry", point, Day, 2, Day}, Case{"point without night bitmap", point, Night, 1, {}},
+          Case{"point entry past the count", point, Day, 4, {}}, Case{"no entry", point, Day, -1, {}},
+          Case{"line day pair", line, Day, 1, Day}, Case{"line by night", line, Night, 0, {}},
+          Case{"line night pair", line, Day, 2, {}}}) {
+        SCOPED_TRACE(c.Name);
+        const std::optional<PaintTarget> target = PaintTargetOf(*c.Object, c.View, c.Entry);
+        ASSERT_EQ(target.has_value(), c.Plane.has_value());
+        if (!target) continue;
+        EXPECT_EQ(target->Plane, *c.Plane);
+        EXPECT_EQ(target->Entry, c.Entry);
+        EXPECT_EQ(target->Code, c.Object->Colours[size_t(*c.Plane)][size_t(c.Entry)].Code);
+    }
+}
+
+TEST(ColourEntryChoice, APixelReachesTheOpaqueEntryOfItsCodeAndALinesNightViewTheNightPair) {
+    TypDocument doc;
+    TGarminObject* point = Add(doc, KindPoint, 1);
+    point->Pixels[Day][0][0] = point->Colours[Day][2].Code;
+    const std::optional<PixelEntry> entry = EntryOfPixel(*point, 0, 0, Day);
+    ASSERT_TRUE(entry.has_value());
+    EXPECT_EQ(entry->Table, Day);
+    EXPECT_EQ(entry->Entry, 2u);
+    EXPECT_FALSE(EntryOfPixel(*point, 0, 1, Day).has_value()) << "a transparent pixel is not recoloured";
+    EXPECT_FALSE(EntryOfPixel(*point, 99, 0, Day).has_value());
+
+    TGarminObject* line = Add(doc, KindLine, 2);
+    line->Pixels[Day][0][0] = line->Colours[Day][0].Code;
+    ASSERT_TRUE(EntryOfPixel(*line, 0, 0, Night).has_value());
+    EXPECT_EQ(EntryOfPixel(*line, 0, 0, Night)->Table, Day);
+    EXPECT_EQ(EntryOfPixel(*line, 0, 0, Night)->Entry, 2u) << "the night colour of the pixel's day entry";
+}
+
 } // namespace
 } // namespace velmora
