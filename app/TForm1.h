@@ -18,7 +18,6 @@
 
 #include <array>
 #include <exception>
-#include <functional>
 #include <memory>
 
 class QAction;
