@@ -2,10 +2,13 @@
 #include "app/language.h"
 
 #include "app/Ab.h"
+#include "app/creation_mode.h"
 #include "app/settings_file.h"
 
 #include "commands/catalogues.h"
+#include "commands/edit_commands.h"
 #include "commands/edit_history.h"
+#include "model/text_format.h"
 #include "view/display.h"
 #include "view/matrix.h"
 #include "view/properties.h"
@@ -104,6 +107,12 @@ TForm1::TForm1(Prompts& prompts, const QString& settingsFolder, QWidget* parent)
     CreateToolBar();
     CreateStatusBar();
     CreateClientArea();
+    Creation =
+        new CreationMode({RadioGroup2, RadioGroup2Box, RadioGroup1Box, ComboBox1,      ComboBox4,
+                          Edit3,       Edit1,          SpinEdit1,      SpinEdit2,      SpinEdit3,
+                          SpinEdit4,   SpinEdit5,      SpinEdit6,      ComboBox5,      CheckBox1,
+                          BitBtn1,     BitBtn2,        LabelStyleBox,  PropertyColumn, StatusPanels[0]},
+                         this);
     ConnectControls();
     SettingsFolder = settingsFolder;
     FormCreate();
@@ -188,11 +197,11 @@ void TForm1::ConnectControls() {
     connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
 
-    // Double clicks, the colour list's keys and the type fields' key filter have no signals.
+    // Double clicks and the colour list's keys have no signals.
     for (QObject* watched :
          {static_cast<QObject*>(ComboBox1->lineEdit()), static_cast<QObject*>(ComboBox3->lineEdit()),
           static_cast<QObject*>(ComboBox4->lineEdit()), static_cast<QObject*>(ComboBox2),
-          static_cast<QObject*>(Edit3), static_cast<QObject*>(Edit1), static_cast<QObject*>(ComboBox4)})
+          static_cast<QObject*>(ComboBox4)})
         watched->installEventFilter(this);
     // The editors and fields whose own undo keys would hide the document's history.
     for (QWidget* editor :
@@ -261,8 +270,6 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     // An editable combo box keeps the focus itself and hands its line edit the keys it does not use.
     if (watched == ComboBox4 || watched == ComboBox4->lineEdit())
         return ComboBox4KeyDown(key->key(), key->modifiers());
-    if ((watched == Edit3 || watched == Edit1) && !key->text().isEmpty())
-        return !Edit3KeyPress(key->text().front());
     return false;
 }
 
@@ -304,7 +311,7 @@ void TForm1::HistoryChanged() {
     setWindowModified(Document.Modified);
     const QUndoStack& stack = History->Stack();
     const auto follow = [this](QAction* action, const QString& verb, bool can, const QString& step) {
-        action->setEnabled(can && !Creating);
+        action->setEnabled(can && !Creation->Active());
         action->setText(can ? QStringLiteral("&%1: %2").arg(verb, step) : QStringLiteral("&") + verb);
         action->setToolTip(can ? QStringLiteral("%1: %2").arg(verb, step) : verb);
     };
@@ -313,12 +320,12 @@ void TForm1::HistoryChanged() {
 }
 
 void TForm1::Undo1Click() {
-    if (Creating) return;
+    if (Creation->Active()) return;
     if (std::optional<StepSubject> subject = History->Undo()) ShowStepSubject(*subject);
 }
 
 void TForm1::Redo1Click() {
-    if (Creating) return;
+    if (Creation->Active()) return;
     if (std::optional<StepSubject> subject = History->Redo()) ShowStepSubject(*subject);
 }
 
@@ -554,7 +561,6 @@ void TForm1::BtnVisible(bool enable) {
     SaveAs1->setEnabled(enable);
     // Creation mode puts its type fields in the place of the list.
     ObjectFilter->setEnabled(enable);
-    Creating = !enable;
     HistoryChanged();
 }
 
@@ -588,7 +594,10 @@ void TForm1::ChooseObjectSilently(int index) {
 }
 
 void TForm1::RadioGroup2Clicked() {
-    if (RadioGroup2Handler) (this->*RadioGroup2Handler)();
+    if (Creation->Active())
+        Creation->ViewChosen();
+    else
+        RadioGroup2Click();
 }
 
 void TForm1::RadioGroup1Click() {
@@ -617,16 +626,16 @@ void TForm1::RadioGroup1Click() {
     auto apply = [](QWidget* control, const std::optional<bool>& enabled) {
         if (enabled) control->setEnabled(*enabled);
     };
-    apply(SpinEdit1, state.SpinEdit1Enabled);
-    apply(SpinEdit2, state.SpinEdit2Enabled);
-    apply(SpinEdit3, state.SpinEdit3Enabled);
-    apply(SpinEdit4, state.SpinEdit4Enabled);
-    apply(SpinEdit5, state.SpinEdit5Enabled);
-    apply(RadioGroup2Box, state.RadioGroup2Enabled);
-    if (state.SpinEdit45Minimum) {
+    apply(SpinEdit1, state.LineWidthEnabled);
+    apply(SpinEdit2, state.BorderWidthEnabled);
+    apply(SpinEdit3, state.ColourCountEnabled);
+    apply(SpinEdit4, state.WidthEnabled);
+    apply(SpinEdit5, state.HeightEnabled);
+    apply(RadioGroup2Box, state.ViewChooserEnabled);
+    if (state.SizeMinimum) {
         QSignalBlocker block4(SpinEdit4), block5(SpinEdit5);
-        SpinEdit4->setMinimum(*state.SpinEdit45Minimum);
-        SpinEdit5->setMinimum(*state.SpinEdit45Minimum);
+        SpinEdit4->setMinimum(*state.SizeMinimum);
+        SpinEdit5->setMinimum(*state.SizeMinimum);
     }
 
     const ObjectList& list = Document.List(kind);
@@ -710,23 +719,23 @@ void TForm1::ApplyObjectDisplay(TGarminObject& object) {
         QSignalBlocker(SpinEdit2),   QSignalBlocker(SpinEdit3),  QSignalBlocker(SpinEdit4),
         QSignalBlocker(SpinEdit5),   QSignalBlocker(SpinEdit6),  QSignalBlocker(ComboBox5)};
     if (state.ForceViewToDay) RadioGroup2->button(Day)->setChecked(true);
-    RadioGroup2Box->setEnabled(state.RadioGroup2Enabled);
+    RadioGroup2Box->setEnabled(state.ViewChooserEnabled);
     ScrollBar1->setValue(state.ZoomPosition);
     auto show = [](QSpinBox* spin, const SpinDisplay& display) {
         spin->setRange(display.Minimum, display.Maximum);
         spin->setValue(display.Value);
     };
-    if (state.SpinEdit1) show(SpinEdit1, *state.SpinEdit1);
-    if (state.SpinEdit2) show(SpinEdit2, *state.SpinEdit2);
-    if (state.SpinEdit1Enabled) SpinEdit1->setEnabled(*state.SpinEdit1Enabled);
-    if (state.SpinEdit2Enabled) SpinEdit2->setEnabled(*state.SpinEdit2Enabled);
-    show(SpinEdit3, state.SpinEdit3);
-    show(SpinEdit4, state.SpinEdit4);
-    show(SpinEdit5, state.SpinEdit5);
-    show(SpinEdit6, state.SpinEdit6);
-    SpinEdit6->setEnabled(state.SpinEdit6Enabled);
-    if (state.ComboBox5Index) ComboBox5->setCurrentIndex(*state.ComboBox5Index);
-    ComboBox5->setEnabled(state.ComboBox5Enabled);
+    if (state.LineWidth) show(SpinEdit1, *state.LineWidth);
+    if (state.BorderWidth) show(SpinEdit2, *state.BorderWidth);
+    if (state.LineWidthEnabled) SpinEdit1->setEnabled(*state.LineWidthEnabled);
+    if (state.BorderWidthEnabled) SpinEdit2->setEnabled(*state.BorderWidthEnabled);
+    show(SpinEdit3, state.ColourCount);
+    show(SpinEdit4, state.Width);
+    show(SpinEdit5, state.Height);
+    show(SpinEdit6, state.CharsPerPixel);
+    SpinEdit6->setEnabled(state.CharsPerPixelEnabled);
+    if (state.OrientationIndex) ComboBox5->setCurrentIndex(*state.OrientationIndex);
+    ComboBox5->setEnabled(state.OrientationEnabled);
     for (QLabel* label : SwatchLabels)
         label->setVisible(state.SwatchLabelsVisible);
     FillColourList(state.Colours.Items, state.Colours.Selected);
@@ -783,37 +792,24 @@ void TForm1::ComboBox2Change() {
     Edit2->setText(ColourReadout(*Document.CurrentObject, ShownView(), index, ComboBox2->itemText(index)));
 }
 
-void TForm1::PushPropertyStep(const QString& name, int mergeKey, std::function<bool(TGarminObject*)> write) {
-    TGarminObject* object = Document.CurrentObject;
-    if (!object) return;
-    auto step = std::make_unique<ObjectEditStep>(Document, *object, name,
-                                                 [write](TGarminObject& o) { return write(&o); });
-    step->SetMerging(mergeKey, Now());
-    History->Push(std::move(step));
-}
-
 void TForm1::SpinEdit1Change() {
-    const int value = SpinEdit1->value();
-    PushPropertyStep(tr("Ширина линии"), MergeKeys::LineWidth,
-                     [value](TGarminObject* o) { return SetLineWidth(o, value); });
+    if (TGarminObject* object = Document.CurrentObject)
+        Edit::SetLineWidth(*History, Document, *object, SpinEdit1->value(), Now());
 }
 
 void TForm1::SpinEdit2Change() {
-    const int value = SpinEdit2->value();
-    PushPropertyStep(tr("Ширина бордюра"), MergeKeys::BorderWidth,
-                     [value](TGarminObject* o) { return SetBorderWidth(o, value); });
+    if (TGarminObject* object = Document.CurrentObject)
+        Edit::SetBorderWidth(*History, Document, *object, SpinEdit2->value(), Now());
 }
 
 void TForm1::ComboBox5Change() {
-    const int index = ComboBox5->currentIndex();
-    PushPropertyStep(tr("Ориентация"), MergeKeys::Orientation,
-                     [index](TGarminObject* o) { return SetUseOrientation(o, index); });
+    if (TGarminObject* object = Document.CurrentObject)
+        Edit::SetOrientation(*History, Document, *object, ComboBox5->currentIndex(), Now());
 }
 
 void TForm1::SpinEdit6Change() {
-    const int value = SpinEdit6->value();
-    PushPropertyStep(tr("Повторяемость"), MergeKeys::CharsPerPixel,
-                     [value](TGarminObject* o) { return SetCharsPerPixel(o, value); });
+    if (TGarminObject* object = Document.CurrentObject)
+        Edit::SetCharsPerPixel(*History, Document, *object, SpinEdit6->value(), Now());
 }
 
 void TForm1::ZoomBy(int steps) {
@@ -821,17 +817,12 @@ void TForm1::ZoomBy(int steps) {
 }
 
 void TForm1::CheckBox1Click() {
-    bool withBitmap = !CheckBox1->isChecked();
-    SpinEdit4->setEnabled(withBitmap);
-    SpinEdit5->setEnabled(withBitmap);
-    ComboBox5->setEnabled(withBitmap);
+    Creation->NoBitmapClicked();
 }
 
 void TForm1::SpinEdit4Change() {
-    // Only the set-up of a new line offers an orientation for a width; a shown object's width is
-    // display only.
-    bool settingUp = !BitBtn1->isHidden();
-    if (settingUp && ChosenKind() == KindLine && !CheckBox1->isChecked()) ComboBox5->setEnabled(true);
+    // A shown object's size is display only; only creation mode reacts.
+    Creation->WidthChanged();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -950,7 +941,7 @@ void TForm1::ShowLabelStyle() {
 void TForm1::Memo1Change() {
     EncodedLines encoded =
         EncodeEditedLines(Document.HeaderLines, SplitLines(Memo1->toPlainText()), TextEncoding);
-    History->Push(std::make_unique<HeaderStep>(Document, std::move(encoded.Lines), Now()));
+    Edit::SetHeaderLines(*History, Document, std::move(encoded.Lines), Now());
     if (!encoded.Replaced) return;
     ReplaceEditorText(Memo1, JoinDecoded(Document.HeaderLines, *this));
     TellAboutReplacedCharacters();
@@ -962,15 +953,7 @@ void TForm1::LabelEditorChange() {
     QString text = LabelEditor->toPlainText();
     EncodedLines encoded =
         EncodeEditedLines(object->Labels, text.isEmpty() ? QStringList() : SplitLines(text), TextEncoding);
-    const bool endsWord = EndsWord(object->Labels, encoded.Lines);
-    auto step = std::make_unique<ObjectEditStep>(Document, *object, StepName::Labels(),
-                                                 [lines = encoded.Lines](TGarminObject& o) {
-                                                     if (o.Labels == lines) return false;
-                                                     o.Labels = lines;
-                                                     return true;
-                                                 });
-    step->SetMerging(MergeKeys::Labels, Now(), endsWord);
-    History->Push(std::move(step));
+    Edit::SetLabels(*History, Document, *object, std::move(encoded.Lines), Now());
     // An object that the catalogue does not name is listed by its first label.
     RefreshObjectEntry(ComboBox1->currentIndex());
     if (!encoded.Replaced) return;

@@ -2,6 +2,8 @@
 // document and the window writes it where the user says; cGPSMapper is started on the text file last
 // opened or saved.
 #include "app/TForm1.h"
+
+#include "app/creation_mode.h"
 #include "app/language.h"
 
 #include "dialogs/Thr.h"
@@ -97,7 +99,7 @@ void TForm1::UpdateCompileCommand() {
                          (state == CompileState::BuiltInOnly && BuiltInCompilerChosen(IniFile.get()));
     ToolButton9->setEnabled(enabled);
     // Creation mode keeps the menu item off with the rest of its group.
-    TYP1->setEnabled(enabled && !Creating);
+    TYP1->setEnabled(enabled && !Creation->Active());
 }
 
 } // namespace velmora

@@ -1442,6 +1442,30 @@
         <source>Рисунок под сеткой</source>
         <translation>Picture under the grid</translation>
     </message>
+    <message>
+        <source>Ширина линии</source>
+        <translation>Line width</translation>
+    </message>
+    <message>
+        <source>Ширина бордюра</source>
+        <translation>Border width</translation>
+    </message>
+    <message>
+        <source>Ориентация</source>
+        <translation>Orientation</translation>
+    </message>
+    <message>
+        <source>Повторяемость</source>
+        <translation>Chars per pixel</translation>
+    </message>
+    <message>
+        <source>Шрифт подписи</source>
+        <translation>Label font</translation>
+    </message>
+    <message>
+        <source>Цвет подписи</source>
+        <translation>Label colour</translation>
+    </message>
 </context>
 <context>
     <name>Swatches</name>
@@ -1542,10 +1566,6 @@
         <translation>Line width</translation>
     </message>
     <message>
-        <source>Ширина бордюра</source>
-        <translation>Border width</translation>
-    </message>
-    <message>
         <source>Ориентация</source>
         <translation>Orientation</translation>
     </message>
@@ -1580,14 +1600,6 @@
     <message>
         <source>День и ночь</source>
         <translation>Day and night</translation>
-    </message>
-    <message>
-        <source>Шрифт подписи</source>
-        <translation>Label font</translation>
-    </message>
-    <message>
-        <source>Цвет подписи</source>
-        <translation>Label colour</translation>
     </message>
     <message>
         <source>&amp;Язык интерфейса</source>
