@@ -1,6 +1,7 @@
 // The document session without a window: what open, import, save and compile leave behind, that the
 // history alone decides Modified, and that Changed() comes once per change.
 #include "app/document_session.h"
+#include "commands/edit_commands.h"
 #include "commands/edit_history.h"
 #include "model/text_format.h"
 #include "tests/file_size_limit.h"
@@ -61,16 +62,12 @@ class DocumentSessionTest : public testing::Test {
     // same time merge into one, as the changes of one control do.
     void EditLineWidth(int width, bool merging = false) {
         TypDocument& doc = Session.Document();
-        auto step = std::make_unique<ObjectEditStep>(doc, *doc.LineList[0], QStringLiteral("width"),
-                                                     [width](TGarminObject& line) {
-                                                         const bool changed = line.LineWidth != width;
-                                                         line.LineWidth = width;
-                                                         return changed;
-                                                     });
-        if (merging) step->SetMerging(MergeKeys::LineWidth, 0);
-        Session.History().Push(std::move(step));
+        // Changes of one control close together in time merge; far apart they are steps of their own.
+        Clock += merging ? 1 : 10 * TypingPause;
+        Edit::SetLineWidth(Session.History(), doc, *doc.LineList[0], width, Clock);
     }
 
+    StepTime Clock = 0;
     QTemporaryDir Temp;
     QString StartFolder;
     DocumentSession Session;
@@ -273,7 +270,7 @@ TEST_F(DocumentSessionTest, CompileGivesTheBytesOrWhyNot) {
     EXPECT_FALSE(
         DocumentSession::WriteCompiledFile(TempFile("no/such/out.typ"), *compiled.Compiled).isEmpty());
 
-    EditLineWidth(250);
+    Session.Document().LineList[0]->LineWidth = 250;
     Session.Document().LineList[0]->BorderWidth = 10;
     const DocumentSession::CompileOutcome failed = Session.Compile();
     EXPECT_FALSE(failed.Compiled);
