@@ -139,6 +139,7 @@ TForm1::TForm1(Prompts& prompts, const QString& settingsFolder, QWidget* parent)
     CreateToolBar();
     CreateStatusBar();
     CreateClientArea();
+    CreateMapPreview();
     ConnectControls();
     SettingsFolder = settingsFolder;
     FormCreate();
@@ -344,6 +345,7 @@ void TForm1::HistoryChanged() {
     };
     follow(Undo1, tr("Отменить"), stack.canUndo(), stack.undoText());
     follow(Redo1, tr("Повторить"), stack.canRedo(), stack.redoText());
+    MapPreview->DocumentChanged();
 }
 
 void TForm1::Undo1Click() {
@@ -410,11 +412,13 @@ void TForm1::RestoreLayout() {
     if (!geometry.isEmpty()) restoreGeometry(geometry);
     const QByteArray splitter = IniFile->value(SplitterKey).toByteArray();
     if (!splitter.isEmpty()) Splitter1->restoreState(splitter);
+    RestoreMapPreview();
 }
 
 void TForm1::SaveLayout() {
     IniFile->setValue(WindowGeometryKey, saveGeometry());
     IniFile->setValue(SplitterKey, Splitter1->saveState());
+    SaveMapPreview();
     SaveSettings();
 }
 
@@ -504,6 +508,7 @@ void TForm1::LoadTextFile(const QString& fileName) {
             RadioGroup1Click();
         }
     }
+    MapPreview->DocumentChanged();
     if (!failure.isEmpty()) Dialogs.Message(failure, MessageKind::Error);
     if (!notice.isEmpty()) Dialogs.Message(notice, MessageKind::Warning);
 }
@@ -635,6 +640,7 @@ void TForm1::TakeImportedDocument(TypDocument imported, const QString& fileName)
     SetCaption(QFileInfo(fileName).absoluteFilePath());
     ShowHeaderLines();
     RadioGroup1Click();
+    MapPreview->DocumentChanged();
 }
 
 void TForm1::ShowImportWarnings(const std::vector<std::string>& warnings) {

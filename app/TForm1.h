@@ -6,6 +6,7 @@
 #include "app/Prompts.h"
 #include "app/controls.h"
 #include "app/text_encoding.h"
+#include "map/map_types.h"
 #include "model/maintyp.h"
 #include "view/transparency.h"
 
@@ -44,6 +45,7 @@ namespace velmora {
 // The window draws transparency over the grey checkerboard; files keep the white drawing.
 inline constexpr TransparencyDrawing ScreenDrawing = TransparencyDrawing::Checkerboard;
 class EditHistory;
+class MapPreviewPanel;
 struct StepSubject;
 
 class TForm1 : public QMainWindow {
@@ -109,6 +111,16 @@ class TForm1 : public QMainWindow {
     QAction* ToolButton8 = nullptr;
     QAction* ToolButton7 = nullptr; // "Сохранить bmp"
     QAction* ToolButton9 = nullptr; // "Создать TYP"
+
+    // ---- the dock "Просмотр на карте" and the menu "Вид" that shows it ----
+    MapPreviewPanel* MapPreview = nullptr;
+    QMenu* ViewMenu = nullptr;
+    // The map preview's click: the style object of a type the style has is shown in the editor; for
+    // a type it lacks, the user is offered to create it, the creation fields holding the type.
+    void ShowMapType(const MapTypeKey& key);
+    void OfferMapTypeCreation(const MapTypeKey& key);
+    // "Открыть стиль карты": the TYP file of a gmapsupp becomes the document, as an import does.
+    void OpenMapStyle(const QByteArray& bytes, const QString& name);
 
     // ---- status bar: two panels, 300 and 50 pixels ----
     QStatusBar* StatusBar1 = nullptr;
@@ -363,6 +375,10 @@ class TForm1 : public QMainWindow {
     void CreateToolBar();
     void CreateStatusBar();
     void CreateClientArea();
+    void CreateMapPreview();
+    // The open maps, the map position and the docks' places, kept in Velmora.ini between runs.
+    void RestoreMapPreview();
+    void SaveMapPreview();
     void CreatePropertyColumn();
     void CreateLabelStyleBox(QRect geometry);
     void WidenPropertyColumn();

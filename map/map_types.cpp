@@ -1,8 +1,10 @@
 #include "map/map_types.h"
 #include "model/text_format.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <set>
 #include <string_view>
 
 namespace velmora {
@@ -93,6 +95,34 @@ std::map<MapTypeKey, int> PolygonDrawOrder(const std::vector<std::string>& heade
         }
     }
     return levels;
+}
+
+void CountMapTypes(const MapFile& map, std::map<MapTypeKey, uint64_t>& counts) {
+    for (const MapTile& tile : map.Tiles) {
+        std::set<MapTypeKey> seen;
+        for (const MapLevel& level : tile.Levels) {
+            std::map<MapTypeKey, uint64_t> here;
+            for (const MapObject& object : level.Objects)
+                ++here[MapTypeOf(object)];
+            for (const auto& [key, count] : here)
+                if (seen.insert(key).second) counts[key] += count;
+        }
+    }
+}
+
+StyleGaps FindStyleGaps(const std::map<MapTypeKey, uint64_t>& counts, const TypDocument& style) {
+    StyleGaps gaps;
+    const std::map<MapTypeKey, int> drawOrder = PolygonDrawOrder(style.HeaderLines);
+    for (const auto& [key, count] : counts) {
+        if (!FindStyleObject(style, key)) gaps.Undefined.push_back({key, count});
+        if (key.Kind == MapKind::Polygon && !drawOrder.count(key)) gaps.NotInDrawOrder.push_back({key, count});
+    }
+    const auto mostUsedFirst = [](const TypeCount& a, const TypeCount& b) {
+        return a.Count != b.Count ? a.Count > b.Count : a.Key < b.Key;
+    };
+    std::stable_sort(gaps.Undefined.begin(), gaps.Undefined.end(), mostUsedFirst);
+    std::stable_sort(gaps.NotInDrawOrder.begin(), gaps.NotInDrawOrder.end(), mostUsedFirst);
+    return gaps;
 }
 
 } // namespace velmora

@@ -49,4 +49,20 @@ std::string MapTypeText(const MapTypeKey& key);
 // "Type=0x10f04,3"); lines that do not read as a type and a level are left out.
 std::map<MapTypeKey, int> PolygonDrawOrder(const std::vector<std::string>& headerLines);
 
+// How many objects of each type a map holds: per tile, at the most detailed level that shows the
+// type, so that an object drawn again at each coarser level counts once. Added to counts, so that
+// several maps shown as one are counted together.
+void CountMapTypes(const MapFile& map, std::map<MapTypeKey, uint64_t>& counts);
+
+// What a map uses and a style lacks, most used first (by type where the counts are equal).
+struct TypeCount {
+    MapTypeKey Key;
+    uint64_t Count = 0;
+};
+struct StyleGaps {
+    std::vector<TypeCount> Undefined;       // types with no style object
+    std::vector<TypeCount> NotInDrawOrder;  // polygon types that [_drawOrder] does not list
+};
+StyleGaps FindStyleGaps(const std::map<MapTypeKey, uint64_t>& counts, const TypDocument& style);
+
 } // namespace velmora

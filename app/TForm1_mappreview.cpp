@@ -1,0 +1,115 @@
+// The map preview in the main window: the dock, its menu item, and what its clicks do in the editor.
+#include "app/TForm1.h"
+
+#include "app/language.h"
+#include "app/map_preview.h"
+#include "commands/new_object.h"
+#include "typbin/binary_import.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QSettings>
+#include <QStatusBar>
+
+#include <span>
+
+namespace velmora {
+
+namespace {
+
+const QString WindowStateKey = QStringLiteral("Window/State");
+
+} // namespace
+
+void TForm1::CreateMapPreview() {
+    MapPreview = new MapPreviewPanel(Dialogs, this);
+    MapPreview->SetDocument(&Document);
+    addDockWidget(Qt::LeftDockWidgetArea, MapPreview);
+    // Shown by the menu "Вид" or as Velmora.ini remembers it.
+    MapPreview->hide();
+    QAction* toggle = MapPreview->toggleViewAction();
+    toggle->setText(tr("&Просмотр на карте"));
+    toggle->setObjectName(QStringLiteral("MapPreview1"));
+    ViewMenu = new QMenu(tr("&Вид"), this);
+    ViewMenu->addAction(toggle);
+    menuBar()->insertMenu(N19->menuAction(), ViewMenu);
+
+    connect(MapPreview, &MapPreviewPanel::ObjectPicked, this, &TForm1::ShowMapType);
+    connect(MapPreview, &MapPreviewPanel::CreateTypeRequested, this, &TForm1::OfferMapTypeCreation);
+    connect(MapPreview, &MapPreviewPanel::OpenStyleRequested, this, &TForm1::OpenMapStyle);
+    connect(MapPreview, &MapPreviewPanel::StatusMessage, this, [this](const QString& text) {
+        StatusBar1->showMessage(text);
+    });
+    // The map follows the editor's day and night, however the choice is made.
+    connect(static_cast<QRadioButton*>(RadioGroup2->button(Night)), &QRadioButton::toggled, this,
+            [this] { MapPreview->SetNight(ShownView() == Night); });
+}
+
+void TForm1::RestoreMapPreview() {
+    const QByteArray state = IniFile->value(WindowStateKey).toByteArray();
+    if (!state.isEmpty()) restoreState(state);
+    MapPreview->RestoreSettings(*IniFile);
+}
+
+void TForm1::SaveMapPreview() {
+    IniFile->setValue(WindowStateKey, saveState());
+    MapPreview->SaveSettings(*IniFile);
+}
+
+void TForm1::ShowMapType(const MapTypeKey& key) {
+    if (Creating) return;
+    const TGarminObject* object = FindStyleObject(Document, key);
+    if (!object) return;
+    SetChosenKindSilently(object->Kind);
+    RadioGroup1Click();
+    const ObjectList& list = Document.List(object->Kind);
+    for (size_t i = 0; i < list.size(); ++i) {
+        if (list[i].get() != object) continue;
+        // An object the filter leaves out of the list is shown all the same: the filter goes.
+        if (!MatchesObjectFilter(int(i))) ObjectFilter->clear();
+        ChooseObjectSilently(int(i));
+        return;
+    }
+}
+
+void TForm1::OfferMapTypeCreation(const MapTypeKey& key) {
+    if (Creating) return;
+    TGarminObject typed;
+    SetMapType(typed, key);
+    const QString question = tr("В стиле нет типа %1 (%2).\rСоздать его?")
+                                 .arg(QString::fromStdString(MapTypeText(key)),
+                                      typed.Kind == KindPoint  ? tr("точка")
+                                      : typed.Kind == KindLine ? tr("линия")
+                                                               : tr("полигон"));
+    if (Dialogs.Ask(question, QuestionButtons::YesNo, MessageKind::Information) != Answer::Yes) return;
+    SetChosenKindSilently(typed.Kind);
+    RadioGroup1Click();
+    ToolButton5Click();
+    // The creation fields hold the codes as the object list writes them: "2A/05", "10E07".
+    const QString code = ListLabel(typed);
+    Edit3->setText(code.section(u'/', 0, 0));
+    if (typed.Kind == KindPoint) Edit1->setText(code.section(u'/', 1, 1));
+}
+
+void TForm1::OpenMapStyle(const QByteArray& bytes, const QString& name) {
+    if (Creating || !MayDiscardDocument()) return;
+    BinaryImportResult imported;
+    try {
+        imported = ImportBinaryTyp(
+            std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(bytes.constData()), size_t(bytes.size())));
+    } catch (const std::bad_alloc&) {
+        Dialogs.Message(tr("Недостаточно памяти, чтобы открыть стиль карты"), MessageKind::Error);
+        return;
+    } catch (const std::exception& error) {
+        Dialogs.Message(ErrorMessage(error), MessageKind::Error);
+        return;
+    }
+    TakeImportedDocument(std::move(imported.Document), name);
+    ShowImportWarnings(imported.Warnings);
+}
+
+} // namespace velmora
