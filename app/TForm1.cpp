@@ -2,6 +2,7 @@
 #include "app/language.h"
 
 #include "app/Ab.h"
+#include "app/map_preview.h"
 #include "app/settings_file.h"
 
 #include "commands/catalogues.h"

@@ -53,6 +53,8 @@ void TForm1::RestoreMapPreview() {
     const QByteArray state = IniFile->value(WindowStateKey).toByteArray();
     if (!state.isEmpty()) restoreState(state);
     MapPreview->RestoreSettings(*IniFile);
+    // Maps named in the settings of a window that never kept its docks' places: the panel shows them.
+    if (state.isEmpty() && !MapPreview->MapPaths().isEmpty()) MapPreview->show();
 }
 
 void TForm1::SaveMapPreview() {

@@ -98,7 +98,7 @@ class MapCanvas : public QWidget {
         if (Panel->FitPending && isVisible())
             Panel->FitMap();
         else
-            Panel->DocumentChanged();
+            Panel->ScheduleRedraw();
     }
     void mousePressEvent(QMouseEvent* event) override {
         if (event->button() != Qt::LeftButton) return;
@@ -190,7 +190,7 @@ MapPreviewPanel::MapPreviewPanel(Prompts& prompts, QWidget* parent) : QDockWidge
     ShowUndefined->setCheckable(true);
     ShowUndefined->setChecked(true);
     ShowUndefined->setToolTip(tr("Показывать серым объекты тех типов, которых нет в стиле"));
-    connect(ShowUndefined, &QAction::toggled, this, &MapPreviewPanel::DocumentChanged);
+    connect(ShowUndefined, &QAction::toggled, this, &MapPreviewPanel::ScheduleRedraw);
     OpenStyle = tools->addAction(tr("Открыть стиль карты"), this, &MapPreviewPanel::OpenOwnStyle);
     OpenStyle->setToolTip(tr("Открыть как документ TYP-файл, записанный в карте"));
     layout->addWidget(tools);
@@ -234,7 +234,7 @@ void MapPreviewPanel::SetDocument(const TypDocument* document) {
 void MapPreviewPanel::SetNight(bool night) {
     if (Night == night) return;
     Night = night;
-    DocumentChanged();
+    ScheduleRedraw();
 }
 
 QWidget* MapPreviewPanel::Canvas() const {
@@ -364,7 +364,7 @@ void MapPreviewPanel::ShowBox(const GeoBox& box) {
     const double width = std::max(MapView->width(), 1), height = std::max(MapView->height(), 1);
     Scale = std::clamp(std::max((box.East - box.West) / width, (north - south) / height), FinestScale,
                        CoarsestScale);
-    DocumentChanged();
+    ScheduleRedraw();
 }
 
 void MapPreviewPanel::FitMap() {
@@ -397,7 +397,7 @@ void MapPreviewPanel::ZoomBy(double steps, QPointF around) {
     CentreY += dy * (Scale - scale);
     Scale = scale;
     MapView->Shift = {};
-    DocumentChanged();
+    ScheduleRedraw();
 }
 
 void MapPreviewPanel::PanBy(QPointF pixels) {
@@ -408,7 +408,7 @@ void MapPreviewPanel::PanBy(QPointF pixels) {
     // Until the next picture, the last one moves with the pointer.
     MapView->Shift -= pixels;
     MapView->update();
-    DocumentChanged();
+    ScheduleRedraw();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -424,6 +424,11 @@ MapRenderOptions MapPreviewPanel::Options() const {
 }
 
 void MapPreviewPanel::DocumentChanged() {
+    GapsStale = true;
+    ScheduleRedraw();
+}
+
+void MapPreviewPanel::ScheduleRedraw() {
     if (RedrawPending) return;
     RedrawPending = true;
     QTimer::singleShot(0, this, &MapPreviewPanel::Redraw);
@@ -442,13 +447,18 @@ void MapPreviewPanel::Redraw() {
     if (Document && !OpenedMaps.empty() && Scale > 0 && MapView->width() > 0 && MapView->height() > 0)
         Drawn = Renderer.Draw(*Document, Options());
     MapView->update();
-    UpdateGaps();
+    if (GapsStale) UpdateGaps();
 }
 
 void MapPreviewPanel::UpdateGaps() {
+    GapsStale = false;
+    std::optional<StyleGaps> gaps;
+    if (Document && !TypeCounts.empty()) gaps = FindStyleGaps(TypeCounts, *Document);
+    // Unchanged, the list stays as the user scrolled and folded it.
+    if (gaps == ShownGaps) return;
+    ShownGaps = gaps;
     Gaps->clear();
-    if (!Document || TypeCounts.empty()) return;
-    const StyleGaps gaps = FindStyleGaps(TypeCounts, *Document);
+    if (!gaps) return;
     const auto addGroup = [this](const QString& caption, const std::vector<TypeCount>& types) {
         auto* group = new QTreeWidgetItem(Gaps, {caption.arg(types.size())});
         group->setFirstColumnSpanned(true);
@@ -461,8 +471,8 @@ void MapPreviewPanel::UpdateGaps() {
         }
         group->setExpanded(true);
     };
-    addGroup(tr("Типы карты, которых нет в стиле: %1"), gaps.Undefined);
-    addGroup(tr("Полигоны, которых нет в [_drawOrder]: %1"), gaps.NotInDrawOrder);
+    addGroup(tr("Типы карты, которых нет в стиле: %1"), gaps->Undefined);
+    addGroup(tr("Полигоны, которых нет в [_drawOrder]: %1"), gaps->NotInDrawOrder);
     Gaps->resizeColumnToContents(1);
 }
 
@@ -524,7 +534,7 @@ void MapPreviewPanel::RestoreSettings(QSettings& settings) {
         CentreX = std::clamp(longitude, -360.0, 360.0);
         CentreY = MercatorY(latitude);
         Scale = std::clamp(scale, FinestScale, CoarsestScale);
-        DocumentChanged();
+        ScheduleRedraw();
     } else {
         FitMap();
     }

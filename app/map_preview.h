@@ -89,6 +89,8 @@ class MapPreviewPanel : public QDockWidget {
     friend class MapCanvas;
     void ChooseMaps(bool add);
     void OpenOwnStyle();
+    // Draws once the current events are done; the list of what the style lacks too when stale.
+    void ScheduleRedraw();
     void Redraw();
     void UpdateGaps();
     void UpdateActions();
@@ -106,6 +108,8 @@ class MapPreviewPanel : public QDockWidget {
     MapRenderer Renderer;
     QImage Drawn;
     bool RedrawPending = false;
+    bool GapsStale = true;
+    std::optional<StyleGaps> ShownGaps;
     bool FitPending = false; // fitted while hidden: fitted again once shown
     double CentreX = 0, CentreY = 0; // degrees of longitude and Mercator y
     double Scale = 0;                // degrees per pixel; 0 before a map gives one
