@@ -379,6 +379,8 @@ class TForm1 : public QMainWindow {
     // The open maps, the map position and the docks' places, kept in Velmora.ini between runs.
     void RestoreMapPreview();
     void SaveMapPreview();
+    // Makes the window wider by the dock's width, as far as the screen allows, when the dock shows.
+    void WidenForMapPreview();
     void CreatePropertyColumn();
     void CreateLabelStyleBox(QRect geometry);
     void WidenPropertyColumn();

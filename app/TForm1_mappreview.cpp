@@ -12,9 +12,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 
+#include <algorithm>
 #include <span>
 
 namespace velmora {
@@ -22,6 +24,8 @@ namespace velmora {
 namespace {
 
 const QString WindowStateKey = QStringLiteral("Window/State");
+// The width the dock opens with.
+constexpr int MapPreviewWidth = 520;
 
 } // namespace
 
@@ -34,6 +38,10 @@ void TForm1::CreateMapPreview() {
     QAction* toggle = MapPreview->toggleViewAction();
     toggle->setText(tr("&Просмотр на карте"));
     toggle->setObjectName(QStringLiteral("MapPreview1"));
+    // The dock takes its room beside the object view from a wider window where the screen has it.
+    connect(toggle, &QAction::triggered, this, [this](bool shown) {
+        if (shown) WidenForMapPreview();
+    });
     ViewMenu = new QMenu(tr("&Вид"), this);
     ViewMenu->addAction(toggle);
     menuBar()->insertMenu(N19->menuAction(), ViewMenu);
@@ -54,7 +62,24 @@ void TForm1::RestoreMapPreview() {
     if (!state.isEmpty()) restoreState(state);
     MapPreview->RestoreSettings(*IniFile);
     // Maps named in the settings of a window that never kept its docks' places: the panel shows them.
-    if (state.isEmpty() && !MapPreview->MapPaths().isEmpty()) MapPreview->show();
+    if (state.isEmpty() && !MapPreview->MapPaths().isEmpty()) {
+        MapPreview->show();
+        WidenForMapPreview();
+    }
+}
+
+void TForm1::WidenForMapPreview() {
+    if (isMaximized() || isFullScreen() || MapPreview->isFloating()) return;
+    const QScreen* screen = this->screen();
+    if (screen) {
+        const QRect available = screen->availableGeometry();
+        const int room = available.width() - frameGeometry().width();
+        if (room > 0) resize(width() + std::min(room, MapPreviewWidth), height());
+        // Moved left as far as it must to stay on the screen.
+        const int over = frameGeometry().right() - available.right();
+        if (over > 0) move(std::max(available.left(), x() - over), y());
+    }
+    resizeDocks({MapPreview}, {MapPreviewWidth}, Qt::Horizontal);
 }
 
 void TForm1::SaveMapPreview() {

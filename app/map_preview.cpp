@@ -15,14 +15,16 @@
 #include <QSettings>
 #include <QTabWidget>
 #include <QTimer>
-#include <QToolBar>
+#include <QToolButton>
 #include <QTreeWidget>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace velmora {
 
@@ -169,31 +171,50 @@ MapPreviewPanel::MapPreviewPanel(Prompts& prompts, QWidget* parent) : QDockWidge
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(2);
 
-    auto* tools = new QToolBar(contents);
-    tools->setObjectName(QStringLiteral("MapPreviewTools"));
-    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    OpenMap = tools->addAction(tr("Открыть карту…"), this, [this] { ChooseMaps(false); });
-    AddMap = tools->addAction(tr("Добавить карту…"), this, [this] { ChooseMaps(true); });
-    CloseMapsAction = tools->addAction(tr("Закрыть карты"), this, &MapPreviewPanel::CloseMaps);
-    tools->addSeparator();
-    Fit = tools->addAction(tr("Вся карта"), this, &MapPreviewPanel::FitMap);
-    ZoomIn = tools->addAction(QStringLiteral("+"), this, [this] {
-        ZoomBy(1, QPointF(MapView->width() / 2.0, MapView->height() / 2.0));
-    });
-    ZoomOut = tools->addAction(QStringLiteral("−"), this, [this] {
-        ZoomBy(-1, QPointF(MapView->width() / 2.0, MapView->height() / 2.0));
-    });
+    // Two rows of buttons, so that every command stays in sight in a narrow dock: the maps, then
+    // the view and the map's style.
+    QHBoxLayout* row = nullptr;
+    const auto newRow = [&] {
+        row = new QHBoxLayout;
+        row->setSpacing(2);
+        layout->addLayout(row);
+    };
+    const auto add = [&](const QString& text, auto&& slot) {
+        auto* action = new QAction(text, this);
+        connect(action, &QAction::triggered, this, std::forward<decltype(slot)>(slot));
+        auto* button = new QToolButton(contents);
+        button->setDefaultAction(action);
+        button->setAutoRaise(true);
+        row->addWidget(button);
+        return action;
+    };
+    const auto centre = [this] { return QPointF(MapView->width() / 2.0, MapView->height() / 2.0); };
+    newRow();
+    OpenMap = add(tr("Открыть карту…"), [this] { ChooseMaps(false); });
+    AddMap = add(tr("Добавить карту…"), [this] { ChooseMaps(true); });
+    CloseMapsAction = add(tr("Закрыть карты"), [this] { CloseMaps(); });
+    row->addStretch();
+    newRow();
+    Fit = add(tr("Вся карта"), [this] { FitMap(); });
+    ZoomIn = add(QStringLiteral("+"), [this, centre] { ZoomBy(1, centre()); });
+    ZoomOut = add(QStringLiteral("−"), [this, centre] { ZoomBy(-1, centre()); });
     ZoomIn->setToolTip(tr("Крупнее"));
     ZoomOut->setToolTip(tr("Мельче"));
-    tools->addSeparator();
-    ShowUndefined = tools->addAction(tr("Типы без стиля"));
+    ShowUndefined = add(tr("Типы без стиля"), [this] { ScheduleRedraw(); });
     ShowUndefined->setCheckable(true);
     ShowUndefined->setChecked(true);
     ShowUndefined->setToolTip(tr("Показывать серым объекты тех типов, которых нет в стиле"));
-    connect(ShowUndefined, &QAction::toggled, this, &MapPreviewPanel::ScheduleRedraw);
-    OpenStyle = tools->addAction(tr("Открыть стиль карты"), this, &MapPreviewPanel::OpenOwnStyle);
+    // The editor's day and night choice sets it, but the editor offers that choice only for objects
+    // with a night picture of their own: the map can go to night with any object shown.
+    NightAction = add(tr("Ночь"), [this] {
+        Night = NightAction->isChecked();
+        ScheduleRedraw();
+    });
+    NightAction->setCheckable(true);
+    NightAction->setToolTip(tr("Ночные цвета стиля"));
+    OpenStyle = add(tr("Открыть стиль карты"), [this] { OpenOwnStyle(); });
     OpenStyle->setToolTip(tr("Открыть как документ TYP-файл, записанный в карте"));
-    layout->addWidget(tools);
+    row->addStretch();
 
     Tabs = new QTabWidget(contents);
     MapView = new MapCanvas(this);
@@ -234,6 +255,7 @@ void MapPreviewPanel::SetDocument(const TypDocument* document) {
 void MapPreviewPanel::SetNight(bool night) {
     if (Night == night) return;
     Night = night;
+    NightAction->setChecked(night);
     ScheduleRedraw();
 }
 

@@ -39,7 +39,7 @@ class MapPreviewPanel : public QDockWidget {
 
     // The style the maps are drawn with; null draws nothing. The caller keeps it alive.
     void SetDocument(const TypDocument* document);
-    // Draws the night colours of the style.
+    // Draws the night colours of the style (the panel's "Ночь" follows).
     void SetNight(bool night);
 
     // Reads the maps and shows them, in place of the open ones or beside them (add). A map that
@@ -68,6 +68,7 @@ class MapPreviewPanel : public QDockWidget {
     QTreeWidget* GapList() const { return Gaps; }
     QAction* OpenStyleAction() const { return OpenStyle; }
     QAction* ShowUndefinedAction() const { return ShowUndefined; }
+    QAction* NightViewAction() const { return NightAction; }
 
     // The open maps and the position in the settings file, and back at the next start. A map that
     // can no longer be read is left out with a note (StatusMessage), not a message box.
@@ -127,6 +128,7 @@ class MapPreviewPanel : public QDockWidget {
     QAction* ZoomIn = nullptr;
     QAction* ZoomOut = nullptr;
     QAction* ShowUndefined = nullptr;
+    QAction* NightAction = nullptr;
     QAction* OpenStyle = nullptr;
 };
 

@@ -1587,6 +1587,14 @@
         <source>Карта не открыта: %1</source>
         <translation>Map not opened: %1</translation>
     </message>
+    <message>
+        <source>Ночь</source>
+        <translation>Night</translation>
+    </message>
+    <message>
+        <source>Ночные цвета стиля</source>
+        <translation>The style&apos;s night colours</translation>
+    </message>
 </context>
 <context>
     <name>velmora::TAboutBox</name>

@@ -83,6 +83,8 @@ TEST_F(MapPreviewTest, MapIsDrawnWithTheDocumentAndFollowsEditsUndoAndNight) {
     EXPECT_EQ(Shown(Empty), 0xFFFFFFFF);
     Form->SetShownViewSilently(Night);
     EXPECT_EQ(Shown(Empty), 0xFF000000) << "the map follows the editor's night";
+    Panel->NightViewAction()->trigger();
+    EXPECT_EQ(Shown(Empty), 0xFFFFFFFF) << "and the panel's own day and night";
 }
 
 TEST_F(MapPreviewTest, ClickSaysWhatLiesThereAndSelectsItsStyleObject) {
