@@ -49,9 +49,8 @@ void TForm1::CreateMapPreview() {
     connect(MapPreview, &MapPreviewPanel::ObjectPicked, this, &TForm1::ShowMapType);
     connect(MapPreview, &MapPreviewPanel::CreateTypeRequested, this, &TForm1::OfferMapTypeCreation);
     connect(MapPreview, &MapPreviewPanel::OpenStyleRequested, this, &TForm1::OpenMapStyle);
-    connect(MapPreview, &MapPreviewPanel::StatusMessage, this, [this](const QString& text) {
-        StatusBar1->showMessage(text);
-    });
+    connect(MapPreview, &MapPreviewPanel::StatusMessage, this,
+            [this](const QString& text) { StatusBar1->showMessage(text); });
     // The map follows the editor's day and night, however the choice is made.
     connect(static_cast<QRadioButton*>(RadioGroup2->button(Night)), &QRadioButton::toggled, this,
             [this] { MapPreview->SetNight(ShownView() == Night); });
@@ -107,11 +106,11 @@ void TForm1::OfferMapTypeCreation(const MapTypeKey& key) {
     if (Creating) return;
     TGarminObject typed;
     SetMapType(typed, key);
-    const QString question = tr("В стиле нет типа %1 (%2).\rСоздать его?")
-                                 .arg(QString::fromStdString(MapTypeText(key)),
-                                      typed.Kind == KindPoint  ? tr("точка")
-                                      : typed.Kind == KindLine ? tr("линия")
-                                                               : tr("полигон"));
+    const QString question =
+        tr("В стиле нет типа %1 (%2).\rСоздать его?")
+            .arg(QString::fromStdString(MapTypeText(key)), typed.Kind == KindPoint  ? tr("точка")
+                                                           : typed.Kind == KindLine ? tr("линия")
+                                                                                    : tr("полигон"));
     if (Dialogs.Ask(question, QuestionButtons::YesNo, MessageKind::Information) != Answer::Yes) return;
     SetChosenKindSilently(typed.Kind);
     RadioGroup1Click();
@@ -126,8 +125,8 @@ void TForm1::OpenMapStyle(const QByteArray& bytes, const QString& name) {
     if (Creating || !MayDiscardDocument()) return;
     BinaryImportResult imported;
     try {
-        imported = ImportBinaryTyp(
-            std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(bytes.constData()), size_t(bytes.size())));
+        imported = ImportBinaryTyp(std::span<const uint8_t>(
+            reinterpret_cast<const uint8_t*>(bytes.constData()), size_t(bytes.size())));
     } catch (const std::bad_alloc&) {
         Dialogs.Message(tr("Недостаточно памяти, чтобы открыть стиль карты"), MessageKind::Error);
         return;

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -17,7 +18,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
-#include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
@@ -91,8 +91,9 @@ class MapCanvas : public QWidget {
         painter.drawImage(Shift, Panel->Drawn);
         if (Panel->OpenedMaps.empty()) {
             painter.setPen(palette().color(QPalette::PlaceholderText));
-            painter.drawText(rect().adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
-                             MapPreviewPanel::tr("Откройте карту Garmin (.img), чтобы увидеть на ней стиль."));
+            painter.drawText(
+                rect().adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
+                MapPreviewPanel::tr("Откройте карту Garmin (.img), чтобы увидеть на ней стиль."));
         }
     }
     void resizeEvent(QResizeEvent*) override {
@@ -333,9 +334,8 @@ std::vector<const MapFile*> MapPreviewPanel::MapPointers() const {
 }
 
 void MapPreviewPanel::ChooseMaps(bool add) {
-    const std::optional<QString> path =
-        Dialogs.OpenFileName({add ? tr("Добавить карту") : tr("Открыть карту"),
-                              tr("Карта Garmin (*.img *.IMG)"), OpenMapFolder});
+    const std::optional<QString> path = Dialogs.OpenFileName(
+        {add ? tr("Добавить карту") : tr("Открыть карту"), tr("Карта Garmin (*.img *.IMG)"), OpenMapFolder});
     if (!path) return;
     OpenMapFolder = *path;
     OpenMaps({*path}, add);
@@ -345,9 +345,11 @@ void MapPreviewPanel::OpenOwnStyle() {
     for (const auto& map : OpenedMaps) {
         if (map->Styles.empty()) continue;
         const auto& [name, bytes] = map->Styles.front();
-        const QString folder = QFileInfo(QFile::decodeName(QByteArray::fromStdString(map->Path))).absolutePath();
-        emit OpenStyleRequested(QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())),
-                                QDir(folder).filePath(QString::fromStdString(name)));
+        const QString folder =
+            QFileInfo(QFile::decodeName(QByteArray::fromStdString(map->Path))).absolutePath();
+        emit OpenStyleRequested(
+            QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())),
+            QDir(folder).filePath(QString::fromStdString(name)));
         return;
     }
 }
@@ -509,7 +511,8 @@ void MapPreviewPanel::PickAt(QPointF pixel) {
     const MapTypeKey key = MapTypeOf(*object);
     const bool styled = FindStyleObject(*Document, key) != nullptr;
     LastPickedText = QStringLiteral("%1 %2").arg(KindText(key.Kind), TypeText(key));
-    if (!object->Label.empty()) LastPickedText += QStringLiteral(" «%1»").arg(QString::fromStdString(object->Label));
+    if (!object->Label.empty())
+        LastPickedText += QStringLiteral(" «%1»").arg(QString::fromStdString(object->Label));
     if (!styled) LastPickedText += tr(" — нет в стиле");
     Info->setText(LastPickedText);
     if (styled)

@@ -111,7 +111,7 @@ class MapPreviewPanel : public QDockWidget {
     bool RedrawPending = false;
     bool GapsStale = true;
     std::optional<StyleGaps> ShownGaps;
-    bool FitPending = false; // fitted while hidden: fitted again once shown
+    bool FitPending = false;         // fitted while hidden: fitted again once shown
     double CentreX = 0, CentreY = 0; // degrees of longitude and Mercator y
     double Scale = 0;                // degrees per pixel; 0 before a map gives one
     QString LastPickedText;

@@ -115,7 +115,8 @@ StyleGaps FindStyleGaps(const std::map<MapTypeKey, uint64_t>& counts, const TypD
     const std::map<MapTypeKey, int> drawOrder = PolygonDrawOrder(style.HeaderLines);
     for (const auto& [key, count] : counts) {
         if (!FindStyleObject(style, key)) gaps.Undefined.push_back({key, count});
-        if (key.Kind == MapKind::Polygon && !drawOrder.count(key)) gaps.NotInDrawOrder.push_back({key, count});
+        if (key.Kind == MapKind::Polygon && !drawOrder.count(key))
+            gaps.NotInDrawOrder.push_back({key, count});
     }
     const auto mostUsedFirst = [](const TypeCount& a, const TypeCount& b) {
         return a.Count != b.Count ? a.Count > b.Count : a.Key < b.Key;

@@ -61,8 +61,8 @@ struct TypeCount {
     friend bool operator==(const TypeCount&, const TypeCount&) = default;
 };
 struct StyleGaps {
-    std::vector<TypeCount> Undefined;       // types with no style object
-    std::vector<TypeCount> NotInDrawOrder;  // polygon types that [_drawOrder] does not list
+    std::vector<TypeCount> Undefined;      // types with no style object
+    std::vector<TypeCount> NotInDrawOrder; // polygon types that [_drawOrder] does not list
     friend bool operator==(const StyleGaps&, const StyleGaps&) = default;
 };
 StyleGaps FindStyleGaps(const std::map<MapTypeKey, uint64_t>& counts, const TypDocument& style);

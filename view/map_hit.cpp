@@ -46,7 +46,8 @@ const MapObject* ObjectAt(const std::vector<const MapFile*>& maps, const TypDocu
     const double yScale = size.height() / (north - MercatorY(box.South));
     if (!std::isfinite(xScale) || !std::isfinite(yScale) || !(yScale > 0) || !(xScale > 0)) return nullptr;
     const auto project = [&](MapCoord c) {
-        return QPointF((c.X * MapUnitDegrees - box.West) * xScale, (north - MercatorY(c.Y * MapUnitDegrees)) * yScale);
+        return QPointF((c.X * MapUnitDegrees - box.West) * xScale,
+                       (north - MercatorY(c.Y * MapUnitDegrees)) * yScale);
     };
     // The map units around the pixel where anything drawn over it may lie.
     const MapBox reach{ToUnits(box.West + (pixel.x() - IconReach) / xScale),
@@ -97,7 +98,8 @@ const MapObject* ObjectAt(const std::vector<const MapFile*>& maps, const TypDocu
         for (const MapCoord& c : object.Coords)
             shape.append(project(c));
         if (object.Kind == MapKind::Line) {
-            const double drawn = look.Pattern.isNull() ? look.Width + 2.0 * look.BorderWidth : look.Pattern.height();
+            const double drawn =
+                look.Pattern.isNull() ? look.Width + 2.0 * look.BorderWidth : look.Pattern.height();
             const double within = std::max(HitReach, drawn / 2);
             bool hit = false;
             for (qsizetype i = 1; i < shape.size() && !hit; ++i)

@@ -38,7 +38,8 @@ class MapPreviewTest : public WindowTest {
     void SetUp() override {
         WindowTest::SetUp();
         const std::optional<QString> map = FixtureMap();
-        if (!map) GTEST_SKIP() << "mkgmap is not installed or failed; the map preview tests need Debian's mkgmap";
+        if (!map)
+            GTEST_SKIP() << "mkgmap is not installed or failed; the map preview tests need Debian's mkgmap";
         MapPath = *map;
         Panel = Form->MapPreview;
         Panel->Canvas()->resize(600, 600);
@@ -154,7 +155,8 @@ TEST_F(MapPreviewTest, MapsThatCannotBeReadAreNamedAndTheOpenOnesStay) {
     for (const QString& bad : {MapTestFile("preview.txt"), missing}) {
         EXPECT_FALSE(Panel->OpenMaps({bad}, false));
         ASSERT_FALSE(Prompts.Messages().empty());
-        EXPECT_TRUE(Prompts.Messages().back().contains(QFileInfo(bad).fileName())) << Prompts.Messages().back().toStdString();
+        EXPECT_TRUE(Prompts.Messages().back().contains(QFileInfo(bad).fileName()))
+            << Prompts.Messages().back().toStdString();
         EXPECT_EQ(Panel->MapPaths(), QStringList{MapPath});
     }
     EXPECT_EQ(Shown(Forest), ForestColour);

@@ -1,6 +1,6 @@
 #include "app/Ab.h"
-#include "model/maintyp.h"
 #include "app/map_preview.h"
+#include "model/maintyp.h"
 #include "tests/app/window_fixture.h"
 
 #include <QAction>
@@ -117,11 +117,12 @@ TEST_F(StartupTest, MenuHoldsItsItemsInOrder) {
         // The Alt letters are marked with "&"; the texts read without them.
         menus << line.remove(u'&');
     }
-    EXPECT_EQ(menus,
-              (QStringList{"Файл: Открыть Открыть typ Сохранить Сохранить как… - Язык интерфейса - Выход",
-                           "Правка: Отменить Повторить",
-                           "Создать: Точки Линии Полигоны - Копировать Вставить Удалить - Добавить bmp",
-                           "Сохранить: BitMap TYP-файл", "Вид: Просмотр на карте", "Помощь: О программе Справка"}));
+    EXPECT_EQ(
+        menus,
+        (QStringList{"Файл: Открыть Открыть typ Сохранить Сохранить как… - Язык интерфейса - Выход",
+                     "Правка: Отменить Повторить",
+                     "Создать: Точки Линии Полигоны - Копировать Вставить Удалить - Добавить bmp",
+                     "Сохранить: BitMap TYP-файл", "Вид: Просмотр на карте", "Помощь: О программе Справка"}));
 }
 
 TEST_F(StartupTest, StatusBarHasTwoPanelsOf300And50Pixels) {

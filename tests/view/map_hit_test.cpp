@@ -13,7 +13,8 @@ namespace {
 // Two areas, the left half over the whole when the draw order says so; a road through row 50; a
 // 4 x 4 icon on (50, 50); a point of a type the style lacks at (75, 20.5).
 std::string HitStyle(int wholeLevel, int halfLevel) {
-    return "[_drawOrder]\nType=0x01," + std::to_string(wholeLevel) + "\nType=0x02," + std::to_string(halfLevel) +
+    return "[_drawOrder]\nType=0x01," + std::to_string(wholeLevel) + "\nType=0x02," +
+           std::to_string(halfLevel) +
            "\n[end]\n"
            "[_polygon]\nType=0x01\nXPM=\"0 0 1 0\"\n\"a c #FF0000\"\n[end]\n"
            "[_polygon]\nType=0x02\nXPM=\"0 0 1 0\"\n\"a c #00FF00\"\n[end]\n"
@@ -23,8 +24,8 @@ std::string HitStyle(int wholeLevel, int halfLevel) {
 }
 
 MapFile HitMap() {
-    return MapOf({Area(0x01, 10.0, 0.0, 11.0, 1.0), Area(0x02, 10.0, 0.0, 10.5, 1.0), Road(0x06), Poi(0x2F, 0x06),
-                  Object(MapKind::Point, 0x30, {At(10.75, LatitudeAt(20.5))})});
+    return MapOf({Area(0x01, 10.0, 0.0, 11.0, 1.0), Area(0x02, 10.0, 0.0, 10.5, 1.0), Road(0x06),
+                  Poi(0x2F, 0x06), Object(MapKind::Point, 0x30, {At(10.75, LatitudeAt(20.5))})});
 }
 
 struct Hit {
@@ -74,8 +75,10 @@ TEST(MapHit, DrawOrderAndHiddenTypesDecideWhatLiesOnTop) {
 TEST(MapHit, OddViewsHitNothing) {
     const TypDocument style = Style(HitStyle(1, 2));
     const MapFile map = HitMap();
-    EXPECT_EQ(ObjectAt({&map}, style, {GeoBox{}, TestSize, Day, AutomaticLevel, true, false}, {50, 50}), nullptr);
-    EXPECT_EQ(ObjectAt({&map}, style, {TestBox, QSize(0, 0), Day, AutomaticLevel, true, false}, {50, 50}), nullptr);
+    EXPECT_EQ(ObjectAt({&map}, style, {GeoBox{}, TestSize, Day, AutomaticLevel, true, false}, {50, 50}),
+              nullptr);
+    EXPECT_EQ(ObjectAt({&map}, style, {TestBox, QSize(0, 0), Day, AutomaticLevel, true, false}, {50, 50}),
+              nullptr);
     EXPECT_EQ(ObjectAt({}, style, {TestBox, TestSize, Day, AutomaticLevel, true, false}, {50, 50}), nullptr);
 }
 

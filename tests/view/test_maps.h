@@ -27,7 +27,7 @@ inline MapCoord At(double lon, double lat) {
 }
 
 inline MapObject Object(MapKind kind, uint32_t type, std::vector<MapCoord> coords, uint32_t subType = 0,
-                 std::string label = {}) {
+                        std::string label = {}) {
     MapObject object;
     object.Kind = kind;
     object.Type = type;
@@ -44,7 +44,8 @@ inline MapObject Object(MapKind kind, uint32_t type, std::vector<MapCoord> coord
     return object;
 }
 
-inline MapObject Area(uint32_t type, double west, double south, double east, double north, uint32_t subType = 0) {
+inline MapObject Area(uint32_t type, double west, double south, double east, double north,
+                      uint32_t subType = 0) {
     return Object(MapKind::Polygon, type,
                   {At(west, south), At(west, north), At(east, north), At(east, south)}, subType);
 }
