@@ -23,7 +23,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <utility>
 
 namespace velmora {
@@ -47,10 +46,6 @@ constexpr int ClickSlop = 3;
 
 std::string LocalPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
-}
-
-double LatitudeOfMercator(double mercatorY) {
-    return std::atan(std::sinh(mercatorY * std::numbers::pi / 180)) * 180 / std::numbers::pi;
 }
 
 QString KindText(MapKind kind) {

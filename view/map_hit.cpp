@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <numbers>
 
 namespace velmora {
 
@@ -17,10 +16,6 @@ namespace {
 
 // The widest icon a click is looked for around, in pixels from its centre.
 constexpr double IconReach = 128;
-
-double LatitudeOfMercator(double mercatorY) {
-    return std::atan(std::sinh(mercatorY * std::numbers::pi / 180)) * 180 / std::numbers::pi;
-}
 
 int32_t ToUnits(double degrees) {
     return int32_t(std::clamp(std::floor(degrees / MapUnitDegrees), -2147483648.0, 2147483647.0));
@@ -120,14 +115,8 @@ const MapObject* ObjectAt(const std::vector<const MapFile*>& maps, const TypDocu
     for (const MapFile* map : maps) {
         for (const MapTile& tile : map->Tiles) {
             if (!tile.Bounds.Intersects(reach)) continue;
-            const MapLevel* level = nullptr;
-            if (options.Level == AutomaticLevel) {
-                level = LevelForScale(tile, unitsPerPixel);
-            } else {
-                for (const MapLevel& candidate : tile.Levels)
-                    if (candidate.Level == options.Level) level = &candidate;
-            }
-            if (level) ForEachObjectIn(*level, reach, visit);
+            if (const MapLevel* level = LevelForView(tile, options.Level, unitsPerPixel))
+                ForEachObjectIn(*level, reach, visit);
         }
     }
     return point ? point : line ? line : area;
