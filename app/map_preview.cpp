@@ -422,7 +422,7 @@ void MapPreviewPanel::ZoomBy(double steps, QPointF around) {
 void MapPreviewPanel::PanBy(QPointF pixels) {
     if (!(Scale > 0)) return;
     FitPending = false;
-    CentreX += pixels.x() * Scale;
+    CentreX = std::clamp(CentreX + pixels.x() * Scale, -360.0, 360.0);
     CentreY = std::clamp(CentreY - pixels.y() * Scale, -180.0, 180.0);
     // Until the next picture, the last one moves with the pointer.
     MapView->Shift -= pixels;

@@ -5,7 +5,9 @@
 #include "tests/map/mkgmap_maps.h"
 
 #include <QStatusBar>
+#include <QTest>
 #include <QTreeWidget>
+#include <QWheelEvent>
 
 #include <optional>
 
@@ -147,6 +149,36 @@ TEST_F(MapPreviewTest, ListsWhatTheMapUsesAndTheStyleLacksMostUsedFirst) {
     // mkgmap adds a background area 0x4b to each tile.
     EXPECT_EQ(Gaps(1), QStringList({QStringLiteral("0x4b"), QStringLiteral("0x10f04")}))
         << "0x50 and 0x3c stand in [_drawOrder]";
+}
+
+TEST_F(MapPreviewTest, KeysWheelAndDragMoveAndZoomTheMap) {
+    OpenMapAndStyle();
+    QWidget* canvas = Panel->Canvas();
+    const QPointF forest = PixelOf(Forest);
+
+    QTest::keyClick(canvas, Qt::Key_Right);
+    EXPECT_NEAR(PixelOf(Forest).x(), forest.x() - canvas->width() / 4.0, 1e-6)
+        << "the map moves a quarter left";
+    QTest::keyClick(canvas, Qt::Key_Left);
+    QTest::keyClick(canvas, Qt::Key_Plus);
+    const QPointF middle(canvas->width() / 2.0, canvas->height() / 2.0);
+    EXPECT_NEAR(PixelOf(Forest).x() - middle.x(), 2 * (forest.x() - middle.x()), 1e-6) << "twice as large";
+    QTest::keyClick(canvas, Qt::Key_Minus);
+
+    // The wheel zooms around the pointer: the place under it stays there.
+    QWheelEvent wheel(forest, canvas->mapToGlobal(forest), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(canvas, &wheel);
+    EXPECT_NEAR(PixelOf(Forest).x(), forest.x(), 1e-6);
+    EXPECT_NEAR(PixelOf(Forest).y(), forest.y(), 1e-6);
+
+    // A drag moves the map with the pointer and picks nothing.
+    QTest::mousePress(canvas, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(canvas, QPoint(140, 120));
+    QTest::mouseRelease(canvas, Qt::LeftButton, {}, QPoint(140, 120));
+    EXPECT_NEAR(PixelOf(Forest).x(), forest.x() + 40, 1e-6);
+    EXPECT_NEAR(PixelOf(Forest).y(), forest.y() + 20, 1e-6);
+    EXPECT_TRUE(Panel->PickedText().isEmpty());
 }
 
 TEST_F(MapPreviewTest, MapsThatCannotBeReadAreNamedAndTheOpenOnesStay) {
