@@ -3,6 +3,7 @@
 
 #include "app/Ab.h"
 #include "app/creation_mode.h"
+#include "app/map_preview.h"
 #include "app/settings_file.h"
 
 #include "commands/catalogues.h"
@@ -113,6 +114,7 @@ TForm1::TForm1(Prompts& prompts, const QString& settingsFolder, QWidget* parent)
                           SpinEdit4,   SpinEdit5,      SpinEdit6,      ComboBox5,      CheckBox1,
                           BitBtn1,     BitBtn2,        LabelStyleBox,  PropertyColumn, StatusPanels[0]},
                          this);
+    CreateMapPreview();
     ConnectControls();
     SettingsFolder = settingsFolder;
     FormCreate();
@@ -383,11 +385,13 @@ void TForm1::RestoreLayout() {
     if (!geometry.isEmpty()) restoreGeometry(geometry);
     const QByteArray splitter = IniFile->value(SplitterKey).toByteArray();
     if (!splitter.isEmpty()) Splitter1->restoreState(splitter);
+    RestoreMapPreview();
 }
 
 void TForm1::SaveLayout() {
     IniFile->setValue(WindowGeometryKey, saveGeometry());
     IniFile->setValue(SplitterKey, Splitter1->saveState());
+    SaveMapPreview();
     SaveSettings();
 }
 
@@ -440,10 +444,14 @@ void TForm1::ToolButton1Click() {
 void TForm1::LoadFile(const QString& fileName, KindRule rule) {
     // The import command proposes its file next time even when it could not be read.
     if (rule == KindRule::Compiled) OpenDialog3FileName = fileName;
+    ShowOpened([&] { return Session.Open(fileName, rule); }, fileName);
+}
+
+void TForm1::ShowOpened(const std::function<DocumentSession::OpenOutcome()>& open, const QString& fileName) {
     DocumentSession::OpenOutcome outcome;
     {
         LoadingIndicator loading(StatusPanels[0]);
-        outcome = Session.Open(fileName, rule);
+        outcome = open();
         if (outcome.Replaced) {
             if (Session.Kind() == DocumentKind::Compiled) {
                 OpenDialog3FileName = fileName;

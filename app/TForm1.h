@@ -8,6 +8,7 @@
 #include "app/document_session.h"
 #include "app/text_encoding.h"
 #include "commands/object_edits.h"
+#include "map/map_types.h"
 #include "model/maintyp.h"
 #include "view/transparency.h"
 
@@ -19,6 +20,7 @@
 
 #include <array>
 #include <exception>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -46,6 +48,7 @@ namespace velmora {
 inline constexpr TransparencyDrawing ScreenDrawing = TransparencyDrawing::Checkerboard;
 class CreationMode;
 class EditHistory;
+class MapPreviewPanel;
 struct StepSubject;
 
 class TForm1 : public QMainWindow {
@@ -114,6 +117,16 @@ class TForm1 : public QMainWindow {
     QAction* ToolButton8 = nullptr;
     QAction* ToolButton7 = nullptr; // "Сохранить bmp" (Save bmp)
     QAction* ToolButton9 = nullptr; // "Создать TYP" (Create TYP)
+
+    // ---- the dock "Просмотр на карте" and the menu "Вид" that shows it ----
+    MapPreviewPanel* MapPreview = nullptr;
+    QMenu* ViewMenu = nullptr;
+    // The map preview's click: the style object of a type the style has is shown in the editor; for
+    // a type it lacks, the user is offered to create it, the creation fields holding the type.
+    void ShowMapType(const MapTypeKey& key);
+    void OfferMapTypeCreation(const MapTypeKey& key);
+    // "Открыть стиль карты": the TYP file of a gmapsupp becomes the document, as an import does.
+    void OpenMapStyle(const QByteArray& bytes, const QString& name);
 
     // ---- status bar: two panels, 300 and 50 pixels ----
     QStatusBar* StatusBar1 = nullptr;
@@ -365,6 +378,12 @@ class TForm1 : public QMainWindow {
     void CreateToolBar();
     void CreateStatusBar();
     void CreateClientArea();
+    void CreateMapPreview();
+    // The open maps, the map position and the docks' places, kept in Velmora.ini between runs.
+    void RestoreMapPreview();
+    void SaveMapPreview();
+    // Makes the window wider by the dock's width, as far as the screen allows, when the dock shows.
+    void WidenForMapPreview();
     void CreatePropertyColumn();
     void CreateLabelStyleBox(QRect geometry);
     void WidenPropertyColumn();
@@ -382,6 +401,8 @@ class TForm1 : public QMainWindow {
     // Opens a file through the session as the open commands do after their dialog (rule: which
     // files are compiled ones), and shows the document and what the session said.
     void LoadFile(const QString& fileName, KindRule rule);
+    // Runs open, which replaces the document from fileName or says why not, and shows the outcome.
+    void ShowOpened(const std::function<DocumentSession::OpenOutcome()>& open, const QString& fileName);
     // Writes the document as text to fileName; false after telling the user why it failed.
     bool WriteDocument(const QString& fileName);
     // Shows a save's outcome: its failure, or the saved file in the caption. Whether it saved.

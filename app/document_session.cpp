@@ -101,10 +101,20 @@ QString DocumentSession::OpenFailureMessage(const std::exception& error) {
 }
 
 DocumentSession::OpenOutcome DocumentSession::Open(const QString& fileName, KindRule rule) {
+    return Take([&] { return LoadTypFile(ToLocalPath(fileName), rule); }, fileName, rule);
+}
+
+DocumentSession::OpenOutcome DocumentSession::ImportBytes(const QByteArray& bytes, const QString& name) {
+    return Take([&] { return LoadTypBytes(bytes.toStdString(), ToLocalPath(name), KindRule::Compiled); }, name,
+                KindRule::Compiled);
+}
+
+DocumentSession::OpenOutcome DocumentSession::Take(const std::function<LoadedDocument()>& load,
+                                                   const QString& fileName, KindRule rule) {
     OpenOutcome outcome;
     LoadedDocument loaded;
     try {
-        loaded = LoadTypFile(ToLocalPath(fileName), rule);
+        loaded = load();
     } catch (const FileError& error) {
         // The import command words its file errors itself; the open commands as "cannot open".
         outcome.Failure = rule == KindRule::Compiled ? ErrorMessage(error) : OpenFailureMessage(error);

@@ -14,6 +14,7 @@
 #include <QString>
 
 #include <exception>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -85,6 +86,9 @@ class DocumentSession : public QObject {
     OpenOutcome Open(const QString& fileName, KindRule rule);
     // Opens fileName as a compiled file.
     OpenOutcome Import(const QString& fileName) { return Open(fileName, KindRule::Compiled); }
+    // Imports compiled bytes that are no file of their own (the TYP inside a map) as if read from
+    // a file called name.
+    OpenOutcome ImportBytes(const QByteArray& bytes, const QString& name);
     // Writes the document as text to TextFileName(), when it is modified; needs a text file.
     SaveOutcome Save();
     // Writes the document as text to fileName, which becomes its text file.
@@ -109,6 +113,7 @@ class DocumentSession : public QObject {
   private:
     // Puts the loaded document in the place of the old one with a new history.
     void Replace(TypDocument&& loaded);
+    OpenOutcome Take(const std::function<LoadedDocument()>& load, const QString& fileName, KindRule rule);
     void TakeText(LoadedDocument& loaded, const QString& fileName, OpenOutcome& outcome);
     void TakeCompiled(LoadedDocument& loaded, const QString& fileName, OpenOutcome& outcome);
 

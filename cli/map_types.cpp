@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <map>
 #include <optional>
-#include <set>
 #include <span>
 #include <string>
 #include <vector>
@@ -20,23 +19,6 @@ namespace {
 
 const char* const KindNames[] = {TranslateNoop("velmora-typ", "point"), TranslateNoop("velmora-typ", "line"),
                                  TranslateNoop("velmora-typ", "polygon")};
-
-// How many objects of each type the map holds: per tile, at the most detailed level that shows the
-// type, so that an object drawn again at each coarser level counts once.
-std::map<MapTypeKey, uint64_t> CountTypes(const MapFile& map) {
-    std::map<MapTypeKey, uint64_t> counts;
-    for (const MapTile& tile : map.Tiles) {
-        std::set<MapTypeKey> seen;
-        for (const MapLevel& level : tile.Levels) {
-            std::map<MapTypeKey, uint64_t> here;
-            for (const MapObject& object : level.Objects)
-                ++here[MapTypeOf(object)];
-            for (const auto& [key, count] : here)
-                if (seen.insert(key).second) counts[key] += count;
-        }
-    }
-    return counts;
-}
 
 // Characters, not bytes: the Russian words are two bytes a letter in UTF-8.
 size_t Width(const std::string& text) {
@@ -86,8 +68,10 @@ int RunMapTypes(std::span<const std::string> args) {
     }
     const std::map<MapTypeKey, int> drawOrder =
         style ? PolygonDrawOrder(style->HeaderLines) : std::map<MapTypeKey, int>{};
-    for (const auto& [key, count] : CountTypes(map)) {
-        rows.push_back({Translate("velmora-typ", KindNames[DocumentKind(key.Kind)]), MapTypeText(key),
+    std::map<MapTypeKey, uint64_t> counts;
+    CountMapTypes(map, counts);
+    for (const auto& [key, count] : counts) {
+        rows.push_back({Translate("velmora-typ", KindNames[ObjectKindOf(key.Kind)]), MapTypeText(key),
                         std::to_string(count)});
         if (!style) continue;
         rows.back().push_back(FindStyleObject(*style, key) ? yes : no);

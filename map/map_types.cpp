@@ -1,8 +1,10 @@
 #include "map/map_types.h"
 #include "model/text_format.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <set>
 #include <string_view>
 
 namespace velmora {
@@ -48,13 +50,13 @@ MapTypeKey MapTypeOf(const TGarminObject& object) {
 }
 
 const TGarminObject* FindStyleObject(const TypDocument& doc, const MapTypeKey& key) {
-    for (const auto& object : doc.List(DocumentKind(key.Kind)))
+    for (const auto& object : doc.List(ObjectKindOf(key.Kind)))
         if (MapTypeOf(*object) == key) return object.get();
     return nullptr;
 }
 
 void SetMapType(TGarminObject& object, const MapTypeKey& key) {
-    object.Kind = DocumentKind(key.Kind);
+    object.Kind = ObjectKindOf(key.Kind);
     object.TypeCode = key.Type;
     object.SubTypeCode = key.SubType;
     if (key.Kind != MapKind::Point && (key.SubType != 0 || key.Type > LargestClassicType))
@@ -93,6 +95,35 @@ std::map<MapTypeKey, int> PolygonDrawOrder(const std::vector<std::string>& heade
         }
     }
     return levels;
+}
+
+void CountMapTypes(const MapFile& map, std::map<MapTypeKey, uint64_t>& counts) {
+    for (const MapTile& tile : map.Tiles) {
+        std::set<MapTypeKey> seen;
+        for (const MapLevel& level : tile.Levels) {
+            std::map<MapTypeKey, uint64_t> here;
+            for (const MapObject& object : level.Objects)
+                ++here[MapTypeOf(object)];
+            for (const auto& [key, count] : here)
+                if (seen.insert(key).second) counts[key] += count;
+        }
+    }
+}
+
+StyleGaps FindStyleGaps(const std::map<MapTypeKey, uint64_t>& counts, const TypDocument& style) {
+    StyleGaps gaps;
+    const std::map<MapTypeKey, int> drawOrder = PolygonDrawOrder(style.HeaderLines);
+    for (const auto& [key, count] : counts) {
+        if (!FindStyleObject(style, key)) gaps.Undefined.push_back({key, count});
+        if (key.Kind == MapKind::Polygon && !drawOrder.count(key))
+            gaps.NotInDrawOrder.push_back({key, count});
+    }
+    const auto mostUsedFirst = [](const TypeCount& a, const TypeCount& b) {
+        return a.Count != b.Count ? a.Count > b.Count : a.Key < b.Key;
+    };
+    std::stable_sort(gaps.Undefined.begin(), gaps.Undefined.end(), mostUsedFirst);
+    std::stable_sort(gaps.NotInDrawOrder.begin(), gaps.NotInDrawOrder.end(), mostUsedFirst);
+    return gaps;
 }
 
 } // namespace velmora

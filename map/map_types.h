@@ -27,7 +27,7 @@ inline MapTypeKey MapTypeOf(const MapObject& object) {
 }
 
 // The kind of TGarminObject (KindPoint, KindLine, KindPolygon) for a map kind.
-inline uint8_t DocumentKind(MapKind kind) {
+inline uint8_t ObjectKindOf(MapKind kind) {
     return kind == MapKind::Point ? KindPoint : kind == MapKind::Line ? KindLine : KindPolygon;
 }
 
@@ -48,5 +48,23 @@ std::string MapTypeText(const MapTypeKey& key);
 // The level of each polygon type that the "[_drawOrder]" section of headerLines lists ("Type=0x50,1",
 // "Type=0x10f04,3"); lines that do not read as a type and a level are left out.
 std::map<MapTypeKey, int> PolygonDrawOrder(const std::vector<std::string>& headerLines);
+
+// How many objects of each type a map holds: per tile, at the most detailed level that shows the
+// type, so that an object drawn again at each coarser level counts once. Added to counts, so that
+// several maps shown as one are counted together.
+void CountMapTypes(const MapFile& map, std::map<MapTypeKey, uint64_t>& counts);
+
+// What a map uses and a style lacks, most used first (by type where the counts are equal).
+struct TypeCount {
+    MapTypeKey Key;
+    uint64_t Count = 0;
+    friend bool operator==(const TypeCount&, const TypeCount&) = default;
+};
+struct StyleGaps {
+    std::vector<TypeCount> Undefined;      // types with no style object
+    std::vector<TypeCount> NotInDrawOrder; // polygon types that [_drawOrder] does not list
+    friend bool operator==(const StyleGaps&, const StyleGaps&) = default;
+};
+StyleGaps FindStyleGaps(const std::map<MapTypeKey, uint64_t>& counts, const TypDocument& style);
 
 } // namespace velmora

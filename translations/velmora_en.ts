@@ -1517,6 +1517,133 @@
     </message>
 </context>
 <context>
+    <name>velmora::MapPreviewPanel</name>
+    <message>
+        <source>Точка</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Линия</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Полигон</source>
+        <translation>Polygon</translation>
+    </message>
+    <message>
+        <source>Откройте карту Garmin (.img), чтобы увидеть на ней стиль.</source>
+        <translation>Open a Garmin map (.img) to see the style on it.</translation>
+    </message>
+    <message>
+        <source>Просмотр на карте</source>
+        <translation>Map preview</translation>
+    </message>
+    <message>
+        <source>Открыть карту…</source>
+        <translation>Open map…</translation>
+    </message>
+    <message>
+        <source>Добавить карту…</source>
+        <translation>Add map…</translation>
+    </message>
+    <message>
+        <source>Закрыть карты</source>
+        <translation>Close maps</translation>
+    </message>
+    <message>
+        <source>Вся карта</source>
+        <translation>Fit map</translation>
+    </message>
+    <message>
+        <source>Крупнее</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Мельче</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>Типы без стиля</source>
+        <translation>Types without style</translation>
+    </message>
+    <message>
+        <source>Показывать серым объекты тех типов, которых нет в стиле</source>
+        <translation>Show the objects of types the style lacks in grey</translation>
+    </message>
+    <message>
+        <source>Открыть стиль карты</source>
+        <translation>Open the map&apos;s own style</translation>
+    </message>
+    <message>
+        <source>Открыть как документ TYP-файл, записанный в карте</source>
+        <translation>Open the TYP file stored in the map as the document</translation>
+    </message>
+    <message>
+        <source>Карта</source>
+        <translation>Map</translation>
+    </message>
+    <message>
+        <source>Вид</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Тип</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Объектов</source>
+        <translation>Objects</translation>
+    </message>
+    <message>
+        <source>Нет в стиле</source>
+        <translation>Missing from style</translation>
+    </message>
+    <message>
+        <source>Недостаточно памяти, чтобы прочитать карту %1</source>
+        <translation>Not enough memory to read the map %1</translation>
+    </message>
+    <message>
+        <source>Добавить карту</source>
+        <translation>Add map</translation>
+    </message>
+    <message>
+        <source>Открыть карту</source>
+        <translation>Open map</translation>
+    </message>
+    <message>
+        <source>Карта Garmin (*.img *.IMG)</source>
+        <translation>Garmin map (*.img *.IMG)</translation>
+    </message>
+    <message>
+        <source>Типы карты, которых нет в стиле: %1</source>
+        <translation>Map types the style lacks: %1</translation>
+    </message>
+    <message>
+        <source>Полигоны, которых нет в [_drawOrder]: %1</source>
+        <translation>Polygons missing from [_drawOrder]: %1</translation>
+    </message>
+    <message>
+        <source>Здесь на карте ничего нет</source>
+        <translation>Nothing of the map lies here</translation>
+    </message>
+    <message>
+        <source> — нет в стиле</source>
+        <translation> — not in the style</translation>
+    </message>
+    <message>
+        <source>Карта не открыта: %1</source>
+        <translation>Map not opened: %1</translation>
+    </message>
+    <message>
+        <source>Ночь</source>
+        <translation>Night</translation>
+    </message>
+    <message>
+        <source>Ночные цвета стиля</source>
+        <translation>The style&apos;s night colours</translation>
+    </message>
+</context>
+<context>
     <name>velmora::TAboutBox</name>
     <message>
         <source>Создание и редактирование текстовых TYP-файлов</source>
@@ -1861,6 +1988,30 @@
     <message>
         <source>Настройки не сохраняются: нельзя записать файл %1</source>
         <translation>Settings are not saved: cannot write the file %1</translation>
+    </message>
+    <message>
+        <source>&amp;Просмотр на карте</source>
+        <translation>&amp;Map preview</translation>
+    </message>
+    <message>
+        <source>&amp;Вид</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>В стиле нет типа %1 (%2).<byte value="xd"/>Создать его?</source>
+        <translation>The style has no type %1 (%2).<byte value="xd"/>Create it?</translation>
+    </message>
+    <message>
+        <source>точка</source>
+        <translation>point</translation>
+    </message>
+    <message>
+        <source>линия</source>
+        <translation>line</translation>
+    </message>
+    <message>
+        <source>полигон</source>
+        <translation>polygon</translation>
     </message>
 </context>
 <context>

@@ -37,9 +37,12 @@ DocumentKind KindOfFile(std::string_view fileName, std::string_view bytes, KindR
 }
 
 LoadedDocument LoadTypFile(const std::string& path, KindRule rule) {
+    return LoadTypBytes(ReadWholeFile(path), path, rule);
+}
+
+LoadedDocument LoadTypBytes(std::string bytes, std::string_view name, KindRule rule) {
     LoadedDocument loaded;
-    std::string bytes = ReadWholeFile(path);
-    loaded.Kind = KindOfFile(path, bytes, rule);
+    loaded.Kind = KindOfFile(name, bytes, rule);
     if (loaded.Kind == DocumentKind::Compiled) {
         BinaryImportResult imported = ImportBinaryTyp(
             std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));

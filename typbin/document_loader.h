@@ -46,5 +46,7 @@ struct LoadedDocument {
 // cannot be read, and TypError with NotGarminTypMessage for a file taken for a compiled one that
 // is none; a text file read in part comes back with its PartialError.
 LoadedDocument LoadTypFile(const std::string& path, KindRule rule = KindRule::NameOrSignature);
+// The same for bytes that are not a file of their own (the TYP inside a map), named name.
+LoadedDocument LoadTypBytes(std::string bytes, std::string_view name, KindRule rule);
 
 } // namespace velmora

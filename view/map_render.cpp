@@ -298,6 +298,10 @@ double MercatorY(double latitude) {
            std::numbers::pi;
 }
 
+double LatitudeOfMercator(double mercatorY) {
+    return std::atan(std::sinh(mercatorY * std::numbers::pi / 180)) * 180 / std::numbers::pi;
+}
+
 const MapLevel* LevelForScale(const MapTile& tile, double unitsPerPixel) {
     if (tile.Levels.empty()) return nullptr;
     for (auto level = tile.Levels.rbegin(); level != tile.Levels.rend(); ++level) {
@@ -305,6 +309,14 @@ const MapLevel* LevelForScale(const MapTile& tile, double unitsPerPixel) {
         if (double(1 << shift) <= unitsPerPixel) return &*level;
     }
     return &tile.Levels.front();
+}
+
+const MapLevel* LevelForView(const MapTile& tile, int level, double unitsPerPixel) {
+    if (level == AutomaticLevel) return LevelForScale(tile, unitsPerPixel);
+    const MapLevel* found = nullptr;
+    for (const MapLevel& candidate : tile.Levels)
+        if (candidate.Level == level) found = &candidate;
+    return found;
 }
 
 void MapRenderer::SetMaps(std::vector<const MapFile*> maps) {
@@ -361,13 +373,7 @@ void MapRenderer::Project(const MapRenderOptions& options) {
     for (const MapFile* map : Maps) {
         for (const MapTile& tile : map->Tiles) {
             if (!tile.Bounds.Intersects(projection.Reach)) continue;
-            const MapLevel* level = nullptr;
-            if (options.Level == AutomaticLevel) {
-                level = LevelForScale(tile, unitsPerPixel);
-            } else {
-                for (const MapLevel& candidate : tile.Levels)
-                    if (candidate.Level == options.Level) level = &candidate;
-            }
+            const MapLevel* level = LevelForView(tile, options.Level, unitsPerPixel);
             if (!level) continue;
             ForEachObjectIn(*level, projection.Reach, [&](const MapObject& object) {
                 if (object.Coords.empty()) return;

@@ -38,6 +38,8 @@ GeoBox ToGeoBox(const MapBox& box);
 
 // The Mercator y of a latitude in degrees (the latitude limited to the Mercator range).
 double MercatorY(double latitude);
+// The latitude in degrees of a Mercator y.
+double LatitudeOfMercator(double mercatorY);
 
 // The level a picture of unitsPerPixel map units to the pixel shows of a tile: the least detailed
 // level whose coordinates are still as fine as a pixel, the most detailed when even that is too
@@ -46,6 +48,10 @@ const MapLevel* LevelForScale(const MapTile& tile, double unitsPerPixel);
 
 // Let the scale choose the level.
 inline constexpr int AutomaticLevel = -1;
+
+// The level of tile that a view shows: the one numbered level of the map's TRE, or for
+// AutomaticLevel the one LevelForScale chooses. Null when the tile has no such level.
+const MapLevel* LevelForView(const MapTile& tile, int level, double unitsPerPixel);
 // The largest picture edge in pixels.
 inline constexpr int MaxPictureEdge = 16384;
 
