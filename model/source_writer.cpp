@@ -304,8 +304,8 @@ bool HasLowerHex(std::string_view text) {
 }
 
 size_t FindNone(std::string_view text) {
-    for (size_t i = 0; i + 4 <= text.size(); ++i)
-        if (EqualIgnoringAsciiCase(text.substr(i, 4), "none")) return i;
+    for (size_t i = 0; i + textform::NoColour.size() <= text.size(); ++i)
+        if (EqualIgnoringAsciiCase(text.substr(i, textform::NoColour.size()), textform::NoColour)) return i;
     return std::string_view::npos;
 }
 
