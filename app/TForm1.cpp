@@ -2,12 +2,13 @@
 #include "app/language.h"
 
 #include "app/Ab.h"
+#include "app/creation_mode.h"
 #include "app/settings_file.h"
 
 #include "commands/catalogues.h"
+#include "commands/edit_commands.h"
 #include "commands/edit_history.h"
 #include "model/text_format.h"
-#include "typbin/binary_import.h"
 #include "view/display.h"
 #include "view/matrix.h"
 #include "view/properties.h"
@@ -41,10 +42,7 @@
 #include <QTextCursor>
 #include <QWheelEvent>
 
-#include <cerrno>
 #include <exception>
-#include <new>
-#include <span>
 
 namespace velmora {
 
@@ -60,29 +58,9 @@ QString LoadingText() {
 QString UnsavedChangesQuestion() {
     return TForm1::tr("Были внесены изменения!\rФайл надо записать?");
 }
-QString NotGarminTypText() {
-    return TForm1::tr("Этот файл не GARMIN TYP\rNot a Garmin TYP file");
-}
-QString CannotOpenMessage() {
-    return TForm1::tr("Нельзя открыть файл.\rВозможно он занят другим приложением");
-}
-
-size_t ObjectCount(const TypDocument& doc) {
-    return doc.PointList.size() + doc.LineList.size() + doc.PolygonList.size();
-}
 
 std::string ToLocalPath(const QString& fileName) {
     return QFile::encodeName(fileName).toStdString();
-}
-
-// The message of a file that could not be opened, from the error of reading it.
-QString OpenFailureOf(const QString& fileName) {
-    try {
-        ReadWholeFile(ToLocalPath(fileName));
-    } catch (const std::exception& error) {
-        return TForm1::OpenFailureMessage(error);
-    }
-    return CannotOpenMessage();
 }
 
 // The wait cursor and the loading text in the first status panel for as long as a load runs.
@@ -111,20 +89,10 @@ QStringList SplitLines(const QString& text) {
     return text.split(u'\n');
 }
 
-// The labels of a compiled file decide its encoding as the whole text of a text file does.
-std::string AllLabelBytes(const TypDocument& doc) {
-    std::string bytes;
-    for (int kind : {KindPoint, KindLine, KindPolygon})
-        for (const auto& object : doc.List(kind))
-            for (const std::string& label : object->Labels)
-                (bytes += label) += '\n';
-    return bytes;
-}
-
 } // namespace
 
 TForm1::TForm1(Prompts& prompts, const QString& settingsFolder, QWidget* parent)
-    : QMainWindow(parent), Dialogs(prompts), History(std::make_unique<EditHistory>(Document)) {
+    : QMainWindow(parent), Dialogs(prompts) {
     EnsureResources();
     Clock.start();
     setObjectName(QStringLiteral("Form1"));
@@ -139,13 +107,21 @@ TForm1::TForm1(Prompts& prompts, const QString& settingsFolder, QWidget* parent)
     CreateToolBar();
     CreateStatusBar();
     CreateClientArea();
+    Creation =
+        new CreationMode({RadioGroup2, RadioGroup2Box, RadioGroup1Box, ComboBox1,      ComboBox4,
+                          Edit3,       Edit1,          SpinEdit1,      SpinEdit2,      SpinEdit3,
+                          SpinEdit4,   SpinEdit5,      SpinEdit6,      ComboBox5,      CheckBox1,
+                          BitBtn1,     BitBtn2,        LabelStyleBox,  PropertyColumn, StatusPanels[0]},
+                         this);
     ConnectControls();
     SettingsFolder = settingsFolder;
     FormCreate();
 }
 
 TForm1::~TForm1() {
-    // The history empties itself when it goes; the window must not follow that half destroyed.
+    // The session and its history empty themselves when they go; the window must not follow that
+    // half destroyed.
+    QObject::disconnect(&Session, nullptr, this, nullptr);
     QObject::disconnect(&History->Stack(), nullptr, this, nullptr);
 }
 
@@ -221,11 +197,11 @@ void TForm1::ConnectControls() {
     connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
 
-    // Double clicks, the colour list's keys and the type fields' key filter have no signals.
+    // Double clicks and the colour list's keys have no signals.
     for (QObject* watched :
          {static_cast<QObject*>(ComboBox1->lineEdit()), static_cast<QObject*>(ComboBox3->lineEdit()),
           static_cast<QObject*>(ComboBox4->lineEdit()), static_cast<QObject*>(ComboBox2),
-          static_cast<QObject*>(Edit3), static_cast<QObject*>(Edit1), static_cast<QObject*>(ComboBox4)})
+          static_cast<QObject*>(ComboBox4)})
         watched->installEventFilter(this);
     // The editors and fields whose own undo keys would hide the document's history.
     for (QWidget* editor :
@@ -294,8 +270,6 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     // An editable combo box keeps the focus itself and hands its line edit the keys it does not use.
     if (watched == ComboBox4 || watched == ComboBox4->lineEdit())
         return ComboBox4KeyDown(key->key(), key->modifiers());
-    if ((watched == Edit3 || watched == Edit1) && !key->text().isEmpty())
-        return !Edit3KeyPress(key->text().front());
     return false;
 }
 
@@ -321,9 +295,8 @@ void TForm1::FormCreate() {
         QSignalBlocker block(ComboBox5);
         ComboBox5->setCurrentIndex(0);
     }
-    History->Restart();
-    TextEncoding = DefaultTextEncoding;
-    SetCompilable(CompileState::Off);
+    Session.New();
+    UpdateCompileCommand();
     ShowHeaderLines();
     RadioGroup1Click();
     HistoryChanged();
@@ -338,7 +311,7 @@ void TForm1::HistoryChanged() {
     setWindowModified(Document.Modified);
     const QUndoStack& stack = History->Stack();
     const auto follow = [this](QAction* action, const QString& verb, bool can, const QString& step) {
-        action->setEnabled(can && !Creating);
+        action->setEnabled(can && !Creation->Active());
         action->setText(can ? QStringLiteral("&%1: %2").arg(verb, step) : QStringLiteral("&") + verb);
         action->setToolTip(can ? QStringLiteral("%1: %2").arg(verb, step) : verb);
     };
@@ -347,12 +320,12 @@ void TForm1::HistoryChanged() {
 }
 
 void TForm1::Undo1Click() {
-    if (Creating) return;
+    if (Creation->Active()) return;
     if (std::optional<StepSubject> subject = History->Undo()) ShowStepSubject(*subject);
 }
 
 void TForm1::Redo1Click() {
-    if (Creating) return;
+    if (Creation->Active()) return;
     if (std::optional<StepSubject> subject = History->Redo()) ShowStepSubject(*subject);
 }
 
@@ -451,10 +424,7 @@ bool TForm1::MayDiscardDocument() {
 }
 
 QString TForm1::OpenFailureMessage(const std::exception& error) {
-    // A file the user may not read is not one that another program holds: the file error says so.
-    const auto* file = dynamic_cast<const FileError*>(&error);
-    if (file && (file->SystemError == EACCES || file->SystemError == EPERM)) return ErrorMessage(error);
-    return CannotOpenMessage();
+    return DocumentSession::OpenFailureMessage(error);
 }
 
 void TForm1::ToolButton1Click() {
@@ -464,81 +434,35 @@ void TForm1::ToolButton1Click() {
         Dialogs.OpenFileName({tr("Открыть"), tr("Garmin текст (*.txt)"), OpenDialog1FileName});
     if (!fileName) return;
     // A compiled file chosen here is imported, not read as an empty text: its signature decides.
-    if (HasCompiledSignature(*fileName))
-        ImportCompiledFile(*fileName);
-    else
-        LoadTextFile(*fileName);
+    LoadFile(*fileName, KindRule::Signature);
 }
 
-bool TForm1::HasCompiledSignature(const QString& fileName) {
-    // The signature stands in the first twelve bytes; the command chosen reads the whole file.
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray head = file.read(12);
-    return IsCompiledTypFile({}, std::string_view(head.constData(), size_t(head.size())));
-}
-
-void TForm1::LoadTextFile(const QString& fileName) {
-    QString failure;
-    QString notice;
+void TForm1::LoadFile(const QString& fileName, KindRule rule) {
+    // The import command proposes its file next time even when it could not be read.
+    if (rule == KindRule::Compiled) OpenDialog3FileName = fileName;
+    DocumentSession::OpenOutcome outcome;
     {
         LoadingIndicator loading(StatusPanels[0]);
-        std::string bytes;
-        try {
-            bytes = ReadWholeFile(ToLocalPath(fileName));
-        } catch (const std::exception& error) {
-            failure = OpenFailureMessage(error);
-        }
-        if (failure.isEmpty()) {
-            PrepareWindowForText(fileName);
-            failure = ReadTextDocument(bytes);
-            // Writing a file read only in part without asking would cut off the rest of it.
-            if (!failure.isEmpty()) TextFileName.clear();
-            if (failure.isEmpty() && ObjectCount(Document) == 0) {
-                // Not a style at all, most likely: saving asks before anything is written over it.
-                TextFileName.clear();
-                notice = tr("В файле не найдено ни одного раздела объектов ([_point], [_line], "
-                            "[_polygon]):\r%1")
-                             .arg(QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath()));
+        outcome = Session.Open(fileName, rule);
+        if (outcome.Replaced) {
+            if (Session.Kind() == DocumentKind::Compiled) {
+                OpenDialog3FileName = fileName;
+            } else {
+                OpenDialog1FileName = fileName;
+                SaveDialog1FileName = fileName;
+                ComboBox1->show();
+                Edit3->hide();
+                RadioGroup1Box->setEnabled(true);
             }
+            ClearPicture();
+            SetCaption(Session.FileName());
+            UpdateCompileCommand();
+            ShowHeaderLines();
             RadioGroup1Click();
         }
     }
-    if (!failure.isEmpty()) Dialogs.Message(failure, MessageKind::Error);
-    if (!notice.isEmpty()) Dialogs.Message(notice, MessageKind::Warning);
-}
-
-void TForm1::PrepareWindowForText(const QString& fileName) {
-    OpenDialog1FileName = fileName;
-    SaveDialog1FileName = fileName;
-    DocumentFileName = QFileInfo(fileName).absoluteFilePath();
-    TextFileName = DocumentFileName;
-    Document.WorkFolder = ToLocalPath(QDir::currentPath());
-    // The steps of the old document refer to its objects: a new file starts a new history.
-    History->Restart();
-    SetCaption(QFileInfo(fileName).absoluteFilePath());
-    ComboBox1->show();
-    Edit3->hide();
-    RadioGroup1Box->setEnabled(true);
-    ClearPicture();
-    Document.CurrentObject = nullptr;
-}
-
-QString TForm1::ReadTextDocument(const std::string& bytes) {
-    QString failure;
-    try {
-        LoadTextTypDocument(bytes, Document);
-        SetCompilable(CompileState::On);
-    } catch (const std::exception& error) {
-        // The objects completed before the error stay and are shown.
-        failure = ErrorMessage(error);
-    }
-    History->Restart();
-    // The reader judges UTF-8 without the program's own head lines, which are 1251 in files whose
-    // compiler reads them in another code page.
-    TextEncoding = Document.Utf8 ? Utf8Encoding : ChooseTextEncoding(bytes, Document.HeaderLines);
-    ShowHeaderLines();
-    return failure;
+    if (!outcome.Failure.isEmpty()) Dialogs.Message(outcome.Failure, MessageKind::Error);
+    if (!outcome.Notice.isEmpty()) Dialogs.Message(outcome.Notice, MessageKind::Warning);
 }
 
 void TForm1::ToolButton2Click() {
@@ -550,9 +474,8 @@ void TForm1::SaveAs1Click() {
 }
 
 bool TForm1::SaveDocument() {
-    if (TextFileName.isEmpty()) return SaveDocumentAs();
-    // The file already says what the document holds: writing it again would only change its date line.
-    return !Document.Modified || WriteDocument(TextFileName);
+    if (Session.TextFileName().isEmpty()) return SaveDocumentAs();
+    return ShowSaved(Session.Save());
 }
 
 bool TForm1::SaveDocumentAs() {
@@ -563,24 +486,18 @@ bool TForm1::SaveDocumentAs() {
 }
 
 bool TForm1::WriteDocument(const QString& fileName) {
-    QFileInfo saved(fileName);
-    try {
-        WriteFileAtomically(ToLocalPath(saved.absoluteFilePath()),
-                            WriteTextTyp(Document, CurrentDateTimeText()));
-    } catch (const TypError& error) {
-        Dialogs.Message(ErrorMessage(error), MessageKind::Error);
-        return false;
-    }
-    QString folder = saved.absolutePath();
-    Document.WorkFolder = ToLocalPath(QDir::toNativeSeparators(folder));
-    QDir::setCurrent(folder);
-    OpenDialog1FileName = saved.absoluteFilePath();
-    SaveDialog1FileName = saved.absoluteFilePath();
-    History->MarkSaved();
-    DocumentFileName = saved.absoluteFilePath();
-    TextFileName = saved.absoluteFilePath();
-    SetCaption(QDir::toNativeSeparators(saved.absoluteFilePath()));
-    SetCompilable(CompileState::On);
+    return ShowSaved(Session.SaveAs(fileName));
+}
+
+bool TForm1::ShowSaved(const DocumentSession::SaveOutcome& outcome) {
+    if (!outcome.Failure.isEmpty()) Dialogs.Message(outcome.Failure, MessageKind::Error);
+    if (!outcome.Written) return outcome.Saved;
+    const QString saved = Session.FileName();
+    QDir::setCurrent(QFileInfo(saved).absolutePath());
+    OpenDialog1FileName = saved;
+    SaveDialog1FileName = saved;
+    SetCaption(QDir::toNativeSeparators(saved));
+    UpdateCompileCommand();
     return true;
 }
 
@@ -589,85 +506,11 @@ void TForm1::ToolButton13Click() {
     std::optional<QString> fileName =
         Dialogs.OpenFileName({tr("Открыть typ"), QStringLiteral("Garmin Typ (*.typ)"), OpenDialog3FileName});
     if (!fileName) return;
-    ImportCompiledFile(*fileName);
-}
-
-void TForm1::ImportCompiledFile(const QString& fileName) {
-    QString failure;
-    std::vector<std::string> warnings;
-    {
-        LoadingIndicator loading(StatusPanels[0]);
-        OpenDialog3FileName = fileName;
-        try {
-            std::string bytes = ReadWholeFile(ToLocalPath(fileName));
-            BinaryImportResult imported = ImportBinaryTyp(
-                std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
-            warnings = std::move(imported.Warnings);
-            TakeImportedDocument(std::move(imported.Document), fileName);
-        } catch (const std::bad_alloc&) {
-            failure = CannotOpenMessage();
-        } catch (const std::exception& error) {
-            // The message of a file of another kind is the window's own, in both of its languages.
-            failure = error.what() == NotGarminTypMessage ? NotGarminTypText() : ErrorMessage(error);
-        }
-    }
-    if (!failure.isEmpty())
-        Dialogs.Message(failure, MessageKind::Error);
-    else
-        ShowImportWarnings(warnings);
-}
-
-void TForm1::TakeImportedDocument(TypDocument imported, const QString& fileName) {
-    // The import built a new document; the old one is replaced only now that it succeeded, and
-    // WorkFolder stays the window's. The steps of the old document go with it: a new history.
-    ClearPicture();
-    History->Restart();
-    std::string workFolder = std::move(Document.WorkFolder);
-    Document = std::move(imported);
-    Document.CurrentObject = nullptr;
-    Document.Modified = false;
-    Document.WorkFolder = std::move(workFolder);
-    TextEncoding = ChooseTextEncoding(AllLabelBytes(Document), Document.HeaderLines);
-    // cGPSMapper waits for a save as text; the built-in compiler takes the document as it is.
-    SetCompilable(CompileState::BuiltInOnly);
-    DocumentFileName = QFileInfo(fileName).absoluteFilePath();
-    TextFileName.clear();
-    SetCaption(QFileInfo(fileName).absoluteFilePath());
-    ShowHeaderLines();
-    RadioGroup1Click();
-}
-
-void TForm1::ShowImportWarnings(const std::vector<std::string>& warnings) {
-    if (warnings.empty()) return;
-    // A damaged file is not taken silently: the user learns how much of it made it into the document.
-    const size_t points = Document.PointList.size();
-    const size_t lineCount = Document.LineList.size();
-    const size_t polygons = Document.PolygonList.size();
-    QStringList lines;
-    lines << tr("Файл typ повреждён или обрывается: прочитано объектов %1 (точек %2, линий %3, "
-                "полигонов %4).")
-                 .arg(points + lineCount + polygons)
-                 .arg(points)
-                 .arg(lineCount)
-                 .arg(polygons);
-    for (const std::string& warning : warnings)
-        lines << EngineMessage(warning);
-    Dialogs.Message(lines.join(u'\r'), MessageKind::Warning);
+    LoadFile(*fileName, KindRule::Compiled);
 }
 
 void TForm1::OpenFile(const QString& fileName) {
-    // The signature stands in the first twelve bytes; the command chosen reads the whole file.
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Dialogs.Message(OpenFailureOf(fileName), MessageKind::Error);
-        return;
-    }
-    const QByteArray head = file.read(12);
-    file.close();
-    if (IsCompiledTypFile(ToLocalPath(fileName), std::string_view(head.constData(), size_t(head.size()))))
-        ImportCompiledFile(fileName);
-    else
-        LoadTextFile(fileName);
+    LoadFile(fileName, KindRule::NameOrSignature);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -718,7 +561,6 @@ void TForm1::BtnVisible(bool enable) {
     SaveAs1->setEnabled(enable);
     // Creation mode puts its type fields in the place of the list.
     ObjectFilter->setEnabled(enable);
-    Creating = !enable;
     HistoryChanged();
 }
 
@@ -752,7 +594,10 @@ void TForm1::ChooseObjectSilently(int index) {
 }
 
 void TForm1::RadioGroup2Clicked() {
-    if (RadioGroup2Handler) (this->*RadioGroup2Handler)();
+    if (Creation->Active())
+        Creation->ViewChosen();
+    else
+        RadioGroup2Click();
 }
 
 void TForm1::RadioGroup1Click() {
@@ -781,16 +626,16 @@ void TForm1::RadioGroup1Click() {
     auto apply = [](QWidget* control, const std::optional<bool>& enabled) {
         if (enabled) control->setEnabled(*enabled);
     };
-    apply(SpinEdit1, state.SpinEdit1Enabled);
-    apply(SpinEdit2, state.SpinEdit2Enabled);
-    apply(SpinEdit3, state.SpinEdit3Enabled);
-    apply(SpinEdit4, state.SpinEdit4Enabled);
-    apply(SpinEdit5, state.SpinEdit5Enabled);
-    apply(RadioGroup2Box, state.RadioGroup2Enabled);
-    if (state.SpinEdit45Minimum) {
+    apply(SpinEdit1, state.LineWidthEnabled);
+    apply(SpinEdit2, state.BorderWidthEnabled);
+    apply(SpinEdit3, state.ColourCountEnabled);
+    apply(SpinEdit4, state.WidthEnabled);
+    apply(SpinEdit5, state.HeightEnabled);
+    apply(RadioGroup2Box, state.ViewChooserEnabled);
+    if (state.SizeMinimum) {
         QSignalBlocker block4(SpinEdit4), block5(SpinEdit5);
-        SpinEdit4->setMinimum(*state.SpinEdit45Minimum);
-        SpinEdit5->setMinimum(*state.SpinEdit45Minimum);
+        SpinEdit4->setMinimum(*state.SizeMinimum);
+        SpinEdit5->setMinimum(*state.SizeMinimum);
     }
 
     const ObjectList& list = Document.List(kind);
@@ -874,23 +719,23 @@ void TForm1::ApplyObjectDisplay(TGarminObject& object) {
         QSignalBlocker(SpinEdit2),   QSignalBlocker(SpinEdit3),  QSignalBlocker(SpinEdit4),
         QSignalBlocker(SpinEdit5),   QSignalBlocker(SpinEdit6),  QSignalBlocker(ComboBox5)};
     if (state.ForceViewToDay) RadioGroup2->button(Day)->setChecked(true);
-    RadioGroup2Box->setEnabled(state.RadioGroup2Enabled);
+    RadioGroup2Box->setEnabled(state.ViewChooserEnabled);
     ScrollBar1->setValue(state.ZoomPosition);
     auto show = [](QSpinBox* spin, const SpinDisplay& display) {
         spin->setRange(display.Minimum, display.Maximum);
         spin->setValue(display.Value);
     };
-    if (state.SpinEdit1) show(SpinEdit1, *state.SpinEdit1);
-    if (state.SpinEdit2) show(SpinEdit2, *state.SpinEdit2);
-    if (state.SpinEdit1Enabled) SpinEdit1->setEnabled(*state.SpinEdit1Enabled);
-    if (state.SpinEdit2Enabled) SpinEdit2->setEnabled(*state.SpinEdit2Enabled);
-    show(SpinEdit3, state.SpinEdit3);
-    show(SpinEdit4, state.SpinEdit4);
-    show(SpinEdit5, state.SpinEdit5);
-    show(SpinEdit6, state.SpinEdit6);
-    SpinEdit6->setEnabled(state.SpinEdit6Enabled);
-    if (state.ComboBox5Index) ComboBox5->setCurrentIndex(*state.ComboBox5Index);
-    ComboBox5->setEnabled(state.ComboBox5Enabled);
+    if (state.LineWidth) show(SpinEdit1, *state.LineWidth);
+    if (state.BorderWidth) show(SpinEdit2, *state.BorderWidth);
+    if (state.LineWidthEnabled) SpinEdit1->setEnabled(*state.LineWidthEnabled);
+    if (state.BorderWidthEnabled) SpinEdit2->setEnabled(*state.BorderWidthEnabled);
+    show(SpinEdit3, state.ColourCount);
+    show(SpinEdit4, state.Width);
+    show(SpinEdit5, state.Height);
+    show(SpinEdit6, state.CharsPerPixel);
+    SpinEdit6->setEnabled(state.CharsPerPixelEnabled);
+    if (state.OrientationIndex) ComboBox5->setCurrentIndex(*state.OrientationIndex);
+    ComboBox5->setEnabled(state.OrientationEnabled);
     for (QLabel* label : SwatchLabels)
         label->setVisible(state.SwatchLabelsVisible);
     FillColourList(state.Colours.Items, state.Colours.Selected);
@@ -947,37 +792,24 @@ void TForm1::ComboBox2Change() {
     Edit2->setText(ColourReadout(*Document.CurrentObject, ShownView(), index, ComboBox2->itemText(index)));
 }
 
-void TForm1::PushPropertyStep(const QString& name, int mergeKey, std::function<bool(TGarminObject*)> write) {
-    TGarminObject* object = Document.CurrentObject;
-    if (!object) return;
-    auto step = std::make_unique<ObjectEditStep>(Document, *object, name,
-                                                 [write](TGarminObject& o) { return write(&o); });
-    step->SetMerging(mergeKey, Now());
-    History->Push(std::move(step));
-}
-
 void TForm1::SpinEdit1Change() {
-    const int value = SpinEdit1->value();
-    PushPropertyStep(tr("Ширина линии"), MergeKeys::LineWidth,
-                     [value](TGarminObject* o) { return SetLineWidth(o, value); });
+    if (TGarminObject* object = Document.CurrentObject)
+        Edit::SetLineWidth(*History, Document, *object, SpinEdit1->value(), Now());
 }
 
 void TForm1::SpinEdit2Change() {
-    const int value = SpinEdit2->value();
-    PushPropertyStep(tr("Ширина бордюра"), MergeKeys::BorderWidth,
-                     [value](TGarminObject* o) { return SetBorderWidth(o, value); });
+    if (TGarminObject* object = Document.CurrentObject)
+        Edit::SetBorderWidth(*History, Document, *object, SpinEdit2->value(), Now());
 }
 
 void TForm1::ComboBox5Change() {
-    const int index = ComboBox5->currentIndex();
-    PushPropertyStep(tr("Ориентация"), MergeKeys::Orientation,
-                     [index](TGarminObject* o) { return SetUseOrientation(o, index); });
+    if (TGarminObject* object = Document.CurrentObject)
+        Edit::SetOrientation(*History, Document, *object, ComboBox5->currentIndex(), Now());
 }
 
 void TForm1::SpinEdit6Change() {
-    const int value = SpinEdit6->value();
-    PushPropertyStep(tr("Повторяемость"), MergeKeys::CharsPerPixel,
-                     [value](TGarminObject* o) { return SetCharsPerPixel(o, value); });
+    if (TGarminObject* object = Document.CurrentObject)
+        Edit::SetCharsPerPixel(*History, Document, *object, SpinEdit6->value(), Now());
 }
 
 void TForm1::ZoomBy(int steps) {
@@ -985,17 +817,12 @@ void TForm1::ZoomBy(int steps) {
 }
 
 void TForm1::CheckBox1Click() {
-    bool withBitmap = !CheckBox1->isChecked();
-    SpinEdit4->setEnabled(withBitmap);
-    SpinEdit5->setEnabled(withBitmap);
-    ComboBox5->setEnabled(withBitmap);
+    Creation->NoBitmapClicked();
 }
 
 void TForm1::SpinEdit4Change() {
-    // Only the set-up of a new line offers an orientation for a width; a shown object's width is
-    // display only.
-    bool settingUp = !BitBtn1->isHidden();
-    if (settingUp && ChosenKind() == KindLine && !CheckBox1->isChecked()) ComboBox5->setEnabled(true);
+    // A shown object's size is display only; only creation mode reacts.
+    Creation->WidthChanged();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -1114,7 +941,7 @@ void TForm1::ShowLabelStyle() {
 void TForm1::Memo1Change() {
     EncodedLines encoded =
         EncodeEditedLines(Document.HeaderLines, SplitLines(Memo1->toPlainText()), TextEncoding);
-    History->Push(std::make_unique<HeaderStep>(Document, std::move(encoded.Lines), Now()));
+    Edit::SetHeaderLines(*History, Document, std::move(encoded.Lines), Now());
     if (!encoded.Replaced) return;
     ReplaceEditorText(Memo1, JoinDecoded(Document.HeaderLines, *this));
     TellAboutReplacedCharacters();
@@ -1126,15 +953,7 @@ void TForm1::LabelEditorChange() {
     QString text = LabelEditor->toPlainText();
     EncodedLines encoded =
         EncodeEditedLines(object->Labels, text.isEmpty() ? QStringList() : SplitLines(text), TextEncoding);
-    const bool endsWord = EndsWord(object->Labels, encoded.Lines);
-    auto step = std::make_unique<ObjectEditStep>(Document, *object, StepName::Labels(),
-                                                 [lines = encoded.Lines](TGarminObject& o) {
-                                                     if (o.Labels == lines) return false;
-                                                     o.Labels = lines;
-                                                     return true;
-                                                 });
-    step->SetMerging(MergeKeys::Labels, Now(), endsWord);
-    History->Push(std::move(step));
+    Edit::SetLabels(*History, Document, *object, std::move(encoded.Lines), Now());
     // An object that the catalogue does not name is listed by its first label.
     RefreshObjectEntry(ComboBox1->currentIndex());
     if (!encoded.Replaced) return;

@@ -1,11 +1,13 @@
-// The main window "Редактор TYP-файла": the menu and toolbar, the view panel with the magnified
-// object, the property column and the header memo. It owns the document; every modal interaction
-// goes through Prompts.
+// The main window "Редактор TYP-файла" (TYP file editor): the menu and toolbar, the view panel with
+// the magnified object, the property column and the header memo. Its document session holds the
+// open document; every modal interaction goes through Prompts.
 #pragma once
 
 #include "app/Prompts.h"
 #include "app/controls.h"
+#include "app/document_session.h"
 #include "app/text_encoding.h"
+#include "commands/object_edits.h"
 #include "model/maintyp.h"
 #include "view/transparency.h"
 
@@ -17,7 +19,6 @@
 
 #include <array>
 #include <exception>
-#include <functional>
 #include <memory>
 
 class QAction;
@@ -43,6 +44,7 @@ namespace velmora {
 
 // The window draws transparency over the grey checkerboard; files keep the white drawing.
 inline constexpr TransparencyDrawing ScreenDrawing = TransparencyDrawing::Checkerboard;
+class CreationMode;
 class EditHistory;
 struct StepSubject;
 
@@ -58,57 +60,60 @@ class TForm1 : public QMainWindow {
     // a text file; no file dialog is shown.
     void OpenFile(const QString& fileName);
 
-    TypDocument Document;
+    // The open document, its file, encoding, history and compile state; its Changed() follows every
+    // change of the document.
+    DocumentSession Session;
+    // The session's document and its undo history, which decides Document.Modified.
+    TypDocument& Document = Session.Document();
+    EditHistory* const History = &Session.History();
     Prompts& Dialogs;
-    // The undo history of Document; it decides Document.Modified.
-    std::unique_ptr<EditHistory> History;
 
-    // ---- menu ("Файл", "Создать", "Сохранить", "Помощь") ----
-    QMenu* N1 = nullptr;                // "Файл"
-    QAction* N2 = nullptr;              // "Открыть"
-    QAction* typ2 = nullptr;            // "Открыть typ"
-    QAction* N3 = nullptr;              // "Сохранить"
-    QAction* SaveAs1 = nullptr;         // "Сохранить как…"
-    QAction* N5 = nullptr;              // "Выход"
-    QMenu* N20 = nullptr;               // "Правка"
-    QAction* Undo1 = nullptr;           // "Отменить: <step>", also on the toolbar
-    QAction* Redo1 = nullptr;           // "Повторить: <step>", also on the toolbar
-    QAction* ZoomIn1 = nullptr;         // Ctrl+plus: the zoom one step up
-    QAction* ZoomOut1 = nullptr;        // Ctrl+minus: the zoom one step down
-    QAction* Find1 = nullptr;           // Ctrl+F: to the filter of the object list
-    QMenu* N6 = nullptr;                // "Создать"
-    QAction* N10 = nullptr;             // "Точки"
-    QAction* N11 = nullptr;             // "Линии"
-    QAction* N12 = nullptr;             // "Полигоны"
-    QAction* N14 = nullptr;             // "Копировать"
-    QAction* N15 = nullptr;             // "Вставить"
-    QAction* N16 = nullptr;             // "Удалить"
-    QAction* N18 = nullptr;             // "Добавить bmp"
-    QMenu* N7 = nullptr;                // "Сохранить"
-    QAction* BitMap1 = nullptr;         // "BitMap"
-    QAction* TYP1 = nullptr;            // "TYP-файл"
-    QMenu* LanguageMenu = nullptr;      // "Файл" > "Язык интерфейса"
-    QAction* SystemLanguage1 = nullptr; // "Как в системе"
+    // ---- menu ("Файл" (File), "Создать" (Create), "Сохранить" (Save), "Помощь" (Help)) ----
+    QMenu* N1 = nullptr;           // "Файл" (File)
+    QAction* N2 = nullptr;         // "Открыть" (Open)
+    QAction* typ2 = nullptr;       // "Открыть typ" (Open typ)
+    QAction* N3 = nullptr;         // "Сохранить" (Save)
+    QAction* SaveAs1 = nullptr;    // "Сохранить как…" (Save as…)
+    QAction* N5 = nullptr;         // "Выход" (Exit)
+    QMenu* N20 = nullptr;          // "Правка" (Edit)
+    QAction* Undo1 = nullptr;      // "Отменить: <step>" (Undo: <step>), also on the toolbar
+    QAction* Redo1 = nullptr;      // "Повторить: <step>" (Redo: <step>), also on the toolbar
+    QAction* ZoomIn1 = nullptr;    // Ctrl+plus: the zoom one step up
+    QAction* ZoomOut1 = nullptr;   // Ctrl+minus: the zoom one step down
+    QAction* Find1 = nullptr;      // Ctrl+F: to the filter of the object list
+    QMenu* N6 = nullptr;           // "Создать" (Create)
+    QAction* N10 = nullptr;        // "Точки" (Points)
+    QAction* N11 = nullptr;        // "Линии" (Lines)
+    QAction* N12 = nullptr;        // "Полигоны" (Polygons)
+    QAction* N14 = nullptr;        // "Копировать" (Copy)
+    QAction* N15 = nullptr;        // "Вставить" (Paste)
+    QAction* N16 = nullptr;        // "Удалить" (Delete)
+    QAction* N18 = nullptr;        // "Добавить bmp" (Add bmp)
+    QMenu* N7 = nullptr;           // "Сохранить" (Save)
+    QAction* BitMap1 = nullptr;    // "BitMap"
+    QAction* TYP1 = nullptr;       // "TYP-файл" (TYP file)
+    QMenu* LanguageMenu = nullptr; // "Файл" (File) > "Язык интерфейса" (Interface language)
+    QAction* SystemLanguage1 = nullptr; // "Как в системе" (System language)
     QAction* Russian1 = nullptr;        // "Русский", named in its own language
     QAction* English1 = nullptr;        // "English", named in its own language
-    QMenu* N19 = nullptr;               // "Помощь"
-    QAction* N8 = nullptr;              // "О программе"
-    QAction* N9 = nullptr;              // "Справка"
+    QMenu* N19 = nullptr;               // "Помощь" (Help)
+    QAction* N8 = nullptr;              // "О программе" (About)
+    QAction* N9 = nullptr;              // "Справка" (Help contents)
 
     // ---- toolbar, left to right; ToolButton3 and ToolButton8 are the separators ----
     QToolBar* ToolBar1 = nullptr;
-    QAction* ToolButton1 = nullptr;  // "Открыть файл  txt"
-    QAction* ToolButton13 = nullptr; // "Открыть файл  typ"
-    QAction* ToolButton2 = nullptr;  // "Сохранить файл"
+    QAction* ToolButton1 = nullptr;  // "Открыть файл  txt" (Open TYP text file)
+    QAction* ToolButton13 = nullptr; // "Открыть файл  typ" (Open compiled TYP file)
+    QAction* ToolButton2 = nullptr;  // "Сохранить файл" (Save file)
     QAction* ToolButton3 = nullptr;
-    QAction* ToolButton5 = nullptr;  // "Добавить объект"
-    QAction* ToolButton6 = nullptr;  // "Добавить рисунок"
-    QAction* ToolButton10 = nullptr; // "Копировать в буфер"
-    QAction* ToolButton11 = nullptr; // "Вставить из буфера"
-    QAction* ToolButton4 = nullptr;  // "Удалить объект"
+    QAction* ToolButton5 = nullptr;  // "Добавить объект" (Add object)
+    QAction* ToolButton6 = nullptr;  // "Добавить рисунок" (Add picture)
+    QAction* ToolButton10 = nullptr; // "Копировать в буфер" (Copy to clipboard)
+    QAction* ToolButton11 = nullptr; // "Вставить из буфера" (Paste from clipboard)
+    QAction* ToolButton4 = nullptr;  // "Удалить объект" (Delete object)
     QAction* ToolButton8 = nullptr;
-    QAction* ToolButton7 = nullptr; // "Сохранить bmp"
-    QAction* ToolButton9 = nullptr; // "Создать TYP"
+    QAction* ToolButton7 = nullptr; // "Сохранить bmp" (Save bmp)
+    QAction* ToolButton9 = nullptr; // "Создать TYP" (Create TYP)
 
     // ---- status bar: two panels, 300 and 50 pixels ----
     QStatusBar* StatusBar1 = nullptr;
@@ -135,48 +140,49 @@ class TForm1 : public QMainWindow {
     QScrollArea* ScrollBox2 = nullptr; // the property column
     QWidget* PropertyColumn = nullptr; // the scrolled contents of ScrollBox2
 
-    QGroupBox* RadioGroup1Box = nullptr; // "Тип объекта": "Точки", "Линии", "Полигоны"
+    QGroupBox* RadioGroup1Box =
+        nullptr; // "Тип объекта" (Object type): "Точки" (Points), "Линии" (Lines), "Полигоны" (Polygons)
     QButtonGroup* RadioGroup1 = nullptr;
     QLineEdit* ObjectFilter = nullptr;   // narrows the object list by code, name or label
     QComboBox* ComboBox1 = nullptr;      // the objects of the chosen kind
     QLineEdit* Edit3 = nullptr;          // type field of creation mode
     QLineEdit* Edit1 = nullptr;          // subtype field of creation mode
-    QGroupBox* RadioGroup2Box = nullptr; // "Отобразить": "День", "Ночь"
+    QGroupBox* RadioGroup2Box = nullptr; // "Отобразить" (Show): "День" (Day), "Ночь" (Night)
     QButtonGroup* RadioGroup2 = nullptr;
-    QSpinBox* SpinEdit1 = nullptr;          // "Ширина линии"
-    QSpinBox* SpinEdit2 = nullptr;          // "Шир.  бордюра"
-    QComboBox* ComboBox5 = nullptr;         // "Ориентация": "N", "Y"
-    QSpinBox* SpinEdit3 = nullptr;          // "Цветов"
-    OwnerDrawComboBox* ComboBox2 = nullptr; // "Символ": the colour list
-    QLineEdit* Edit2 = nullptr;             // "Цвет"
-    QSpinBox* SpinEdit4 = nullptr;          // "Размер по X"
-    QSpinBox* SpinEdit5 = nullptr;          // "Размер по Y"
-    QSpinBox* SpinEdit6 = nullptr;          // "Повторяемость"
-    QCheckBox* CheckBox1 = nullptr;         // "Без матрицы"
-    QScrollBar* ScrollBar1 = nullptr;       // "Размер": the zoom, 1 to 20
+    QSpinBox* SpinEdit1 = nullptr;          // "Ширина линии" (Line width)
+    QSpinBox* SpinEdit2 = nullptr;          // "Шир.  бордюра" (Border width)
+    QComboBox* ComboBox5 = nullptr;         // "Ориентация" (Orientation): "N", "Y"
+    QSpinBox* SpinEdit3 = nullptr;          // "Цветов" (Colours)
+    OwnerDrawComboBox* ComboBox2 = nullptr; // "Символ" (Symbol): the colour list
+    QLineEdit* Edit2 = nullptr;             // "Цвет" (Colour)
+    QSpinBox* SpinEdit4 = nullptr;          // "Размер по X" (Size X)
+    QSpinBox* SpinEdit5 = nullptr;          // "Размер по Y" (Size Y)
+    QSpinBox* SpinEdit6 = nullptr;          // "Повторяемость" (Chars per pixel)
+    QCheckBox* CheckBox1 = nullptr;         // "Без матрицы" (No bitmap)
+    QScrollBar* ScrollBar1 = nullptr;       // "Размер" (Size): the zoom, 1 to 20
     QPlainTextEdit* LabelEditor = nullptr;  // the labels of the current object
     QComboBox* ComboBox3 = nullptr;         // the language list
-    QGroupBox* RadioGroup3Box = nullptr;    // "Палитра": "Стандартная", "GPSMAP 60C"
+    QGroupBox* RadioGroup3Box = nullptr; // "Палитра" (Palette): "Стандартная" (Standard), "GPSMAP 60C"
     QButtonGroup* RadioGroup3 = nullptr;
-    QPushButton* BitBtn1 = nullptr; // "Добавить"
-    QPushButton* BitBtn2 = nullptr; // "&Отменить"
+    QPushButton* BitBtn1 = nullptr; // "Добавить" (Add)
+    QPushButton* BitBtn2 = nullptr; // "&Отменить" (Cancel)
     QComboBox* ComboBox4 = nullptr; // the type picker (yellow, right to left)
     QComboBox* ComboBox6 = nullptr; // hidden: the point catalogue
     QComboBox* ComboBox7 = nullptr; // hidden: the line catalogue
     QComboBox* ComboBox8 = nullptr; // hidden: the polygon catalogue
 
-    // "Подпись": the font and the colours of the current object's labels.
-    QGroupBox* LabelStyleBox = nullptr;             // the group box around them
-    QComboBox* FontStyleList = nullptr;             // "Шрифт": "none", NoLabel, SmallFont, ... Default
-    ColourButton* DayLabelColourButton = nullptr;   // "День": the day label colour
+    // "Подпись" (Label): the font and the colours of the current object's labels.
+    QGroupBox* LabelStyleBox = nullptr; // the group box around them
+    QComboBox* FontStyleList = nullptr; // "Шрифт" (Font): "none", NoLabel, SmallFont, ... Default
+    ColourButton* DayLabelColourButton = nullptr;   // "День" (Day): the day label colour
     QPushButton* DayLabelColourNone = nullptr;      // "none" for the day label colour
-    ColourButton* NightLabelColourButton = nullptr; // "Ночь": the night label colour
+    ColourButton* NightLabelColourButton = nullptr; // "Ночь" (Night): the night label colour
     QPushButton* NightLabelColourNone = nullptr;    // "none" for the night label colour
 
     // The settings file Velmora.ini: the compiler, the layout and the interface language.
     std::unique_ptr<QSettings> IniFile;
     QString SettingsFolder; // where Velmora.ini lives; empty: chosen at start (app/settings_file.h)
-    // The picture last laid under the grid by "Добавить рисунок".
+    // The picture last laid under the grid by "Добавить рисунок" (Add picture).
     QImage TracingPicture;
     // The proposed names of the file dialogs: open text (also the compiler's input), save text,
     // open compiled.
@@ -184,16 +190,16 @@ class TForm1 : public QMainWindow {
     QString SaveDialog1FileName;
     QString OpenDialog3FileName;
 
-    // The text encoding of the labels and header lines of the document (ICU name).
-    QByteArray TextEncoding = DefaultTextEncoding;
+    // The text encoding of the labels and header lines of the document (ICU name), the session's.
+    const QByteArray& TextEncoding = Session.TextEncoding();
 
     // ---- start-up and shutdown ----
     void FormCreate();
     // Asks about unsaved changes; true when the window may close.
     bool FormClose();
-    void N5Click();
-    void N8Click();
-    void N9Click();
+    void N5Click(); // "Выход" (Exit)
+    void N8Click(); // "О программе" (About)
+    void N9Click(); // "Справка" (Help contents)
     // Stores the interface language in Velmora.ini ("ru", "en", or "" for the system's); the window
     // speaks it from the next start.
     void LanguageChoiceClick(const QString& setting);
@@ -213,83 +219,80 @@ class TForm1 : public QMainWindow {
     bool SaveDocumentAs();
 
     // ---- the command group that creation mode switches off ----
-    void BtnVisible(bool enable);
+    void BtnVisible(bool enable); // switches the group on or off
 
     // ---- view and property column ----
-    void RadioGroup1Click();
-    void ComboBox1Change();
-    void RadioGroup2Click();
-    void ColorBox(int view);
-    void ComboBox2DrawItem(QPainter& painter, const QRect& rect, int index);
-    void ComboBox2Change();
-    void SpinEdit1Change();
-    void SpinEdit2Change();
-    void ComboBox5Change();
-    void SpinEdit6Change();
-    void CheckBox1Click();
-    void SpinEdit4Change();
-    void ScrollBar1Change();
-    void ScrollBox1Resize();
-    void Memo1Change();
-    void LabelEditorChange();
-    void FontStyleListChange();
-    void DayLabelColourButtonClick();
-    void DayLabelColourNoneClick();
-    void NightLabelColourButtonClick();
-    void NightLabelColourNoneClick();
+    void RadioGroup1Click(); // "Тип объекта" (Object type): lists the objects of the kind chosen
+    void ComboBox1Change();  // the object list: shows the object chosen
+    void RadioGroup2Click(); // "Отобразить" (Show): draws the view chosen
+    void ColorBox(int view); // fills "Символ" (Symbol) with the colours of view
+    void ComboBox2DrawItem(QPainter& painter, const QRect& rect,
+                           int index);  // draws an entry of "Символ" in its colour
+    void ComboBox2Change();             // "Символ": shows the entry's colour in "Цвет" (Colour)
+    void SpinEdit1Change();             // "Ширина линии" (Line width)
+    void SpinEdit2Change();             // "Шир.  бордюра" (Border width)
+    void ComboBox5Change();             // "Ориентация" (Orientation)
+    void SpinEdit6Change();             // "Повторяемость" (Chars per pixel)
+    void CheckBox1Click();              // "Без матрицы" (No bitmap), creation mode only
+    void SpinEdit4Change();             // "Размер по X" (Size X), creation mode only
+    void ScrollBar1Change();            // "Размер" (Size): the zoom
+    void ScrollBox1Resize();            // the view panel: keeps the picture centred
+    void Memo1Change();                 // the header memo
+    void LabelEditorChange();           // the label editor
+    void FontStyleListChange();         // "Шрифт" (Font) of "Подпись" (Label)
+    void DayLabelColourButtonClick();   // "День" (Day) label colour: picks a colour
+    void DayLabelColourNoneClick();     // "none" for the day label colour
+    void NightLabelColourButtonClick(); // "Ночь" (Night) label colour: picks a colour
+    void NightLabelColourNoneClick();   // "none" for the night label colour
 
     // ---- editing (pixels, colours, creation, catalogue, deletion, clipboard, BMP, compiler) ----
+    // Each handler reads its controls, calls one command of commands/edit_commands.h and shows the
+    // result.
     void Image1MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     // A left press paints the cell under the pointer and starts a stroke; moving with the button
     // held paints every cell the pointer passes; the release ends the stroke. One stroke is one step.
     void Image1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void Image1MouseMove(Qt::MouseButtons buttons, int x, int y);
-    // "Отменить" and "Повторить": the step is undone or redone and its object shown.
+    void Image1MouseMove(Qt::MouseButtons buttons, int x, int y); // paints along a stroke
+    // "Отменить" (Undo) and "Повторить" (Redo): the step is undone or redone and its object shown.
     void Undo1Click();
     void Redo1Click();
-    void ZoomBy(int steps);
-    void EditPixelColour(int row, int col, Qt::KeyboardModifiers shift, int view, int kind);
-    void ComboBox2KeyDown(int key, Qt::KeyboardModifiers shift);
-    void ToolButton5Click();
-    void N10Click();
-    void N11Click();
-    void N12Click();
-    void RadioGroup2Click2();
+    void ZoomBy(int steps); // Ctrl+plus, Ctrl+minus, Ctrl+wheel
+    void EditPixelColour(int row, int col, Qt::KeyboardModifiers shift,
+                         int view);                              // right click: recolours the pixel's entry
+    void ComboBox2KeyDown(int key, Qt::KeyboardModifiers shift); // a key in "Символ": the colour edit dialog
+    void ToolButton5Click(); // "Добавить объект" (Add object): enters creation mode
+    void N10Click();         // "Создать" (Create) > "Точки" (Points)
+    void N11Click();         // "Создать" (Create) > "Линии" (Lines)
+    void N12Click();         // "Создать" (Create) > "Полигоны" (Polygons)
     // The key filter of Edit3 and Edit1: true when the typed character is to be kept.
     bool Edit3KeyPress(QChar key);
-    void BitBtn1Click();
-    void BitBtn2Click();
-    void ComboBox1DblClick();
-    void ComboBox4Change();
-    void ComboBox4DblClick();
+    void BitBtn1Click();      // "Добавить" (Add): commits the new object
+    void BitBtn2Click();      // "&Отменить" (Cancel): leaves creation mode
+    void ComboBox1DblClick(); // opens the type picker
+    void ComboBox4Change();   // the type picker: retypes the object
+    void ComboBox4DblClick(); // applies the type picker's row
     // The keys of the type picker: the arrows, Page Up/Down, Home and End browse its rows and change
     // nothing, Enter applies the row shown, Escape closes it. True when the key was the picker's.
     bool ComboBox4KeyDown(int key, Qt::KeyboardModifiers shift);
     // Hides the type picker and shows the object list again.
     void CloseTypePicker();
-    void ComboBox3DblClick();
-    void ToolButton4Click();
-    void ToolButton10Click();
-    void ToolButton11Click();
-    void ToolButton6Click();
-    void ToolButton7Click();
-    void ToolButton9Click();
+    void ComboBox3DblClick(); // the language list: starts a label line
+    void ToolButton4Click();  // "Удалить объект" (Delete object)
+    void ToolButton10Click(); // "Копировать в буфер" (Copy to clipboard)
+    void ToolButton11Click(); // "Вставить из буфера" (Paste from clipboard)
+    void ToolButton6Click();  // "Добавить рисунок" (Add picture): a BMP under the grid
+    void ToolButton7Click();  // "Сохранить bmp" (Save bmp)
+    void ToolButton9Click();  // "Создать TYP" (Create TYP): the compiler dialog
     // The built-in compiler: compiles Document, asks where the compiled file goes and writes it.
     void CompileDocument();
 
-    // When the compile command ("Создать TYP", "TYP-файл") is on: cGPSMapper reads the text file
-    // last opened or saved, so an imported document waits for a save as text (BuiltInOnly); the
-    // built-in compiler compiles whatever document is open.
-    enum class CompileState { Off, BuiltInOnly, On };
-    CompileState Compilable = CompileState::Off;
+    // When the compile command ("Создать TYP" (Create TYP), "TYP-файл" (TYP file)) is on: the
+    // session's rule.
+    using CompileState = DocumentSession::CompileState;
     void SetCompilable(CompileState state);
-    // Enables the compile command for Compilable and the compiler chosen in Velmora.ini.
+    // Enables the compile command for the session's compile state and the compiler chosen in
+    // Velmora.ini.
     void UpdateCompileCommand();
-    // The text or compiled file the document was last opened from or saved to, or empty.
-    QString DocumentFileName;
-    // The text file that "Сохранить" writes without asking: the one the document was read whole from
-    // or last saved to. Empty for a new or imported document, and for a file read only in part.
-    QString TextFileName;
 
     // ---- the object list's entries and filter ----
     // What the object is: the catalogue's name of its type in the interface's language, or else the
@@ -303,8 +306,8 @@ class TForm1 : public QMainWindow {
     bool MatchesObjectFilter(int index) const;
     // Leaves the entries that do not pass out of the list; the first entry that passes, or -1.
     int ApplyObjectFilter();
-    void ObjectFilterChange();
-    void Find1Click();
+    void ObjectFilterChange(); // the filter field above the object list
+    void Find1Click();         // Ctrl+F
 
     // ---- helpers for the handlers ----
     int ChosenKind() const; // RadioGroup1: 0 point, 1 line, 2 polygon
@@ -314,9 +317,6 @@ class TForm1 : public QMainWindow {
     void SetShownViewSilently(int view);
     // Selects object index of the list and shows it.
     void ChooseObjectSilently(int index);
-    // The reaction RadioGroup2 runs when the user picks an item; creation mode swaps it for
-    // RadioGroup2Click2 or detaches it (nullptr).
-    void (TForm1::*RadioGroup2Handler)() = &TForm1::RadioGroup2Click;
     // Copies the current object's matrix into Image1.
     void ShowMatrix();
     // Empties Image1, releases MatrixImage and hides the swatch captions.
@@ -345,10 +345,12 @@ class TForm1 : public QMainWindow {
 
     // The caption: the file's path (or the program's name) with Qt's mark of unsaved changes.
     void SetCaption(const QString& text);
-    // Follows the history: the caption's mark and the texts and states of "Отменить"/"Повторить".
+    // Follows the history: the caption's mark and the texts and states of "Отменить" (Undo)/"Повторить"
+    // (Redo).
     void HistoryChanged();
-    // True between "Добавить объект" and "Добавить"/"&Отменить".
-    bool Creating = false;
+    // Creation mode, between "Добавить объект" (Add object) and "Добавить" (Add)/"&Отменить" (Cancel); owned
+    // by the window.
+    CreationMode* Creation = nullptr;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -377,49 +379,29 @@ class TForm1 : public QMainWindow {
     void ConnectControls();
     // Before replacing the document: the shutdown question while Modified; false to stop.
     bool MayDiscardDocument();
-    // Reads a text file into the document as the open command does after its dialog.
-    void LoadTextFile(const QString& fileName);
-    // The window state of a text load before the reading: names, caption, object list shown.
-    void PrepareWindowForText(const QString& fileName);
-    // Reads the bytes into the document; the message of a conversion error, or empty.
-    QString ReadTextDocument(const std::string& bytes);
+    // Opens a file through the session as the open commands do after their dialog (rule: which
+    // files are compiled ones), and shows the document and what the session said.
+    void LoadFile(const QString& fileName, KindRule rule);
     // Writes the document as text to fileName; false after telling the user why it failed.
     bool WriteDocument(const QString& fileName);
-    // Imports a compiled file as the import command does after its dialog.
-    void ImportCompiledFile(const QString& fileName);
-    // Whether the file's first bytes carry the signature of a compiled file (its name aside).
-    static bool HasCompiledSignature(const QString& fileName);
-    void TakeImportedDocument(TypDocument imported, const QString& fileName);
-    void ShowImportWarnings(const std::vector<std::string>& warnings);
+    // Shows a save's outcome: its failure, or the saved file in the caption. Whether it saved.
+    bool ShowSaved(const DocumentSession::SaveOutcome& outcome);
     void ApplyObjectDisplay(TGarminObject& object);
     void FillColourList(const std::vector<QString>& items, int selected);
     void RadioGroup2Clicked();
-    // A property control's change as an undo step named after the control; changes of one control
-    // that follow each other merge.
-    void PushPropertyStep(const QString& name, int mergeKey, std::function<bool(TGarminObject*)> write);
-    // Day or night label colour of the current object as a step of the history.
-    void SetLabelColour(bool night, std::optional<uint32_t> colour);
+    // Day or night label colour (view) of the current object.
+    void SetLabelColour(int view, std::optional<uint32_t> colour);
+    // Lists and shows an object just created.
+    void ShowCreatedObject(const TGarminObject& added);
 
-    // ===================================================================================
-    // Members of the editing handlers (TForm1_editing.cpp and the files beside it) go
-    // below this line; the window code above does not use them.
-    // ===================================================================================
-    // Enter in a control of creation mode commits, as the window's default button would.
-    QObject* CommitOnEnter = nullptr;
+    // ---- helpers of the editing handlers ----
     bool GarminPaletteChosen() const; // RadioGroup3 on "GPSMAP 60C"
-    // The colour dialog that "Палитра" chooses, preset with preset; the picked colour on OK.
+    // The colour dialog that "Палитра" (Palette) chooses, preset with preset; the picked colour on OK.
     std::optional<ColourValue> PickColour(ColourValue preset);
     void PaintPointPixel(TGarminObject& object, int row, int col, int view);
     void PaintLinePixel(TGarminObject& object, int row, int col);
     void RecolourSwatch(TGarminObject& object, int entry);
-    void ApplyCreationPreset(int kind);
-    void LeaveCreationMode();
     // The plane, entry and code that a left click paints with in the view shown, or none.
-    struct PaintTarget {
-        int Plane;
-        int Entry;
-        char Code;
-    };
     std::optional<PaintTarget> LeftPaintTarget(const TGarminObject& object) const;
     void PaintAt(TGarminObject& object, int row, int col, const PaintTarget& target);
     void ShowStepSubject(const StepSubject& subject);

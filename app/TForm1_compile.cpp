@@ -1,10 +1,12 @@
-// The compile command "Создать TYP" / "TYP-файл": the built-in compiler writes the compiled file of
-// the open document itself; cGPSMapper is started on the text file last opened or saved.
+// The compile command "Создать TYP" / "TYP-файл": the session's built-in compiler compiles the open
+// document and the window writes it where the user says; cGPSMapper is started on the text file last
+// opened or saved.
 #include "app/TForm1.h"
+
+#include "app/creation_mode.h"
 #include "app/language.h"
 
 #include "dialogs/Thr.h"
-#include "model/text_format.h"
 #include "typbin/typ_compiler.h"
 
 #include <QAction>
@@ -13,9 +15,6 @@
 #include <QFileInfo>
 #include <QStatusBar>
 #include <QStringList>
-
-#include <exception>
-#include <string_view>
 
 namespace velmora {
 
@@ -26,13 +25,6 @@ QString UnsavedChangesQuestion() {
 }
 // A message box of warnings lists this many and counts the rest.
 constexpr size_t ShownWarnings = 20;
-
-// The document's file with the extension ".typ": "C:/Maps/topo.txt" offers "C:/Maps/topo.typ".
-QString CompiledFileProposal(const QString& documentFile) {
-    if (documentFile.isEmpty()) return {};
-    const QFileInfo file(documentFile);
-    return QDir::toNativeSeparators(file.dir().filePath(file.completeBaseName() + QStringLiteral(".typ")));
-}
 
 QString WarningsText(const QString& written, const std::vector<std::string>& warnings) {
     QStringList lines{written + u'.', TForm1::tr("Предупреждения компилятора:")};
@@ -71,27 +63,22 @@ void TForm1::ToolButton9Click() {
 void TForm1::CompileDocument() {
     // The report of an earlier compilation must not stand beside this one's failure.
     StatusBar1->clearMessage();
-    CompileResult compiled;
-    try {
-        compiled = CompileTyp(Document);
-    } catch (const std::exception& error) {
+    const DocumentSession::CompileOutcome outcome = Session.Compile();
+    if (!outcome.Compiled) {
         // Nothing is asked and nothing written for a document that does not compile whole.
-        Dialogs.Message(tr("TYP-файл не создан:\r") + ErrorMessage(error), MessageKind::Error);
+        Dialogs.Message(outcome.Failure, MessageKind::Error);
         return;
     }
+    const CompileResult& compiled = *outcome.Compiled;
     const std::optional<QString> fileName =
         Dialogs.SaveFileName({tr("Создать TYP"), QStringLiteral("Garmin Typ (*.typ)"), QStringLiteral("typ"),
-                              true, CompiledFileProposal(DocumentFileName)});
+                              true, Session.CompiledFileProposal()});
     if (!fileName) return;
-    const QString target = QDir::toNativeSeparators(QFileInfo(*fileName).absoluteFilePath());
-    try {
-        WriteFileAtomically(
-            QFile::encodeName(QFileInfo(*fileName).absoluteFilePath()).toStdString(),
-            std::string_view(reinterpret_cast<const char*>(compiled.Bytes.data()), compiled.Bytes.size()));
-    } catch (const std::exception& error) {
-        Dialogs.Message(ErrorMessage(error), MessageKind::Error);
+    if (const QString failure = DocumentSession::WriteCompiledFile(*fileName, compiled); !failure.isEmpty()) {
+        Dialogs.Message(failure, MessageKind::Error);
         return;
     }
+    const QString target = QDir::toNativeSeparators(QFileInfo(*fileName).absoluteFilePath());
     const QString written =
         tr("Записан файл %1 (%2 байт)").arg(target).arg(qulonglong(compiled.Bytes.size()));
     StatusBar1->showMessage(compiled.Warnings.empty()
@@ -102,16 +89,17 @@ void TForm1::CompileDocument() {
 }
 
 void TForm1::SetCompilable(CompileState state) {
-    Compilable = state;
+    Session.SetCompilable(state);
     UpdateCompileCommand();
 }
 
 void TForm1::UpdateCompileCommand() {
-    const bool enabled = Compilable == CompileState::On ||
-                         (Compilable == CompileState::BuiltInOnly && BuiltInCompilerChosen(IniFile.get()));
+    const CompileState state = Session.Compilable();
+    const bool enabled = state == CompileState::On ||
+                         (state == CompileState::BuiltInOnly && BuiltInCompilerChosen(IniFile.get()));
     ToolButton9->setEnabled(enabled);
     // Creation mode keeps the menu item off with the rest of its group.
-    TYP1->setEnabled(enabled && !Creating);
+    TYP1->setEnabled(enabled && !Creation->Active());
 }
 
 } // namespace velmora

@@ -2,8 +2,7 @@
 // a clicked pixel, swatches of objects without bitmap, and the colour edit dialog of the colour list.
 #include "app/TForm1.h"
 
-#include "commands/edit_history.h"
-#include "commands/object_edits.h"
+#include "commands/edit_commands.h"
 #include "view/matrix.h"
 #include "view/render.h"
 
@@ -23,13 +22,6 @@ std::string CodeFieldBytes(const QString& text) {
     return std::string(1, char(text.front().unicode()));
 }
 
-// Entry index of the table of view, when it is one of the ColourCount entries in use.
-bool IsUsedEntry(const TGarminObject& object, int view, int index) {
-    const size_t used =
-        std::min<size_t>(object.Colours[size_t(view)].size(), object.XpmHeader[size_t(view)].ColourCount);
-    return index >= 0 && size_t(index) < used;
-}
-
 } // namespace
 
 bool TForm1::GarminPaletteChosen() const {
@@ -44,24 +36,12 @@ std::optional<ColourValue> TForm1::PickColour(ColourValue preset) {
     return picked;
 }
 
-std::optional<TForm1::PaintTarget> TForm1::LeftPaintTarget(const TGarminObject& object) const {
-    const int view = ShownView();
-    const int entry = ComboBox2->currentIndex();
-    if (object.Kind == KindPoint) {
-        // Painting needs a colour: without a selected colour list entry the click does nothing.
-        if (object.XpmHeader[size_t(view)].Width == 0 || !IsUsedEntry(object, view, entry))
-            return std::nullopt;
-        return PaintTarget{view, entry, object.Colours[size_t(view)][size_t(entry)].Code};
-    }
-    // Only the day pair of a line or polygon with bitmap can be painted, and only in the day view.
-    if (object.XpmHeader[Day].Width == 0 || view == Night || entry > 1 || !IsUsedEntry(object, Day, entry))
-        return std::nullopt;
-    return PaintTarget{Day, entry, object.Colours[Day][size_t(entry)].Code};
+std::optional<PaintTarget> TForm1::LeftPaintTarget(const TGarminObject& object) const {
+    return PaintTargetOf(object, ShownView(), ComboBox2->currentIndex());
 }
 
 void TForm1::PaintAt(TGarminObject& object, int row, int col, const PaintTarget& target) {
-    History->Push(
-        std::make_unique<PaintStep>(Document, object, target.Plane, row, col, target.Code, StrokeNumber));
+    Edit::Paint(*History, Document, object, target, row, col, StrokeNumber);
     if (object.Kind == KindPoint) {
         PaintCell(MatrixImage, object, row, col, target.Entry, target.Plane, ScreenDrawing);
     } else {
@@ -131,7 +111,7 @@ void TForm1::Image1MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, 
         std::optional<CellPosition> cell = CellAtImagePoint(*object, view, point);
         if (!cell) return;
         if (rightButton) {
-            EditPixelColour(cell->Row, cell->Col, shift, view, object->Kind);
+            EditPixelColour(cell->Row, cell->Col, shift, view);
             ShowMatrix();
             ComboBox2Change();
         } else if (std::optional<PaintTarget> target = LeftPaintTarget(*object)) {
@@ -147,56 +127,24 @@ void TForm1::Image1MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, 
     ComboBox2Change();
 }
 
-namespace {
-
-// The step that gives colour entry k of table the picked colour.
-std::unique_ptr<ObjectEditStep> RecolourStep(TypDocument& doc, TGarminObject& object, int table, size_t k,
-                                             ColourValue picked, std::optional<int> view) {
-    return std::make_unique<ObjectEditStep>(
-        doc, object, StepName::Colour(),
-        [table, k, picked](TGarminObject& o) {
-            auto& colours = o.Colours[size_t(table)];
-            if (k >= colours.size() || colours[k].Colour() == (picked & 0xFFFFFF)) return false;
-            colours[k].SetColour(picked);
-            return true;
-        },
-        view);
-}
-
-} // namespace
-
 void TForm1::RecolourSwatch(TGarminObject& object, int entry) {
-    TColourEntry& colour = object.Colours[Day][size_t(entry)];
-    if (colour.Code == 0) return; // the "none" square does not react
-    if (std::optional<ColourValue> picked = PickColour(colour.Colour())) {
-        History->Push(RecolourStep(Document, object, Day, size_t(entry), *picked, std::nullopt));
+    if (!IsRecolourableSwatch(object, entry)) return;
+    if (std::optional<ColourValue> picked = PickColour(object.Colours[Day][size_t(entry)].Colour())) {
+        Edit::Recolour(*History, Document, object, Day, size_t(entry), *picked, std::nullopt);
         RenderObject(MatrixImage, object, ShownView(), ScreenDrawing);
         ShowMatrix();
         ComboBox2Change();
     }
 }
 
-void TForm1::EditPixelColour(int row, int col, Qt::KeyboardModifiers shift, int view, int kind) {
+void TForm1::EditPixelColour(int row, int col, Qt::KeyboardModifiers shift, int view) {
     TGarminObject* object = Document.CurrentObject;
     if (!object) return;
-    const int table = kind != KindPoint ? Day : view;
-    const auto& plane = object->Pixels[size_t(table)];
-    if (row < 0 || size_t(row) >= plane.size() || col < 0 || size_t(col) >= plane[size_t(row)].size()) return;
-    const char pixel = plane[size_t(row)][size_t(col)];
-    auto& colours = object->Colours[size_t(table)];
-
-    const int candidates = kind != KindPoint ? 2 : object->XpmHeader[size_t(table)].ColourCount;
-    std::optional<size_t> edited;
-    for (int i = 0; i < candidates && !edited; ++i) {
-        const size_t k = size_t(kind != KindPoint ? i + 2 * view : i);
-        if (size_t(i) < colours.size() && k < colours.size() && colours[size_t(i)].Code == pixel &&
-            !colours[k].IsTransparent())
-            edited = k;
-    }
+    const std::optional<PixelEntry> edited = EntryOfPixel(*object, row, col, view);
     if (!edited) return;
-
-    if (std::optional<ColourValue> picked = PickColour(colours[*edited].Colour())) {
-        History->Push(RecolourStep(Document, *object, table, *edited, *picked, view));
+    const ColourValue shown = object->Colours[size_t(edited->Table)][edited->Entry].Colour();
+    if (std::optional<ColourValue> picked = PickColour(shown)) {
+        Edit::Recolour(*History, Document, *object, edited->Table, edited->Entry, *picked, view);
         // With Shift held the matrix keeps its old colours until the next redraw.
         if (!(shift & Qt::ShiftModifier)) RenderObject(MatrixImage, *object, ShownView(), ScreenDrawing);
     }
@@ -218,17 +166,8 @@ void TForm1::ComboBox2KeyDown(int, Qt::KeyboardModifiers) {
 
     const std::string code = CodeFieldBytes(result.CodeText);
     const SymbolEdit edit{code, result.NoneChecked, result.SymbolColour};
-    // The step runs the engine while the dialog's texts are still alive.
-    const auto push = [&](const QString& name, auto engine) {
-        bool changed = false;
-        History->Push(std::make_unique<ObjectEditStep>(
-            Document, *object, name, [&](TGarminObject& o) { return changed = engine(o); }, view));
-        return changed;
-    };
     if (result.Result == Answer::Ok) {
-        if (!push(StepName::Colour(),
-                  [&](TGarminObject& o) { return ChangeColourEntry(Document, o, view, entry, edit); }))
-            return;
+        if (!Edit::ChangeColourEntry(*History, Document, *object, view, entry, edit)) return;
         ColorBox(view);
         ComboBox1Change();
         if (Document.CurrentObject && Document.CurrentObject->Quadrat) {
@@ -237,9 +176,7 @@ void TForm1::ComboBox2KeyDown(int, Qt::KeyboardModifiers) {
         }
         ComboBox2->update();
     } else if (result.Result == Answer::Yes) {
-        if (!push(StepName::AddColour(),
-                  [&](TGarminObject& o) { return AddColourEntry(Document, o, view, edit); }))
-            return;
+        if (!Edit::AddColourEntry(*History, Document, *object, view, edit)) return;
         const int count = object->XpmHeader[size_t(view)].ColourCount;
         {
             QSignalBlocker block(SpinEdit3);

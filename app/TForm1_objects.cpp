@@ -3,8 +3,7 @@
 #include "app/TForm1.h"
 
 #include "commands/clipboard_record.h"
-#include "commands/edit_history.h"
-#include "commands/object_edits.h"
+#include "commands/edit_commands.h"
 #include "view/matrix.h"
 #include "view/render.h"
 
@@ -35,7 +34,7 @@ void TForm1::ToolButton4Click() {
     const int index = ComboBox1->currentIndex();
     const int kind = ChosenKind();
     if (ComboBox1->count() > 0 && index >= 0) {
-        History->Push(std::make_unique<DeleteObjectStep>(Document, kind, index));
+        Edit::Delete(*History, Document, kind, index);
         if (Document.List(kind).empty()) ComboBox2->update();
     }
     ShowLabels();
@@ -59,9 +58,9 @@ void TForm1::ToolButton11Click() {
     // Nothing of this program's on the clipboard: there is nothing to paste.
     if (!data || !data->hasFormat(ClipboardFormat)) return;
     const QByteArray block = data->data(ClipboardFormat);
-    if (!PasteClipboardBlock(*History, Document,
-                             std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(block.constData()),
-                                                      size_t(block.size())))) {
+    if (!Edit::Paste(*History, Document,
+                     std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(block.constData()),
+                                              size_t(block.size())))) {
         Dialogs.Message(tr("Объект в буфере обмена повреждён или записан другой программой; он не вставлен."),
                         MessageKind::Error);
         return;
@@ -85,8 +84,7 @@ void TForm1::ToolButton6Click() {
         }
         TracingPicture = std::move(picture);
     }
-    History->Push(std::make_unique<TemplateStep>(Document, *object, MatrixImage, TracingPicture, ShownView(),
-                                                 ScreenDrawing));
+    Edit::LayPicture(*History, Document, *object, MatrixImage, TracingPicture, ShownView(), ScreenDrawing);
     ShowMatrix();
 }
 

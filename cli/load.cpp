@@ -1,42 +1,32 @@
-// Reading the input file of a subcommand: a compiled TYP by its name or signature, else text.
+// Reading the input file of a subcommand through the document loader: a compiled TYP by its name or
+// signature, else text.
 #include "cli/cli.h"
 #include "model/maintyp.h"
-#include "model/text_format.h"
-#include "typbin/binary_import.h"
+#include "typbin/document_loader.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <span>
 #include <string>
 
 namespace velmora::cli {
 
-namespace {
-
-// Imports a compiled file; its warnings go to standard error. A file that is not a compiled TYP
-// throws its message, the carriage return between the two languages turned into a line break.
-void ImportCompiled(const std::string& path, const std::string& bytes, TypDocument& doc) {
-    BinaryImportResult result;
+void LoadDocument(const std::string& path, TypDocument& doc) {
+    LoadedDocument loaded;
     try {
-        result = ImportBinaryTyp(std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
+        loaded = LoadTypFile(path, KindRule::NameOrSignature);
+    } catch (const FileError&) {
+        throw;
     } catch (const TypError& error) {
+        // A file that is not a compiled TYP: its message names the file, the carriage return between
+        // the two languages turned into a line break.
         std::string message = error.what();
         std::replace(message.begin(), message.end(), '\r', '\n');
         throw TypError(path + ": " + message);
     }
-    for (const std::string& warning : result.Warnings)
+    // A text file read only in part is no input to convert.
+    if (loaded.PartialError) std::rethrow_exception(loaded.PartialError);
+    for (const std::string& warning : loaded.Warnings)
         PrintError(path + ": " + EngineText(warning));
-    doc = std::move(result.Document);
-}
-
-} // namespace
-
-void LoadDocument(const std::string& path, TypDocument& doc) {
-    const std::string bytes = ReadWholeFile(path);
-    if (IsCompiledTypFile(path, bytes))
-        ImportCompiled(path, bytes, doc);
-    else
-        LoadTextTypDocument(bytes, doc);
+    doc = std::move(loaded.Document);
 }
 
 } // namespace velmora::cli

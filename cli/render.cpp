@@ -10,6 +10,7 @@
 #include "model/maintyp.h"
 #include "view/display.h"
 #include "view/matrix.h"
+#include "view/properties.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -1,5 +1,4 @@
 #include "commands/clipboard_record.h"
-#include "commands/edit_history.h"
 #include "commands/label_style.h"
 
 #include <cstring>
@@ -399,15 +398,6 @@ std::optional<TGarminObject> DecodeClipboardRecord(std::span<const uint8_t> bloc
     if (!nightPlaneRead) FitNightPlane(object);
     object.Quadrat = TQuadrat::Create(day.Width, day.Height, day.ColourCount);
     return object;
-}
-
-bool PasteClipboardBlock(EditHistory& history, TypDocument& doc, std::span<const uint8_t> block) {
-    if (block.size() > MaxClipboardBlock) return false;
-    std::optional<TGarminObject> pasted = DecodeClipboardRecord(block);
-    if (!pasted) return false;
-    history.Push(std::make_unique<AddObjectStep>(doc, std::make_unique<TGarminObject>(std::move(*pasted)),
-                                                 StepName::Paste()));
-    return true;
 }
 
 } // namespace velmora

@@ -30,8 +30,6 @@
 
 namespace velmora {
 
-class EditHistory;
-
 // The name of the program's private clipboard format.
 inline constexpr std::string_view ClipboardFormatName = "Garmin";
 
@@ -60,9 +58,5 @@ std::vector<uint8_t> EncodeClipboardRecord(const TGarminObject& object);
 // in the extension; a block without that record gets the night plane cut or padded (with the first
 // night code) back to the night header's size.
 std::optional<TGarminObject> DecodeClipboardRecord(std::span<const uint8_t> block);
-
-// The paste command: the object of block appended to the end of its kind's list as one step of
-// history. False, with nothing changed, when the block is larger than MaxClipboardBlock or refused.
-bool PasteClipboardBlock(EditHistory& history, TypDocument& doc, std::span<const uint8_t> block);
 
 } // namespace velmora

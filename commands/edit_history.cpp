@@ -110,7 +110,7 @@ ObjectEditStep::ObjectEditStep(TypDocument& doc, TGarminObject& object, const QS
                                std::optional<int> view)
     : DocumentStep(doc, text), Object(&object), Run(std::move(edit)), View(view) {}
 
-void ObjectEditStep::SetMerging(int key, StepTime time, bool endsWord) {
+void ObjectEditStep::SetMerging(MergeId key, StepTime time, bool endsWord) {
     MergeKey = key;
     Time = time;
     EndsWord = endsWord;

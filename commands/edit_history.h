@@ -58,6 +58,24 @@ inline QString Header() {
 inline QString Template() {
     return QCoreApplication::translate("StepName", "Рисунок под сеткой");
 }
+inline QString LineWidth() {
+    return QCoreApplication::translate("StepName", "Ширина линии");
+}
+inline QString BorderWidth() {
+    return QCoreApplication::translate("StepName", "Ширина бордюра");
+}
+inline QString Orientation() {
+    return QCoreApplication::translate("StepName", "Ориентация");
+}
+inline QString CharsPerPixel() {
+    return QCoreApplication::translate("StepName", "Повторяемость");
+}
+inline QString FontStyle() {
+    return QCoreApplication::translate("StepName", "Шрифт подписи");
+}
+inline QString LabelColour() {
+    return QCoreApplication::translate("StepName", "Цвет подписи");
+}
 } // namespace StepName
 
 // Milliseconds of a steady clock; typing that pauses longer than TypingPause starts a new step.
@@ -83,13 +101,29 @@ class DocumentStep : public QUndoCommand {
     TypDocument& Doc;
 };
 
+// The merge ids of the steps (QUndoCommand::id): a step merges into the one before it only when
+// both have the same id and the same object. None never merges.
+enum class MergeId : int {
+    None = -1,
+    Painting = 1,
+    LineWidth = 10,
+    BorderWidth = 11,
+    Orientation = 12,
+    CharsPerPixel = 13,
+    Labels = 14,
+    FontStyle = 15,
+    DayLabelColour = 16,
+    NightLabelColour = 17,
+    Header = 20,
+};
+
 // Painting pixels of one plane. A drag is one step: cells painted under the same stroke number merge.
 class PaintStep : public DocumentStep {
   public:
     PaintStep(TypDocument& doc, TGarminObject& object, int plane, int row, int col, char code, int stroke);
     void redo() override;
     void undo() override;
-    int id() const override { return 1; }
+    int id() const override { return int(MergeId::Painting); }
     bool mergeWith(const QUndoCommand* other) override;
     StepSubject Subject() const override {
         return {Object, Object->Kind, Object->Kind == KindPoint ? Plane : Day};
@@ -120,10 +154,10 @@ class ObjectEditStep : public DocumentStep {
                    std::optional<int> view = std::nullopt);
     // Typing and control changes: a step of the same key that follows within the pause merges,
     // unless this one ended a word.
-    void SetMerging(int key, StepTime time, bool endsWord = false);
+    void SetMerging(MergeId key, StepTime time, bool endsWord = false);
     void redo() override;
     void undo() override;
-    int id() const override { return MergeKey; }
+    int id() const override { return int(MergeKey); }
     bool mergeWith(const QUndoCommand* other) override;
     StepSubject Subject() const override { return {Object, Object->Kind, View}; }
 
@@ -134,23 +168,10 @@ class ObjectEditStep : public DocumentStep {
     std::optional<int> View;
     std::optional<TGarminObject> Before;
     std::optional<TGarminObject> After;
-    int MergeKey = -1;
+    MergeId MergeKey = MergeId::None;
     StepTime Time = 0;
     bool EndsWord = false;
 };
-
-// The merge keys of ObjectEditStep (above 1, the key of painting).
-namespace MergeKeys {
-inline constexpr int LineWidth = 10;
-inline constexpr int BorderWidth = 11;
-inline constexpr int Orientation = 12;
-inline constexpr int CharsPerPixel = 13;
-inline constexpr int Labels = 14;
-inline constexpr int FontStyle = 15;
-inline constexpr int DayLabelColour = 16;
-inline constexpr int NightLabelColour = 17;
-inline constexpr int Header = 20;
-} // namespace MergeKeys
 
 // Typed text ends a word when the text it inserted holds a blank or a line break.
 bool EndsWord(const std::vector<std::string>& before, const std::vector<std::string>& after);
@@ -161,7 +182,7 @@ class HeaderStep : public DocumentStep {
     HeaderStep(TypDocument& doc, std::vector<std::string> after, StepTime time);
     void redo() override;
     void undo() override;
-    int id() const override { return MergeKeys::Header; }
+    int id() const override { return int(MergeId::Header); }
     bool mergeWith(const QUndoCommand* other) override;
     StepSubject Subject() const override { return {}; }
 

@@ -3,11 +3,9 @@
 namespace velmora {
 namespace {
 
-template <typename Value>
-bool Store(TypDocument& doc, std::optional<Value>& field, std::optional<Value> value) {
+template <typename Value> bool Store(std::optional<Value>& field, std::optional<Value> value) {
     if (field == value) return false;
     field = value;
-    doc.Modified = true;
     return true;
 }
 
@@ -18,17 +16,17 @@ std::optional<uint32_t> TwentyFourBits(std::optional<uint32_t> colour) {
 
 } // namespace
 
-bool SetFontStyle(TypDocument& doc, TGarminObject& object, std::optional<uint8_t> style) {
+bool SetFontStyle(TGarminObject& object, std::optional<uint8_t> style) {
     if (style && *style > MaxFontStyle) return false;
-    return Store(doc, object.FontStyle, style);
+    return Store(object.FontStyle, style);
 }
 
-bool SetDayLabelColour(TypDocument& doc, TGarminObject& object, std::optional<uint32_t> colour) {
-    return Store(doc, object.DayLabelColour, TwentyFourBits(colour));
+bool SetDayLabelColour(TGarminObject& object, std::optional<uint32_t> colour) {
+    return Store(object.DayLabelColour, TwentyFourBits(colour));
 }
 
-bool SetNightLabelColour(TypDocument& doc, TGarminObject& object, std::optional<uint32_t> colour) {
-    return Store(doc, object.NightLabelColour, TwentyFourBits(colour));
+bool SetNightLabelColour(TGarminObject& object, std::optional<uint32_t> colour) {
+    return Store(object.NightLabelColour, TwentyFourBits(colour));
 }
 
 } // namespace velmora

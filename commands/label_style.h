@@ -1,6 +1,6 @@
 // The label font and the label colours of an object, as the property column edits them. Each
-// function takes the object and the new value (none: the object names no font or colour), returns
-// whether the object changed and sets Modified when it did.
+// function takes the object and the new value (none: the object names no font or colour) and
+// returns whether the object changed.
 #pragma once
 
 #include "model/maintyp.h"
@@ -14,12 +14,12 @@ namespace velmora {
 inline constexpr uint8_t MaxFontStyle = 7;
 
 // FontStyle := style. A style above MaxFontStyle changes nothing.
-bool SetFontStyle(TypDocument& doc, TGarminObject& object, std::optional<uint8_t> style);
+bool SetFontStyle(TGarminObject& object, std::optional<uint8_t> style);
 
 // DayLabelColour := colour (red + 256 * green + 65536 * blue; bits above 24 are dropped).
-bool SetDayLabelColour(TypDocument& doc, TGarminObject& object, std::optional<uint32_t> colour);
+bool SetDayLabelColour(TGarminObject& object, std::optional<uint32_t> colour);
 
 // NightLabelColour := colour, the same way.
-bool SetNightLabelColour(TypDocument& doc, TGarminObject& object, std::optional<uint32_t> colour);
+bool SetNightLabelColour(TGarminObject& object, std::optional<uint32_t> colour);
 
 } // namespace velmora

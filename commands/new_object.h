@@ -74,14 +74,14 @@ struct CreationPreset {
     bool SubTypeVisible = false;
     int TypeMaxLength = 0;
     int SubTypeMaxLength = 0;
-    bool ViewChooserFollowsColours = false; // RadioGroup2Click2 is the view chooser's handler
+    bool ViewChooserFollowsColours = false; // the view chooser sets the colour count (CreationColourCount)
 };
 
 // The preset of a kind. secondViewItem: the view chooser stands on its second item ("День и ночь"),
 // which gives lines and polygons four colours instead of two.
 CreationPreset CreationPresetFor(int kind, bool secondViewItem);
 
-// RadioGroup2Click2: the colour count while a line or polygon is set up, for the view item chosen
+// The colour count while a line or polygon is set up, for the view item chosen
 // (4 of 1..4 on "День и ночь", 2 of 1..2 on "День").
 SpinPreset CreationColourCount(bool secondViewItem);
 

@@ -1442,6 +1442,30 @@
         <source>Рисунок под сеткой</source>
         <translation>Picture under the grid</translation>
     </message>
+    <message>
+        <source>Ширина линии</source>
+        <translation>Line width</translation>
+    </message>
+    <message>
+        <source>Ширина бордюра</source>
+        <translation>Border width</translation>
+    </message>
+    <message>
+        <source>Ориентация</source>
+        <translation>Orientation</translation>
+    </message>
+    <message>
+        <source>Повторяемость</source>
+        <translation>Chars per pixel</translation>
+    </message>
+    <message>
+        <source>Шрифт подписи</source>
+        <translation>Label font</translation>
+    </message>
+    <message>
+        <source>Цвет подписи</source>
+        <translation>Label colour</translation>
+    </message>
 </context>
 <context>
     <name>Swatches</name>
@@ -1470,6 +1494,29 @@
     </message>
 </context>
 <context>
+    <name>velmora::DocumentSession</name>
+    <message>
+        <source>Нельзя открыть файл.<byte value="xd"/>Возможно он занят другим приложением</source>
+        <translation>Cannot open the file.<byte value="xd"/>It may be in use by another application</translation>
+    </message>
+    <message>
+        <source>Этот файл не GARMIN TYP<byte value="xd"/>Not a Garmin TYP file</source>
+        <translation>Not a Garmin TYP file</translation>
+    </message>
+    <message>
+        <source>Файл typ повреждён или обрывается: прочитано объектов %1 (точек %2, линий %3, полигонов %4).</source>
+        <translation>The typ file is damaged or cut short: %1 objects read (%2 points, %3 lines, %4 polygons).</translation>
+    </message>
+    <message>
+        <source>В файле не найдено ни одного раздела объектов ([_point], [_line], [_polygon]):<byte value="xd"/>%1</source>
+        <translation>No object section ([_point], [_line], [_polygon]) was found in the file:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>TYP-файл не создан:<byte value="xd"/></source>
+        <translation>The TYP file was not created:<byte value="xd"/></translation>
+    </message>
+</context>
+<context>
     <name>velmora::TAboutBox</name>
     <message>
         <source>Создание и редактирование текстовых TYP-файлов</source>
@@ -1489,10 +1536,6 @@
     <message>
         <source>Были внесены изменения!<byte value="xd"/>Файл надо записать?</source>
         <translation>There are unsaved changes!<byte value="xd"/>Save the file?</translation>
-    </message>
-    <message>
-        <source>Нельзя открыть файл.<byte value="xd"/>Возможно он занят другим приложением</source>
-        <translation>Cannot open the file.<byte value="xd"/>It may be in use by another application</translation>
     </message>
     <message>
         <source>Отменить</source>
@@ -1519,16 +1562,8 @@
         <translation>Open typ</translation>
     </message>
     <message>
-        <source>Файл typ повреждён или обрывается: прочитано объектов %1 (точек %2, линий %3, полигонов %4).</source>
-        <translation>The typ file is damaged or cut short: %1 objects read (%2 points, %3 lines, %4 polygons).</translation>
-    </message>
-    <message>
         <source>Ширина линии</source>
         <translation>Line width</translation>
-    </message>
-    <message>
-        <source>Ширина бордюра</source>
-        <translation>Border width</translation>
     </message>
     <message>
         <source>Ориентация</source>
@@ -1545,10 +1580,6 @@
     <message>
         <source>... и ещё %1</source>
         <translation>... and %1 more</translation>
-    </message>
-    <message>
-        <source>TYP-файл не создан:<byte value="xd"/></source>
-        <translation>The TYP file was not created:<byte value="xd"/></translation>
     </message>
     <message>
         <source>Создать TYP</source>
@@ -1569,14 +1600,6 @@
     <message>
         <source>День и ночь</source>
         <translation>Day and night</translation>
-    </message>
-    <message>
-        <source>Шрифт подписи</source>
-        <translation>Label font</translation>
-    </message>
-    <message>
-        <source>Цвет подписи</source>
-        <translation>Label colour</translation>
     </message>
     <message>
         <source>&amp;Язык интерфейса</source>
@@ -1814,14 +1837,6 @@
     <message>
         <source>Не удалось записать файл %1:<byte value="xd"/>%2</source>
         <translation>Cannot write the file %1:<byte value="xd"/>%2</translation>
-    </message>
-    <message>
-        <source>Этот файл не GARMIN TYP<byte value="xd"/>Not a Garmin TYP file</source>
-        <translation>Not a Garmin TYP file</translation>
-    </message>
-    <message>
-        <source>В файле не найдено ни одного раздела объектов ([_point], [_line], [_polygon]):<byte value="xd"/>%1</source>
-        <translation>No object section ([_point], [_line], [_polygon]) was found in the file:<byte value="xd"/>%1</translation>
     </message>
     <message>
         <source>Сохранить &amp;как…</source>

@@ -1,5 +1,6 @@
 #include "model/text_format.h"
 #include "tests/app/window_fixture.h"
+#include "tests/file_size_limit.h"
 #include "typbin/binary_import.h"
 #include "typbin/typ_compiler.h"
 
@@ -10,8 +11,6 @@
 #include <QPlainTextEdit>
 
 #include <cerrno>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace velmora {
 namespace {
@@ -20,27 +19,6 @@ using FileCommandsTest = WindowTest;
 
 const QString CannotOpen = QStringLiteral("Нельзя открыть файл.\rВозможно он занят другим приложением");
 const QString UnsavedQuestion = QStringLiteral("Были внесены изменения!\rФайл надо записать?");
-
-// While it lives, no file may grow beyond a few hundred bytes: a save of a whole document fails
-// half-way, as on a full disk.
-class FileSizeLimit {
-  public:
-    FileSizeLimit() {
-        getrlimit(RLIMIT_FSIZE, &Old);
-        OldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = Old;
-        limit.rlim_cur = 300;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &Old);
-        std::signal(SIGXFSZ, OldHandler);
-    }
-
-  private:
-    rlimit Old{};
-    void (*OldHandler)(int) = nullptr;
-};
 
 void TypeIntoHeader(TForm1& form, const QString& text) {
     form.Memo1->moveCursor(QTextCursor::End);
@@ -186,7 +164,7 @@ TEST_P(ShutdownQuestionTest, ClosesOnlyWhenNoChangeIsLost) {
     const CloseCase& c = GetParam();
     OpenText(TestDataFile("window.txt"));
     // As a document without a text file of its own: saving asks for the name.
-    Form->TextFileName.clear();
+    Form->Session.ForgetTextFile();
     if (c.Question) {
         TypeIntoHeader(*Form, QStringLiteral(";x"));
         Prompts.AnswerQuestion(*c.Question);
@@ -237,7 +215,7 @@ TEST_P(ReplaceWhileModifiedTest, AsksBeforeTheFileDialog) {
     if (c.Import) VELMORA_NEED_CORPUS("contours.typ");
     OpenText(TestDataFile("window.txt"));
     // As a document without a text file of its own: saving asks for the name.
-    Form->TextFileName.clear();
+    Form->Session.ForgetTextFile();
     TypeIntoHeader(*Form, QStringLiteral(";x"));
     Prompts.AnswerQuestion(c.Reply);
     if (c.SaveSucceeds)

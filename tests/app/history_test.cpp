@@ -275,7 +275,7 @@ TEST_F(HistoryTest, CreationModeSwitchesOpenImportAndHistoryOffAndStartsClean) {
     EXPECT_TRUE(Form->ToolButton13->isEnabled());
     Form->ToolButton5Click();
     EXPECT_FALSE(Form->CheckBox1->isChecked()) << "no tick carried over from the last set-up";
-    EXPECT_TRUE(Form->SpinEdit4->isEnabled());
+    EXPECT_TRUE(Form->SpinEdit5->isEnabled()) << "a line with a bitmap asks its height";
 }
 
 TEST_F(HistoryTest, CompiledFileGivenToTheTextCommandIsImported) {

@@ -343,6 +343,36 @@ TEST_F(LanguageWindowTest, EngineMessagesAreShownInTheWindowsLanguage) {
     }
 }
 
+// A compiled file cut short far before its end, opened by each command that reads compiled files:
+// the Russian window says all of it in Russian, the session's sentence and the import's alike.
+TEST_F(LanguageWindowTest, CompiledFileCutShortIsToldWhollyInRussian) {
+    VELMORA_NEED_CORPUS("freizeit.typ");
+    const QString cut = QDir(Temp.path()).filePath(QStringLiteral("cut.typ"));
+    {
+        QFile file(cut);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(FileBytes(CorpusFile("freizeit.typ")).substr(0, 300)));
+    }
+    const Translations language(UiLanguage::Russian);
+    ScriptedPrompts prompts;
+    TForm1 form(prompts, Temp.path());
+    prompts.AnswerOpenFile(cut);
+    form.ToolButton13Click();
+    form.OpenFile(cut);
+    prompts.AnswerOpenFile(cut);
+    form.ToolButton1Click();
+    const std::vector<QString> messages = prompts.Messages();
+    ASSERT_EQ(messages.size(), 3u);
+    for (const QString& message : messages) {
+        EXPECT_TRUE(
+            message.startsWith(QStringLiteral("Файл typ повреждён или обрывается: прочитано объектов 0 "
+                                              "(точек 0, линий 0, полигонов 0).\rФайл обрывается после "
+                                              "300 из 38371 байт")))
+            << message.toStdString();
+        EXPECT_EQ(EnglishIn(message, {}), QString()) << message.toStdString();
+    }
+}
+
 TEST_F(LanguageWindowTest, LanguageItemStoresTheChoiceForTheNextStart) {
     const auto ticked = [&] {
         for (QAction* item : {Form->SystemLanguage1, Form->Russian1, Form->English1})

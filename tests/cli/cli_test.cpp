@@ -156,6 +156,27 @@ TEST_F(Converter, ConvertsACompiledFileOfTheCorpus) {
     EXPECT_TRUE(Content(Path("out.txt")).contains("[_line]"));
 }
 
+// The loader's signature test: a compiled file under a text name is imported; one cut short is
+// converted as far as it goes, with the import's warning naming the file.
+TEST_F(Converter, TakesACompiledFileByItsSignatureAndWarnsOfOneCutShort) {
+    const QString corpus = QStringLiteral(VELMORA_CORPUS_DIR "/contours.typ");
+    if (!QFile::exists(corpus)) GTEST_SKIP() << "corpus folder ../shared/corpus is absent";
+    const QByteArray compiled = Content(corpus);
+    const QString renamed = WriteInput("contours.txt", compiled);
+    CliRun run = RunCli({"convert", renamed, Path("out.txt")});
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_EQ(run.Err, "");
+    EXPECT_TRUE(Content(Path("out.txt")).contains("[_line]"));
+
+    const QString cut = WriteInput("cut.typ", compiled.left(compiled.size() - 20));
+    run = RunCli({"convert", cut, Path("cut.txt")});
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_EQ(run.Err.rfind("velmora-typ: " + cut.toStdString() + ": The file ends after ", 0), 0u)
+        << run.Err;
+    run = RunCli({"convert", cut, Path("cut.txt")}, RussianEnvironment());
+    EXPECT_NE(run.Err.find(": Файл обрывается после "), std::string::npos) << run.Err;
+}
+
 // Qt is loaded only for drawing: the converter starts without it.
 TEST_F(Converter, LoadsNoQtLibrary) {
     QProcessEnvironment environment = RussianEnvironment(); // translations included

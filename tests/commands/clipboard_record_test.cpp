@@ -1,6 +1,6 @@
 #include "commands/clipboard_record.h"
 
-#include "commands/edit_history.h"
+#include "commands/edit_commands.h"
 #include "commands/new_object.h"
 #include "model/text_format.h"
 
@@ -341,7 +341,7 @@ TEST(ClipboardPaste, ObjectWhoseFontAndColoursCameFromTheFilePastesWhole) {
 
     TypDocument target;
     EditHistory history(target);
-    ASSERT_TRUE(PasteClipboardBlock(history, target, EncodeClipboardRecord(original)));
+    ASSERT_TRUE(Edit::Paste(history, target, EncodeClipboardRecord(original)));
     ASSERT_EQ(target.PointList.size(), 1u);
     ExpectEqualContent(*target.PointList[0], original);
     EXPECT_TRUE(target.Modified);
@@ -357,7 +357,7 @@ TEST(ClipboardPaste, ObjectWhoseFontAndColoursCameFromTheFilePastesWhole) {
     // A refused block changes nothing and leaves no step behind.
     std::vector<uint8_t> damaged = EncodeClipboardRecord(original);
     damaged.pop_back();
-    EXPECT_FALSE(PasteClipboardBlock(history, target, damaged));
+    EXPECT_FALSE(Edit::Paste(history, target, damaged));
     EXPECT_EQ(target.PointList.size(), 1u);
     EXPECT_EQ(history.Stack().count(), 1);
 }
@@ -391,7 +391,7 @@ TEST(ClipboardPaste, EveryObjectOfEveryCorpusStylePastesBackEqual) {
                 const std::optional<TGarminObject> decoded = DecodeClipboardRecord(block);
                 ASSERT_TRUE(decoded.has_value());
                 ExpectEqualContent(*decoded, original);
-                ASSERT_TRUE(PasteClipboardBlock(history, target, block));
+                ASSERT_TRUE(Edit::Paste(history, target, block));
                 ASSERT_EQ(target.List(kind).size(), i + 1);
                 ExpectEqualContent(*target.List(kind).back(), original);
             }

@@ -2,7 +2,6 @@
 
 #include "commands/new_object.h"
 #include "commands/object_edits.h"
-#include "view/properties.h"
 
 #include <gtest/gtest.h>
 
@@ -92,24 +91,23 @@ TEST_F(EditHistoryTest, EveryKindOfStepUndoesAndRedoesExactly) {
     const SymbolEdit recolour{"Q", false, 0x123456};
     ExpectUndoRedo(std::make_unique<ObjectEditStep>(
                        Doc, point, StepName::Colour(),
-                       [&](TGarminObject& o) { return ChangeColourEntry(Doc, o, Day, 1, recolour); }),
+                       [&](TGarminObject& o) { return ChangeColourEntry(o, Day, 1, recolour); }),
                    StepName::Colour());
     ExpectUndoRedo(std::make_unique<ObjectEditStep>(Doc, point, StepName::AddColour(),
                                                     [&](TGarminObject& o) {
-                                                        return AddColourEntry(Doc, o, Day, {"Z", true, 0});
+                                                        return AddColourEntry(o, Day, {"Z", true, 0});
                                                     }),
                    StepName::AddColour());
     ExpectUndoRedo(std::make_unique<ObjectEditStep>(Doc, line, QStringLiteral("Ширина линии"),
-                                                    [](TGarminObject& o) { return SetLineWidth(&o, 7); }),
+                                                    [](TGarminObject& o) { return SetLineWidth(o, 7); }),
                    QStringLiteral("Ширина линии"));
-    ExpectUndoRedo(
-        std::make_unique<ObjectEditStep>(
-            Doc, line, StepName::Retype(),
-            [&](TGarminObject& o) { return RetypeFromCatalogue(Doc, o, "0x1a    Паром").has_value(); }),
-        StepName::Retype());
+    ExpectUndoRedo(std::make_unique<ObjectEditStep>(
+                       Doc, line, StepName::Retype(),
+                       [&](TGarminObject& o) { return RetypeFromCatalogue(o, "0x1a    Паром").has_value(); }),
+                   StepName::Retype());
     ExpectUndoRedo(std::make_unique<ObjectEditStep>(
                        Doc, point, StepName::LabelLine(),
-                       [&](TGarminObject& o) { return AppendLabelLine(Doc, o, "0x19 - russian"); }),
+                       [&](TGarminObject& o) { return AppendLabelLine(o, "0x19 - russian"); }),
                    StepName::LabelLine());
     ExpectUndoRedo(std::make_unique<HeaderStep>(Doc, std::vector<std::string>{"[_id]", ";x"}, 0),
                    StepName::Header());
@@ -191,7 +189,7 @@ TEST_F(EditHistoryTest, TypingGroupsIntoWordsAndPauses) {
                     o.Labels = labels;
                     return true;
                 });
-            step->SetMerging(MergeKeys::Labels, now, c == ' ');
+            step->SetMerging(MergeId::Labels, now, c == ' ');
             History.Push(std::move(step));
         }
     };
@@ -216,8 +214,8 @@ TEST_F(EditHistoryTest, PropertyChangesOfOneControlMergeAndGoingBackLeavesNoStep
     auto width = [&](int value, StepTime time) {
         auto step =
             std::make_unique<ObjectEditStep>(Doc, line, QStringLiteral("Ширина линии"),
-                                             [value](TGarminObject& o) { return SetLineWidth(&o, value); });
-        step->SetMerging(MergeKeys::LineWidth, time);
+                                             [value](TGarminObject& o) { return SetLineWidth(o, value); });
+        step->SetMerging(MergeId::LineWidth, time);
         History.Push(std::move(step));
     };
     line.LineWidth = 5;

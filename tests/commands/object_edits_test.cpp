@@ -16,44 +16,6 @@ TGarminObject* Add(TypDocument& doc, uint8_t kind, uint32_t type) {
     return doc.List(kind).back().get();
 }
 
-std::vector<uint32_t> Types(const ObjectList& list) {
-    std::vector<uint32_t> types;
-    for (const auto& object : list)
-        types.push_back(object->TypeCode);
-    return types;
-}
-
-TEST(DeleteObject, RemovesOnlyTheChosenObjectOfItsKindAndSetsModified) {
-    TypDocument doc;
-    Add(doc, KindPoint, 0x10);
-    Add(doc, KindLine, 0x20);
-    for (uint32_t type : {0x31u, 0x32u, 0x33u})
-        Add(doc, KindPolygon, type);
-    doc.CurrentObject = doc.PolygonList[1].get();
-
-    EXPECT_TRUE(DeleteObject(doc, KindPolygon, 1));
-    EXPECT_EQ(Types(doc.PolygonList), (std::vector<uint32_t>{0x31, 0x33}));
-    EXPECT_EQ(doc.CurrentObject, nullptr);
-    EXPECT_TRUE(doc.Modified);
-    EXPECT_EQ(doc.PointList.size(), 1u);
-    EXPECT_EQ(doc.LineList.size(), 1u);
-
-    EXPECT_TRUE(DeleteObject(doc, KindLine, 0));
-    EXPECT_TRUE(doc.LineList.empty());
-}
-
-TEST(DeleteObject, IndexOutsideTheListChangesNothing) {
-    TypDocument doc;
-    TGarminObject* line = Add(doc, KindLine, 0x20);
-    doc.CurrentObject = line;
-    for (int index : {-1, 1, 7})
-        EXPECT_FALSE(DeleteObject(doc, KindLine, index)) << index;
-    EXPECT_FALSE(DeleteObject(doc, KindPoint, 0));
-    EXPECT_EQ(doc.LineList.size(), 1u);
-    EXPECT_EQ(doc.CurrentObject, line);
-    EXPECT_FALSE(doc.Modified);
-}
-
 TEST(RetypeFromCatalogue, SetsTypeAndSubtypeAndGivesTheListText) {
     struct Case {
         uint8_t Kind;
@@ -69,31 +31,28 @@ TEST(RetypeFromCatalogue, SetsTypeAndSubtypeAndGivesTheListText) {
         TypDocument doc;
         TGarminObject* object = Add(doc, c.Kind, 0x99);
         object->SubTypeCode = 0x77;
-        const std::optional<QString> text = RetypeFromCatalogue(doc, *object, c.Row);
+        const std::optional<QString> text = RetypeFromCatalogue(*object, c.Row);
         ASSERT_TRUE(text.has_value());
         EXPECT_EQ(*text, QString::fromUtf8(c.ListText));
         EXPECT_EQ(object->TypeCode, c.Type);
         EXPECT_EQ(object->SubTypeCode, c.SubType);
-        EXPECT_TRUE(doc.Modified);
     }
 }
 
 TEST(RetypeFromCatalogue, RowWithoutXChangesNothing) {
     TypDocument doc;
     TGarminObject* object = Add(doc, KindPoint, 0x99);
-    EXPECT_FALSE(RetypeFromCatalogue(doc, *object, "2f01 АЗС").has_value());
+    EXPECT_FALSE(RetypeFromCatalogue(*object, "2f01 АЗС").has_value());
     EXPECT_EQ(object->TypeCode, 0x99u);
-    EXPECT_FALSE(doc.Modified);
 }
 
-TEST(AppendLabelLine, AppendsLanguageCodeAndCommaAndSetsModified) {
+TEST(AppendLabelLine, AppendsLanguageCodeAndComma) {
     TypDocument doc;
     TGarminObject* object = Add(doc, KindPoint, 1);
     object->Labels = {"0x19,Заправка"};
-    EXPECT_TRUE(AppendLabelLine(doc, *object, "0x04 - english"));
+    EXPECT_TRUE(AppendLabelLine(*object, "0x04 - english"));
     EXPECT_EQ(object->Labels, (std::vector<std::string>{"0x19,Заправка", "0x04,"}));
-    EXPECT_TRUE(doc.Modified);
-    EXPECT_FALSE(AppendLabelLine(doc, *object, "0x"));
+    EXPECT_FALSE(AppendLabelLine(*object, "0x"));
     EXPECT_EQ(object->Labels.size(), 2u);
 }
 
@@ -102,15 +61,14 @@ TEST(ChangeColourEntry, RecodesEveryPixelOfTheViewAndTakesColour) {
     TGarminObject* point = Add(doc, KindPoint, 1);
     point->Pixels[Day][0] = std::string(16, '1');
     point->Pixels[Day][5][5] = '2';
-    EXPECT_TRUE(ChangeColourEntry(doc, *point, Day, 1, {"b", false, 0x00FF80}));
+    EXPECT_TRUE(ChangeColourEntry(*point, Day, 1, {"b", false, 0x00FF80}));
     EXPECT_EQ(point->Pixels[Day][0], std::string(16, 'b'));
     EXPECT_EQ(point->Pixels[Day][5][5], '2');
     EXPECT_EQ(point->Colours[Day][1].Code, 'b');
     EXPECT_EQ(point->Colours[Day][1].Colour(), 0x00FF80u);
     EXPECT_FALSE(point->Colours[Day][1].IsTransparent());
-    EXPECT_TRUE(doc.Modified);
 
-    EXPECT_TRUE(ChangeColourEntry(doc, *point, Day, 2, {"c", true, 0x123456}));
+    EXPECT_TRUE(ChangeColourEntry(*point, Day, 2, {"c", true, 0x123456}));
     EXPECT_TRUE(point->Colours[Day][2].IsTransparent());
     EXPECT_EQ(point->Colours[Day][2].Colour(), 0xFFFFFFu);
 }
@@ -119,33 +77,116 @@ TEST(ChangeColourEntry, EmptyCodeFieldOrEntryOutsideTheTableChangesNothing) {
     TypDocument doc;
     TGarminObject* point = Add(doc, KindPoint, 1);
     const TGarminObject before = *point;
-    EXPECT_FALSE(ChangeColourEntry(doc, *point, Day, 1, {"", false, 0}));
-    EXPECT_FALSE(ChangeColourEntry(doc, *point, Day, 4, {"z", false, 0}));
-    EXPECT_FALSE(ChangeColourEntry(doc, *point, Night, 0, {"z", false, 0}));
+    EXPECT_FALSE(ChangeColourEntry(*point, Day, 1, {"", false, 0}));
+    EXPECT_FALSE(ChangeColourEntry(*point, Day, 4, {"z", false, 0}));
+    EXPECT_FALSE(ChangeColourEntry(*point, Night, 0, {"z", false, 0}));
     EXPECT_EQ(point->Colours[Day], before.Colours[Day]);
-    EXPECT_FALSE(doc.Modified);
 }
 
 TEST(AddColourEntry, AddsToThePointsViewOnly) {
     TypDocument doc;
     TGarminObject* point = Add(doc, KindPoint, 1);
-    EXPECT_TRUE(AddColourEntry(doc, *point, Day, {"z", false, 0x0000FF}));
+    EXPECT_TRUE(AddColourEntry(*point, Day, {"z", false, 0x0000FF}));
     EXPECT_EQ(point->XpmHeader[Day].ColourCount, 5);
     EXPECT_EQ(point->Colours[Day][4].Code, 'z');
     EXPECT_EQ(point->Colours[Day][4].Colour(), 0x0000FFu);
     EXPECT_EQ(point->XpmHeader[Night].ColourCount, 0);
-    EXPECT_TRUE(doc.Modified);
 }
 
 TEST(AddColourEntry, RefusedWithoutCodeWithoutBitmapAndForLines) {
     TypDocument doc;
     TGarminObject* point = Add(doc, KindPoint, 1);
-    EXPECT_FALSE(AddColourEntry(doc, *point, Day, {"", false, 0}));
-    EXPECT_FALSE(AddColourEntry(doc, *point, Night, {"z", false, 0})); // no night bitmap
+    EXPECT_FALSE(AddColourEntry(*point, Day, {"", false, 0}));
+    EXPECT_FALSE(AddColourEntry(*point, Night, {"z", false, 0})); // no night bitmap
     TGarminObject* line = Add(doc, KindLine, 2);
-    EXPECT_FALSE(AddColourEntry(doc, *line, Day, {"z", false, 0}));
+    EXPECT_FALSE(AddColourEntry(*line, Day, {"z", false, 0}));
     EXPECT_EQ(point->XpmHeader[Day].ColourCount, 4);
-    EXPECT_FALSE(doc.Modified);
+}
+
+TEST(PropertyWrites, StoreTheUsersValueLimitedToTheRangeAndSayWhetherItChanged) {
+    TGarminObject line;
+    line.Kind = KindLine;
+    EXPECT_TRUE(SetLineWidth(line, 7));
+    EXPECT_EQ(line.LineWidth, 7);
+    EXPECT_FALSE(SetLineWidth(line, 7));
+    EXPECT_TRUE(SetLineWidth(line, 99));
+    EXPECT_EQ(line.LineWidth, 15);
+    line.BorderWidth = 4;
+    EXPECT_TRUE(SetBorderWidth(line, 0));
+    EXPECT_EQ(line.BorderWidth, 0);
+    EXPECT_FALSE(SetBorderWidth(line, -3));
+}
+
+TEST(PropertyWrites, OrientationKeepsAStoredSetValueThatStillReadsY) {
+    TGarminObject line;
+    line.Kind = KindLine;
+    line.UseOrientation = 5;
+    EXPECT_FALSE(SetUseOrientation(line, 1));
+    EXPECT_EQ(line.UseOrientation, 5);
+    EXPECT_TRUE(SetUseOrientation(line, 0));
+    EXPECT_EQ(line.UseOrientation, 0);
+    EXPECT_TRUE(SetUseOrientation(line, 1));
+    EXPECT_EQ(line.UseOrientation, 1);
+}
+
+TEST(PropertyWrites, CharsPerPixelGoesIntoBothHeadersOfAPointOnly) {
+    TypDocument doc;
+    TGarminObject* point = Add(doc, KindPoint, 1);
+    point->XpmHeader[Night] = point->XpmHeader[Day];
+    EXPECT_TRUE(SetCharsPerPixel(*point, 2));
+    EXPECT_EQ(point->XpmHeader[Day].CharsPerPixel, 2);
+    EXPECT_EQ(point->XpmHeader[Night].CharsPerPixel, 2);
+    point->XpmHeader[Night].CharsPerPixel = 1;
+    EXPECT_TRUE(SetCharsPerPixel(*point, 2)); // the night header still differed
+    EXPECT_FALSE(SetCharsPerPixel(*point, 2));
+
+    TGarminObject* line = Add(doc, KindLine, 2);
+    EXPECT_TRUE(SetCharsPerPixel(*line, 2));
+    EXPECT_EQ(line->XpmHeader[Day].CharsPerPixel, 2);
+    EXPECT_EQ(line->XpmHeader[Night].CharsPerPixel, 0);
+}
+
+TEST(ColourEntryChoice, PaintingTakesTheChosenEntryOfAPointAndOnlyTheDayPairOfALine) {
+    TypDocument doc;
+    TGarminObject* point = Add(doc, KindPoint, 1);
+    TGarminObject* line = Add(doc, KindLine, 2);
+    struct Case {
+        const char* Name;
+        const TGarminObject* Object;
+        int View, Entry;
+        std::optional<int> Plane; // none: nothing can be painted
+    };
+    for (const Case& c :
+         {Case{"point entry", point, Day, 2, Day}, Case{"point without night bitmap", point, Night, 1, {}},
+          Case{"point entry past the count", point, Day, 4, {}}, Case{"no entry", point, Day, -1, {}},
+          Case{"line day pair", line, Day, 1, Day}, Case{"line by night", line, Night, 0, {}},
+          Case{"line night pair", line, Day, 2, {}}}) {
+        SCOPED_TRACE(c.Name);
+        const std::optional<PaintTarget> target = PaintTargetOf(*c.Object, c.View, c.Entry);
+        ASSERT_EQ(target.has_value(), c.Plane.has_value());
+        if (!target) continue;
+        EXPECT_EQ(target->Plane, *c.Plane);
+        EXPECT_EQ(target->Entry, c.Entry);
+        EXPECT_EQ(target->Code, c.Object->Colours[size_t(*c.Plane)][size_t(c.Entry)].Code);
+    }
+}
+
+TEST(ColourEntryChoice, APixelReachesTheOpaqueEntryOfItsCodeAndALinesNightViewTheNightPair) {
+    TypDocument doc;
+    TGarminObject* point = Add(doc, KindPoint, 1);
+    point->Pixels[Day][0][0] = point->Colours[Day][2].Code;
+    const std::optional<PixelEntry> entry = EntryOfPixel(*point, 0, 0, Day);
+    ASSERT_TRUE(entry.has_value());
+    EXPECT_EQ(entry->Table, Day);
+    EXPECT_EQ(entry->Entry, 2u);
+    EXPECT_FALSE(EntryOfPixel(*point, 0, 1, Day).has_value()) << "a transparent pixel is not recoloured";
+    EXPECT_FALSE(EntryOfPixel(*point, 99, 0, Day).has_value());
+
+    TGarminObject* line = Add(doc, KindLine, 2);
+    line->Pixels[Day][0][0] = line->Colours[Day][0].Code;
+    ASSERT_TRUE(EntryOfPixel(*line, 0, 0, Night).has_value());
+    EXPECT_EQ(EntryOfPixel(*line, 0, 0, Night)->Table, Day);
+    EXPECT_EQ(EntryOfPixel(*line, 0, 0, Night)->Entry, 2u) << "the night colour of the pixel's day entry";
 }
 
 } // namespace

@@ -113,17 +113,17 @@ TEST(ColourReadout, LinesReadTheDayEntryOfTheIndexInEitherView) {
 
 TEST(KindSelection, PointsDisableTheSizeFieldsPolygonsTheWidths) {
     const KindDisplayState point = KindSelectionState(KindPoint);
-    EXPECT_EQ(point.SpinEdit1Enabled, false);
-    EXPECT_EQ(point.SpinEdit3Enabled, false);
-    EXPECT_EQ(point.SpinEdit5Enabled, false);
-    EXPECT_EQ(point.SpinEdit45Minimum, 0);
-    EXPECT_EQ(point.RadioGroup2Enabled, true);
+    EXPECT_EQ(point.LineWidthEnabled, false);
+    EXPECT_EQ(point.ColourCountEnabled, false);
+    EXPECT_EQ(point.HeightEnabled, false);
+    EXPECT_EQ(point.SizeMinimum, 0);
+    EXPECT_EQ(point.ViewChooserEnabled, true);
     const KindDisplayState line = KindSelectionState(KindLine);
-    EXPECT_FALSE(line.SpinEdit1Enabled || line.SpinEdit3Enabled || line.RadioGroup2Enabled);
+    EXPECT_FALSE(line.LineWidthEnabled || line.ColourCountEnabled || line.ViewChooserEnabled);
     const KindDisplayState polygon = KindSelectionState(KindPolygon);
-    EXPECT_EQ(polygon.SpinEdit1Enabled, false);
-    EXPECT_EQ(polygon.SpinEdit2Enabled, false);
-    EXPECT_FALSE(polygon.RadioGroup2Enabled.has_value());
+    EXPECT_EQ(polygon.LineWidthEnabled, false);
+    EXPECT_EQ(polygon.BorderWidthEnabled, false);
+    EXPECT_FALSE(polygon.ViewChooserEnabled.has_value());
 }
 
 // The five kinds of object the property column tells apart.
@@ -147,10 +147,10 @@ TEST(ObjectDisplay, EnabledStatesFollowTheKindOfObject) {
     struct Case {
         const char* Name;
         TGarminObject Object;
-        bool RadioGroup2;
-        bool ComboBox5;
-        std::optional<bool> SpinEdit12;
-        bool SpinEdit6;
+        bool ViewChooser;
+        bool Orientation;
+        std::optional<bool> Widths;
+        bool CharsPerPixel;
         bool Labels;
         int SizeMaximum;
     };
@@ -164,14 +164,14 @@ TEST(ObjectDisplay, EnabledStatesFollowTheKindOfObject) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
         const ObjectDisplayState state = ObjectDisplay(c.Object, Day);
-        EXPECT_EQ(state.RadioGroup2Enabled, c.RadioGroup2);
-        EXPECT_EQ(state.ComboBox5Enabled, c.ComboBox5);
-        EXPECT_EQ(state.SpinEdit1Enabled, c.SpinEdit12);
-        EXPECT_EQ(state.SpinEdit2Enabled, c.SpinEdit12);
-        EXPECT_EQ(state.SpinEdit6Enabled, c.SpinEdit6);
+        EXPECT_EQ(state.ViewChooserEnabled, c.ViewChooser);
+        EXPECT_EQ(state.OrientationEnabled, c.Orientation);
+        EXPECT_EQ(state.LineWidthEnabled, c.Widths);
+        EXPECT_EQ(state.BorderWidthEnabled, c.Widths);
+        EXPECT_EQ(state.CharsPerPixelEnabled, c.CharsPerPixel);
         EXPECT_EQ(state.SwatchLabelsVisible, c.Labels);
-        EXPECT_EQ(state.SpinEdit4.Maximum, c.SizeMaximum);
-        EXPECT_EQ(state.SpinEdit5.Maximum, c.SizeMaximum);
+        EXPECT_EQ(state.Width.Maximum, c.SizeMaximum);
+        EXPECT_EQ(state.Height.Maximum, c.SizeMaximum);
         EXPECT_EQ(state.View, Day);
         EXPECT_TRUE(state.HasPicture);
     }
@@ -185,21 +185,21 @@ TEST(ObjectDisplay, ShowsTheValuesOfTheViewAndTheObjectsZoom) {
     EXPECT_EQ(night.View, Night);
     EXPECT_FALSE(night.ForceViewToDay);
     EXPECT_EQ(night.ZoomPosition, 7);
-    EXPECT_EQ(night.SpinEdit4, (SpinDisplay{3, 0, 24}));
-    EXPECT_EQ(night.SpinEdit5, (SpinDisplay{1, 0, 24}));
-    EXPECT_EQ(night.SpinEdit3, (SpinDisplay{3, 1, 3}));
-    EXPECT_EQ(night.SpinEdit6, (SpinDisplay{2, 1, 2}));
+    EXPECT_EQ(night.Width, (SpinDisplay{3, 0, 24}));
+    EXPECT_EQ(night.Height, (SpinDisplay{1, 0, 24}));
+    EXPECT_EQ(night.ColourCount, (SpinDisplay{3, 1, 3}));
+    EXPECT_EQ(night.CharsPerPixel, (SpinDisplay{2, 1, 2}));
     EXPECT_EQ(night.Colours.Items.size(), 3u);
-    EXPECT_FALSE(night.SpinEdit1.has_value());
-    EXPECT_FALSE(night.ComboBox5Index.has_value());
+    EXPECT_FALSE(night.LineWidth.has_value());
+    EXPECT_FALSE(night.OrientationIndex.has_value());
 
     TGarminObject line = Swatches(KindLine);
     line.UseOrientation = 1;
     const ObjectDisplayState state = ObjectDisplay(line, Day);
-    EXPECT_EQ(state.SpinEdit1, (SpinDisplay{4, 1, 15}));
-    EXPECT_EQ(state.SpinEdit2, (SpinDisplay{2, 0, 15}));
-    EXPECT_EQ(state.ComboBox5Index, 1);
-    EXPECT_EQ(state.SpinEdit3, (SpinDisplay{4, 1, 4}));
+    EXPECT_EQ(state.LineWidth, (SpinDisplay{4, 1, 15}));
+    EXPECT_EQ(state.BorderWidth, (SpinDisplay{2, 0, 15}));
+    EXPECT_EQ(state.OrientationIndex, 1);
+    EXPECT_EQ(state.ColourCount, (SpinDisplay{4, 1, 4}));
     EXPECT_EQ(state.Colours.Items.size(), 4u);
     EXPECT_EQ(state.Colours.Selected, 3);
 }
@@ -238,8 +238,8 @@ TEST(ObjectDisplay, FieldsShowClampedValuesWhileTheObjectKeepsItsOwn) {
     point.XpmHeader[Day].CharsPerPixel = 0;
     const TGarminObject before = point;
     const ObjectDisplayState state = ObjectDisplay(point, Day);
-    EXPECT_EQ(state.SpinEdit4.Value, 24);
-    EXPECT_EQ(state.SpinEdit6.Value, 1);
+    EXPECT_EQ(state.Width.Value, 24);
+    EXPECT_EQ(state.CharsPerPixel.Value, 1);
     EXPECT_TRUE(SameData(point, before));
 }
 
@@ -250,7 +250,7 @@ TEST(ObjectDisplay, ObjectWithoutMatrixIsShownWithoutPicture) {
     EXPECT_FALSE(state.HasPicture);
     EXPECT_EQ(state.ZoomPosition, 20);
     EXPECT_TRUE(state.Colours.Items.empty());
-    EXPECT_EQ(state.SpinEdit3, (SpinDisplay{0, 0, 0}));
+    EXPECT_EQ(state.ColourCount, (SpinDisplay{0, 0, 0}));
 }
 
 TEST(ObjectDisplay, DisagreeingHeadersAndTablesAreReadSafely) {
@@ -275,7 +275,7 @@ TEST(ObjectDisplay, DisagreeingHeadersAndTablesAreReadSafely) {
         for (int view : {Day, Night, 2}) {
             const ObjectDisplayState state = ObjectDisplay(object, view);
             for (const SpinDisplay& spin :
-                 {state.SpinEdit3, state.SpinEdit4, state.SpinEdit5, state.SpinEdit6}) {
+                 {state.ColourCount, state.Width, state.Height, state.CharsPerPixel}) {
                 EXPECT_LE(spin.Minimum, spin.Value);
                 EXPECT_LE(spin.Value, spin.Maximum);
             }
@@ -312,7 +312,7 @@ TEST(ShowingAnObject, NeverChangesIt) {
         EXPECT_TRUE(SameData(*object, before));
     }
     EXPECT_EQ(line.LineWidth, 0);
-    EXPECT_EQ(ObjectDisplay(line, Day).SpinEdit1->Value, 1);
+    EXPECT_EQ(ObjectDisplay(line, Day).LineWidth->Value, 1);
     EXPECT_EQ(point.XpmHeader[Night].CharsPerPixel, 2);
 }
 
@@ -359,48 +359,6 @@ TEST(LabelStyle, ShownForEveryObjectAndDisabledWithoutOne) {
             EXPECT_EQ(shown.NightColour, object->NightLabelColour);
         }
     }
-}
-
-TEST(PropertyWrites, StoreTheUsersValueAndSayWhetherItChanged) {
-    TGarminObject line = Swatches(KindLine);
-    EXPECT_TRUE(SetLineWidth(&line, 7));
-    EXPECT_EQ(line.LineWidth, 7);
-    EXPECT_FALSE(SetLineWidth(&line, 7));
-    EXPECT_TRUE(SetLineWidth(&line, 99));
-    EXPECT_EQ(line.LineWidth, 15);
-    EXPECT_TRUE(SetBorderWidth(&line, 0));
-    EXPECT_EQ(line.BorderWidth, 0);
-    EXPECT_FALSE(SetBorderWidth(&line, -3));
-    EXPECT_FALSE(SetLineWidth(nullptr, 3));
-    EXPECT_FALSE(SetBorderWidth(nullptr, 3));
-    EXPECT_FALSE(SetUseOrientation(nullptr, 1));
-    EXPECT_FALSE(SetCharsPerPixel(nullptr, 1));
-}
-
-TEST(PropertyWrites, OrientationKeepsAStoredSetValueThatStillReadsY) {
-    TGarminObject line = FourColourBitmap(KindLine);
-    line.UseOrientation = 5;
-    EXPECT_FALSE(SetUseOrientation(&line, 1));
-    EXPECT_EQ(line.UseOrientation, 5);
-    EXPECT_TRUE(SetUseOrientation(&line, 0));
-    EXPECT_EQ(line.UseOrientation, 0);
-    EXPECT_TRUE(SetUseOrientation(&line, 1));
-    EXPECT_EQ(line.UseOrientation, 1);
-}
-
-TEST(PropertyWrites, CharsPerPixelGoesIntoBothHeadersOfAPointOnly) {
-    TGarminObject point = PointWithNight();
-    EXPECT_TRUE(SetCharsPerPixel(&point, 2));
-    EXPECT_EQ(point.XpmHeader[Day].CharsPerPixel, 2);
-    EXPECT_EQ(point.XpmHeader[Night].CharsPerPixel, 2);
-    point.XpmHeader[Night].CharsPerPixel = 1;
-    EXPECT_TRUE(SetCharsPerPixel(&point, 2)); // the night header still differed
-    EXPECT_FALSE(SetCharsPerPixel(&point, 2));
-
-    TGarminObject line = FourColourBitmap(KindLine);
-    EXPECT_TRUE(SetCharsPerPixel(&line, 2));
-    EXPECT_EQ(line.XpmHeader[Day].CharsPerPixel, 2);
-    EXPECT_EQ(line.XpmHeader[Night].CharsPerPixel, 0);
 }
 
 } // namespace
