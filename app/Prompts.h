@@ -42,9 +42,6 @@ struct SaveFileQuestion {
     QString ProposedName;
 };
 
-// A colour as red + 256 * green + 65536 * blue.
-using ColourValue = uint32_t;
-
 // What the colour edit dialog (EdSymb) shows: the entry edited and the choices around it.
 struct ColourEditRequest {
     TColourEntry Entry;

@@ -2,6 +2,7 @@
 
 #include "app/Ab.h"
 #include "app/language.h"
+#include "view/colour.h"
 
 #include <QColorDialog>
 #include <QCoreApplication>
@@ -24,14 +25,6 @@ QMessageBox::Icon BoxIcon(MessageKind kind) {
         return QMessageBox::Critical;
     }
     return QMessageBox::NoIcon;
-}
-
-QColor ToQColor(ColourValue colour) {
-    return QColor(colour & 0xFF, colour >> 8 & 0xFF, colour >> 16 & 0xFF);
-}
-
-ColourValue FromQColor(const QColor& colour) {
-    return ColourValue(colour.red()) | ColourValue(colour.green()) << 8 | ColourValue(colour.blue()) << 16;
 }
 
 // The dialog title of message boxes: the program's name, as the platform's boxes show it.

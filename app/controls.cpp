@@ -1,5 +1,6 @@
 #include "app/controls.h"
 
+#include "view/colour.h"
 #include "view/matrix.h"
 #include "view/transparency.h"
 
@@ -114,12 +115,7 @@ ColourButton::ColourButton(QWidget* parent) : QPushButton(parent) {}
 
 void ColourButton::SetColour(std::optional<uint32_t> colour) {
     Shown = colour;
-    setToolTip(colour ? QStringLiteral("#%1%2%3")
-                            .arg(*colour & 0xFF, 2, 16, QChar(u'0'))
-                            .arg(*colour >> 8 & 0xFF, 2, 16, QChar(u'0'))
-                            .arg(*colour >> 16 & 0xFF, 2, 16, QChar(u'0'))
-                            .toUpper()
-                      : QStringLiteral("none"));
+    setToolTip(colour ? u'#' + ColourHexText(*colour) : QStringLiteral("none"));
     update();
 }
 

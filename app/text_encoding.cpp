@@ -1,5 +1,6 @@
 #include "app/text_encoding.h"
 
+#include "model/ascii.h"
 #include "model/texts1251.h"
 
 #include <QCoreApplication>
@@ -14,13 +15,6 @@
 namespace velmora {
 
 namespace {
-
-bool StartsWithKey(const std::string& line, std::string_view key) {
-    if (line.size() < key.size()) return false;
-    for (size_t i = 0; i < key.size(); ++i)
-        if (std::tolower(uint8_t(line[i])) != key[i]) return false;
-    return true;
-}
 
 struct CodePageName {
     int Number;
@@ -44,11 +38,9 @@ QByteArray EncodingOfCodePage(int number) {
 
 // The decimal number at the start of value after optional blanks, or -1.
 int LeadingNumber(std::string_view value) {
-    size_t i = 0;
-    while (i < value.size() && uint8_t(value[i]) <= 32)
-        ++i;
+    value = TrimLeft(value);
     int number = -1;
-    for (; i < value.size() && std::isdigit(uint8_t(value[i])) && number < 100000; ++i)
+    for (size_t i = 0; i < value.size() && std::isdigit(uint8_t(value[i])) && number < 100000; ++i)
         number = (number < 0 ? 0 : number * 10) + (value[i] - '0');
     return number;
 }
@@ -58,7 +50,7 @@ int LeadingNumber(std::string_view value) {
 QByteArray CodePageEncoding(const std::vector<std::string>& headerLines) {
     static constexpr std::string_view Key = "codepage=";
     for (const std::string& line : headerLines)
-        if (StartsWithKey(line, Key))
+        if (StartsWithIgnoringAsciiCase(line, Key))
             return EncodingOfCodePage(LeadingNumber(std::string_view(line).substr(Key.size())));
     return DefaultTextEncoding;
 }

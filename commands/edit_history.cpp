@@ -1,5 +1,6 @@
 #include "commands/edit_history.h"
 
+#include "model/ascii.h"
 #include "view/matrix.h"
 #include "view/render.h"
 
@@ -11,10 +12,6 @@
 namespace velmora {
 
 namespace {
-
-bool IsBlank(char c) {
-    return uint8_t(c) <= ' ';
-}
 
 std::string Joined(const std::vector<std::string>& lines) {
     std::string text;

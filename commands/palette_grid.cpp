@@ -36,11 +36,4 @@ const PaletteGridColours& PaletteGrid() {
     return grid;
 }
 
-QString PaletteHexText(uint32_t colour) {
-    const auto hex = [](uint32_t byte) {
-        return QString::number(byte & 0xFF, 16).toUpper().rightJustified(2, u'0');
-    };
-    return hex(colour) + hex(colour >> 8) + hex(colour >> 16);
-}
-
 } // namespace velmora

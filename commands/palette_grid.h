@@ -1,6 +1,8 @@
 // The 256 colours of the GPSMAP 60C palette dialog, 16 columns by 16 rows.
 #pragma once
 
+#include "view/colour.h"
+
 #include <QString>
 
 #include <array>
@@ -18,6 +20,8 @@ using PaletteGridColours = std::array<std::array<uint32_t, PaletteRows>, Palette
 const PaletteGridColours& PaletteGrid();
 
 // A colour as the dialog's label shows it: six upper-case hexadecimal digits, red first ("7B65D5").
-QString PaletteHexText(uint32_t colour);
+inline QString PaletteHexText(ColourValue colour) {
+    return ColourHexText(colour);
+}
 
 } // namespace velmora

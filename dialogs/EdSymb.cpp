@@ -1,6 +1,7 @@
 #include "dialogs/EdSymb.h"
 
 #include "dialogs/G60Cx.h"
+#include "view/colour.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -13,13 +14,6 @@ namespace velmora {
 namespace {
 
 constexpr uint32_t WhiteColour = 0xFFFFFF;
-
-QColor ToQColor(uint32_t colour) {
-    return QColor(int(colour & 0xFF), int(colour >> 8 & 0xFF), int(colour >> 16 & 0xFF));
-}
-uint32_t FromQColor(const QColor& colour) {
-    return uint32_t(colour.red()) | uint32_t(colour.green()) << 8 | uint32_t(colour.blue()) << 16;
-}
 
 // A code byte shown as the character of that byte, so that every byte keeps a character of its own.
 QString CodeText(char code) {

@@ -1,6 +1,7 @@
 #include "dialogs/G60Cx.h"
 
 #include "commands/palette_grid.h"
+#include "view/colour.h"
 
 #include <QFont>
 #include <QLabel>
@@ -9,13 +10,6 @@
 #include <QPushButton>
 
 namespace velmora {
-namespace {
-
-QColor ToQColor(uint32_t colour) {
-    return QColor(int(colour & 0xFF), int(colour >> 8 & 0xFF), int(colour >> 16 & 0xFF));
-}
-
-} // namespace
 
 ColourPanel::ColourPanel(QWidget* parent) : QWidget(parent) {}
 

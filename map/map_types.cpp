@@ -1,8 +1,8 @@
 #include "map/map_types.h"
+#include "model/ascii.h"
 #include "model/text_format.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <set>
 #include <string_view>
@@ -24,21 +24,6 @@ MapTypeKey FoldedType(MapKind kind, uint32_t typeCode, uint32_t subTypeCode) {
     if (typeCode <= LargestUnfoldedType)
         return {kind, typeCode, typeCode > LargestClassicType ? subTypeCode : 0};
     return {kind, typeCode >> 8, typeCode & 0xFF};
-}
-
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower)
-        c = char(std::tolower(uint8_t(c)));
-    return lower;
-}
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && std::isspace(uint8_t(text.front())))
-        text.remove_prefix(1);
-    while (!text.empty() && std::isspace(uint8_t(text.back())))
-        text.remove_suffix(1);
-    return text;
 }
 
 } // namespace
@@ -78,12 +63,12 @@ std::map<MapTypeKey, int> PolygonDrawOrder(const std::vector<std::string>& heade
     for (const std::string& line : headerLines) {
         const std::string_view trimmed = Trim(line);
         if (!trimmed.empty() && trimmed.front() == '[') {
-            inDrawOrder = Lower(trimmed).rfind("[_draworder]", 0) == 0;
+            inDrawOrder = StartsWithIgnoringAsciiCase(trimmed, textform::DrawOrderSection);
             continue;
         }
         const size_t equals = trimmed.find('='), comma = trimmed.find(',');
         if (!inDrawOrder || equals == std::string_view::npos || comma == std::string_view::npos ||
-            comma < equals || Lower(Trim(trimmed.substr(0, equals))) != "type")
+            comma < equals || !EqualIgnoringAsciiCase(Trim(trimmed.substr(0, equals)), textform::Type))
             continue;
         try {
             const int32_t code = StrToInt(Trim(trimmed.substr(equals + 1, comma - equals - 1)));

@@ -52,6 +52,9 @@ struct TXpmHeader {
 };
 static_assert(sizeof(TXpmHeader) == 4);
 
+// A colour as red + 256 * green + 65536 * blue: a colour entry's value, a label colour.
+using ColourValue = uint32_t;
+
 // One colour of a table. The clipboard copies entries in exactly this 14-byte layout
 // (little-endian integers), so the record is packed.
 #pragma pack(push, 1)
@@ -64,10 +67,11 @@ struct TColourEntry {
 
     bool IsTransparent() const { return TransparentMark == TransparentMarkNone; }
     // The 24-bit colour red + 256 * green + 65536 * blue, from the low byte of each component.
-    uint32_t Colour() const {
-        return uint32_t(uint8_t(Red)) | uint32_t(uint8_t(Green)) << 8 | uint32_t(uint8_t(Blue)) << 16;
+    ColourValue Colour() const {
+        return ColourValue(uint8_t(Red)) | ColourValue(uint8_t(Green)) << 8 |
+               ColourValue(uint8_t(Blue)) << 16;
     }
-    void SetColour(uint32_t colour) {
+    void SetColour(ColourValue colour) {
         Red = int32_t(colour & 0xFF);
         Green = int32_t(colour >> 8 & 0xFF);
         Blue = int32_t(colour >> 16 & 0xFF);
@@ -189,11 +193,10 @@ struct TGarminObject {
     std::array<std::vector<std::string>, 2> Pixels;   // [Day, Night]: rows of code characters
     std::optional<TQuadrat> Quadrat;                  // the magnified matrix, or none
 
-    // Label font and colours; none when the file names none. A colour is red + 256 * green +
-    // 65536 * blue, as TColourEntry::Colour gives it.
+    // Label font and colours; none when the file names none.
     std::optional<uint8_t> FontStyle;
-    std::optional<uint32_t> DayLabelColour;
-    std::optional<uint32_t> NightLabelColour;
+    std::optional<ColourValue> DayLabelColour;
+    std::optional<ColourValue> NightLabelColour;
     // The alpha of each colour entry, beside Colours: empty when every colour is opaque, otherwise as
     // long as the table of its variant. Read it through ColourAlpha.
     std::array<std::vector<uint8_t>, 2> Alpha;

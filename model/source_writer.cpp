@@ -229,7 +229,7 @@ LineParts Split(std::string_view raw) {
 // Where the value of a key line begins: after the first "=" or ":", and after the blanks that follow
 // it when skipBlanks.
 std::optional<size_t> ValueStart(std::string_view core, bool skipBlanks) {
-    size_t at = core.find_first_of("=:");
+    size_t at = core.find_first_of(textform::KeyValueSeparators);
     if (at == std::string_view::npos) return std::nullopt;
     ++at;
     while (skipBlanks && at < core.size() && (core[at] == ' ' || core[at] == '\t'))
@@ -304,12 +304,8 @@ bool HasLowerHex(std::string_view text) {
 }
 
 size_t FindNone(std::string_view text) {
-    for (size_t i = 0; i + 4 <= text.size(); ++i) {
-        const std::string_view word = text.substr(i, 4);
-        if (std::equal(word.begin(), word.end(), "none",
-                       [](char a, char b) { return (a >= 'A' && a <= 'Z' ? char(a + 32) : a) == b; }))
-            return i;
-    }
+    for (size_t i = 0; i + textform::NoColour.size() <= text.size(); ++i)
+        if (EqualIgnoringAsciiCase(text.substr(i, textform::NoColour.size()), textform::NoColour)) return i;
     return std::string_view::npos;
 }
 
@@ -400,13 +396,18 @@ void LineMerge::Add(int rank, std::string text) {
     Added[last].push_back(std::move(text));
 }
 
+// A new key line in the program's form.
+std::string NewKeyLine(std::string_view key, std::string_view value) {
+    return std::string(key).append("=").append(value);
+}
+
 // The key of a new label line: that of the last label line with the label's number, or the program's.
 std::string LabelKey(std::string_view lastLabelRaw, size_t index) {
     const std::string number = std::to_string(index + 1);
-    if (lastLabelRaw.empty()) return "string" + number + "=";
+    if (lastLabelRaw.empty()) return NewKeyLine(std::string(textform::Label) + number, {});
     const LineParts parts = Split(lastLabelRaw);
-    const size_t equals = parts.Core.find_first_of("=:");
-    if (equals == std::string_view::npos) return "string" + number + "=";
+    const size_t equals = parts.Core.find_first_of(textform::KeyValueSeparators);
+    if (equals == std::string_view::npos) return NewKeyLine(std::string(textform::Label) + number, {});
     std::string_view key = parts.Core.substr(0, equals + 1);
     size_t digits = equals;
     while (digits > 0 && key[digits - 1] >= '0' && key[digits - 1] <= '9')
@@ -423,22 +424,23 @@ void LineMerge::PlanAdditions() {
     };
     if (Now.Kind == KindLine && Now.UseOrientation > 0 && Read.UseOrientation <= 0 &&
         !has(LineRole::Orientation))
-        Add(2, "UseOrientation=Y");
+        Add(2, NewKeyLine(textform::UseOrientation, "Y"));
     std::string_view lastLabel;
     for (const SourceLine& line : Lines)
         if (line.Role == LineRole::Label) lastLabel = Raw(line);
     for (size_t i = Read.Labels.size(); i < Now.Labels.size(); ++i)
         Add(3, LabelKey(lastLabel, i) + Now.Labels[i]);
-    if (Now.FontStyle && !Read.FontStyle) Add(4, "FontStyle=" + std::string(FontStyleName(*Now.FontStyle)));
+    if (Now.FontStyle && !Read.FontStyle)
+        Add(4, NewKeyLine(textform::FontStyle, FontStyleName(*Now.FontStyle)));
     if (Now.DayLabelColour && !Read.DayLabelColour)
-        Add(4, "DaycustomColor=#" + Rgb(*Now.DayLabelColour, false));
+        Add(4, NewKeyLine(textform::DayLabelColour, "#" + Rgb(*Now.DayLabelColour, false)));
     if (Now.NightLabelColour && !Read.NightLabelColour)
-        Add(4, "NightcustomColor=#" + Rgb(*Now.NightLabelColour, false));
+        Add(4, NewKeyLine(textform::NightLabelColour, "#" + Rgb(*Now.NightLabelColour, false)));
     if (Now.Kind == KindLine && Now.XpmHeader[Day].Width == 0) {
         if (Now.LineWidth != Read.LineWidth && !has(LineRole::LineWidth))
-            Add(5, "LineWidth=" + std::to_string(Now.LineWidth));
+            Add(5, NewKeyLine(textform::LineWidth, std::to_string(Now.LineWidth)));
         if (Now.BorderWidth != Read.BorderWidth && !has(LineRole::BorderWidth))
-            Add(5, "BorderWidth=" + std::to_string(Now.BorderWidth));
+            Add(5, NewKeyLine(textform::BorderWidth, std::to_string(Now.BorderWidth)));
     }
 }
 

@@ -1,4 +1,5 @@
-// The text TYP form: reading it into a document and writing a document back, byte for byte.
+// The text TYP form: its words and values (model/text_format.cpp), reading it into a document
+// (model/text_reader.cpp) and writing a document back, byte for byte (model/text_writer.cpp).
 #pragma once
 
 #include "model/maintyp.h"
@@ -12,6 +13,33 @@
 #include <vector>
 
 namespace velmora {
+
+// The words of the text form, spelt as the program writes them. The reader takes each one in any
+// letter case at the start of a line: "type" opens a "Type" line, "XPM=" and "DayXpm=" a day block.
+namespace textform {
+inline constexpr std::string_view IdSection = "[_id]";
+inline constexpr std::string_view DrawOrderSection = "[_drawOrder]";
+inline constexpr std::string_view PointSection = "[_point]";
+inline constexpr std::string_view LineSection = "[_line]";
+inline constexpr std::string_view PolygonSection = "[_polygon]";
+inline constexpr std::string_view SectionEnd = "[end]";
+inline constexpr std::string_view Type = "Type";
+inline constexpr std::string_view SubType = "SubType";
+inline constexpr std::string_view UseOrientation = "UseOrientation";
+inline constexpr std::string_view Label = "string"; // followed by the label's number
+inline constexpr std::string_view FontStyle = "FontStyle";
+inline constexpr std::string_view DayLabelColour = "DaycustomColor";
+inline constexpr std::string_view NightLabelColour = "NightcustomColor";
+inline constexpr std::string_view LineWidth = "LineWidth";
+inline constexpr std::string_view BorderWidth = "BorderWidth";
+inline constexpr std::string_view Xpm = "XPM"; // the bitmap of a line or polygon
+inline constexpr std::string_view DayXpm = "DayXPM";
+inline constexpr std::string_view NightXpm = "NightXPM";
+inline constexpr std::string_view CodePage = "CodePage";
+inline constexpr std::string_view NoColour = "none"; // a transparent colour: "c none"
+// A key's value follows the first of these.
+inline constexpr std::string_view KeyValueSeparators = "=:";
+} // namespace textform
 
 // An object that the reader appended whose section held a day bitmap block ("DayXPM" or "XPM"),
 // with the Width, Height and ColourCount of the last such block.
@@ -45,8 +73,10 @@ inline constexpr EngineSentence NotValidInteger{"Reader",
 // Throws ConversionError("'<text>' is not a valid integer value").
 int32_t StrToInt(std::string_view text);
 
-// The value of a key line: the text after the first "=" or ":", whichever comes first, without
-// blanks at either end.
+// The text of a key line after the first "=" or ":", whichever comes first, as it stands; without
+// either the whole line.
+std::string_view KeyLineText(std::string_view line);
+// The same without blanks at either end.
 std::string_view KeyLineValue(std::string_view line);
 
 // A label colour "#RRGGBB" (exactly) as red + 256 * green + 65536 * blue, or none.

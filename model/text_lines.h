@@ -2,6 +2,7 @@
 // object back line by line: unchanged lines as they stood, changed values in the line's own spelling.
 #pragma once
 
+#include "model/ascii.h"
 #include "model/maintyp.h"
 
 #include <cstddef>
@@ -13,18 +14,6 @@
 #include <vector>
 
 namespace velmora {
-
-// A blank is any character with a code from 0 to 32.
-inline bool IsBlank(char c) {
-    return static_cast<unsigned char>(c) <= 32;
-}
-
-inline std::string_view TrimLeft(std::string_view s) {
-    size_t i = 0;
-    while (i < s.size() && IsBlank(s[i]))
-        ++i;
-    return s.substr(i);
-}
 
 inline bool IsHexDigit(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');

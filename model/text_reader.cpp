@@ -1,5 +1,6 @@
 // The text TYP reader: one pass over the lines, header sections kept as text, each object section
 // turned into one TGarminObject. Numbers inside colour lines and pixel rows sit at fixed positions.
+#include "model/ascii.h"
 #include "model/text_format.h"
 #include "model/text_lines.h"
 #include "model/texts1251.h"
@@ -18,29 +19,13 @@ namespace {
 
 constexpr char EndOfInput = '\x1A';
 
-char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-}
-
-std::string_view Trim(std::string_view s) {
-    s = TrimLeft(s);
-    size_t n = s.size();
-    while (n > 0 && IsBlank(s[n - 1]))
-        --n;
-    return s.substr(0, n);
-}
-
 bool IsComment(std::string_view line) {
     return !line.empty() && line[0] == ';';
 }
 
-// Compares the first characters of line with a lower-case literal, ignoring the letter case of
-// the line; a line shorter than the literal never matches.
-bool HasPrefix(std::string_view line, std::string_view lowerLiteral) {
-    if (line.size() < lowerLiteral.size()) return false;
-    for (size_t i = 0; i < lowerLiteral.size(); ++i)
-        if (LowerAscii(line[i]) != lowerLiteral[i]) return false;
-    return true;
+// Whether a line begins with a word of the format, in any letter case.
+bool Begins(std::string_view line, std::string_view word) {
+    return StartsWithIgnoringAsciiCase(line, word);
 }
 
 // The character at a zero-based index; past the end of the line it is 0.
@@ -57,68 +42,6 @@ std::string_view Copy(std::string_view s, size_t index, size_t count) {
 std::string_view After(std::string_view s, char c) {
     size_t p = s.find(c);
     return p == std::string_view::npos ? s : s.substr(p + 1);
-}
-
-// The value of a key line: the text after the first "=" or ":", whichever comes first; without
-// either the whole text.
-std::string_view ValueOf(std::string_view s) {
-    const size_t p = s.find_first_of("=:");
-    return p == std::string_view::npos ? s : s.substr(p + 1);
-}
-
-std::optional<uint32_t> LabelColourOf(std::string_view value) {
-    if (value.size() != 7 || value[0] != '#') return std::nullopt;
-    for (size_t i = 1; i < 7; ++i)
-        if (!IsHexDigit(value[i])) return std::nullopt;
-    const auto component = [&](size_t i) { return static_cast<uint32_t>(ParseHex(value.substr(i, 2))); };
-    return component(1) | component(3) << 8 | component(5) << 16;
-}
-
-std::optional<uint32_t> AlphaKeyOf(std::string_view tail) {
-    const auto digits = AlphaKeyDigits(tail);
-    if (!digits) return std::nullopt;
-    uint32_t value = 0;
-    for (size_t i = digits->first; i < digits->second && i < digits->first + 9; ++i)
-        value = value * 10 + static_cast<uint32_t>(tail[i] - '0');
-    return value;
-}
-
-// Codes written as a pair of two different characters with two characters per pixel: a lead and a
-// second character. Printable codes are written doubled.
-constexpr std::string_view PairLeads = "~}";
-
-bool IsPlainCode(uint8_t c) {
-    return c >= 32 && c <= 126 && c != '"';
-}
-
-bool IsPairSecond(uint8_t c) {
-    return c > 32 && c <= 126 && c != '"' && c != '~' && c != '}';
-}
-
-struct PairTables {
-    std::array<uint8_t, 256> IndexOfCode{};   // rank of a non-plain code among the non-plain codes
-    std::array<uint8_t, 256> CodeOfIndex{};   // the inverse
-    std::array<uint8_t, 128> IndexOfSecond{}; // rank of a second character
-    std::array<char, 91> Seconds{};
-    PairTables() {
-        size_t n = 0;
-        for (unsigned c = 0; c < 256; ++c)
-            if (!IsPlainCode(uint8_t(c))) {
-                IndexOfCode[c] = uint8_t(n);
-                CodeOfIndex[n++] = uint8_t(c);
-            }
-        n = 0;
-        for (unsigned c = 0; c < 128; ++c)
-            if (IsPairSecond(uint8_t(c))) {
-                IndexOfSecond[c] = uint8_t(n);
-                Seconds[n++] = char(c);
-            }
-    }
-};
-
-const PairTables& Pairs() {
-    static const PairTables tables;
-    return tables;
 }
 
 // Lines end at CR (an LF right after it belongs to the same line end) and at a lone LF;
@@ -188,7 +111,8 @@ bool IsSectionLine(std::string_view line) {
 }
 
 bool IsObjectSection(std::string_view line) {
-    return HasPrefix(line, "[_point]") || HasPrefix(line, "[_line]") || HasPrefix(line, "[_polygon]");
+    return Begins(line, textform::PointSection) || Begins(line, textform::LineSection) ||
+           Begins(line, textform::PolygonSection);
 }
 
 bool StartsWithEither(std::string_view line, std::string_view a, std::string_view b) {
@@ -300,10 +224,10 @@ void Reader::ReadFile() {
             Note(LineRole::Gap);
             continue;
         }
-        if (IsComment(line) || !IsSectionLine(line) || HasPrefix(line, "[end]")) {
+        if (IsComment(line) || !IsSectionLine(line) || Begins(line, textform::SectionEnd)) {
             Note(LineRole::Outside);
             KeepOutsideLine(line);
-        } else if (HasPrefix(line, "[_id]")) {
+        } else if (Begins(line, textform::IdSection)) {
             FlushPendingToHeader();
             ReadHeaderSection(line, true);
         } else if (IsObjectSection(line)) {
@@ -373,15 +297,15 @@ void Reader::ReadHeaderSection(std::string_view firstLine, bool endWithEmptyLine
         std::string_view line = TrimLeft(In.Next());
         if (line.empty()) continue;
         AddHeaderLine(line, In.LineStart(), In.ContentEnd(), In.Mark());
-        if (HasPrefix(line, "[end]")) break;
+        if (Begins(line, textform::SectionEnd)) break;
     }
     // The empty line added here stands for no text of the file.
     if (endWithEmptyLine) AddHeaderLine({}, ChunkEnd, ChunkEnd, ChunkEnd);
 }
 
 uint8_t KindOfSection(std::string_view sectionLine) {
-    if (HasPrefix(sectionLine, "[_point]")) return KindPoint;
-    if (HasPrefix(sectionLine, "[_line]")) return KindLine;
+    if (Begins(sectionLine, textform::PointSection)) return KindPoint;
+    if (Begins(sectionLine, textform::LineSection)) return KindLine;
     return KindPolygon;
 }
 
@@ -417,7 +341,7 @@ void Reader::ReadObject(std::string_view sectionLine) {
             line = ApplyKey(line, *object, hasDayBlock, dayBlock);
         }
         // The line tested here may be the last one that a bitmap block consumed.
-        if (In.AtEnd() || HasPrefix(line, "[end]")) break;
+        if (In.AtEnd() || Begins(line, textform::SectionEnd)) break;
     }
     // A line or polygon holds its subtype in TypeCode (type * 256 + subtype), as the compiled import
     // and the writer do: a "SubType" key of a standard type would otherwise be lost on saving.
@@ -440,12 +364,12 @@ void Reader::ReadObject(std::string_view sectionLine) {
 // bitmap block was read.
 std::string_view Reader::ApplyKey(std::string_view line, TGarminObject& object, bool& hasDayBlock,
                                   TXpmHeader& dayBlock) {
-    if (HasPrefix(line, "type")) {
+    if (Begins(line, textform::Type)) {
         uint32_t value;
         if (line.find('x') != std::string_view::npos)
             value = static_cast<uint32_t>(ParseHex(After(line, 'x')));
         else
-            value = static_cast<uint32_t>(StrToInt(ValueOf(line)));
+            value = static_cast<uint32_t>(StrToInt(KeyLineText(line)));
         // A point type above 0xFF carries its subtype in the low byte, as the map compiler reads it;
         // a "SubType" line after it overrides that byte.
         if (object.Kind == KindPoint && value > 0xFF) {
@@ -456,30 +380,30 @@ std::string_view Reader::ApplyKey(std::string_view line, TGarminObject& object, 
         }
         SetKeyRole(LineRole::Type);
         Advance(KeptPlace::AfterType);
-    } else if (HasPrefix(line, "subtype")) {
+    } else if (Begins(line, textform::SubType)) {
         const bool hasX = line.find('x') != std::string_view::npos;
-        object.SubTypeCode = static_cast<uint32_t>(ParseHex(hasX ? After(line, 'x') : ValueOf(line)));
+        object.SubTypeCode = static_cast<uint32_t>(ParseHex(hasX ? After(line, 'x') : KeyLineText(line)));
         SetKeyRole(LineRole::SubType);
         Advance(KeptPlace::AfterType);
-    } else if (HasPrefix(line, "useorientation")) {
-        const char flag = CharAt(ValueOf(line), 0);
+    } else if (Begins(line, textform::UseOrientation)) {
+        const char flag = CharAt(KeyLineText(line), 0);
         object.UseOrientation = flag == 'y' || flag == 'Y' ? 1 : 0;
         SetKeyRole(LineRole::Orientation);
         Advance(KeptPlace::AfterOrientation);
-    } else if (HasPrefix(line, "string")) {
+    } else if (Begins(line, textform::Label)) {
         // The text after the first "=" (or ":"): the ninth character on for "string1=", and the
         // whole label for the widely used "String=" without a digit.
         SetKeyRole(LineRole::Label, Day, object.Labels.size());
-        object.Labels.emplace_back(ValueOf(line));
+        object.Labels.emplace_back(KeyLineText(line));
         Advance(KeptPlace::AfterLabels);
-    } else if (HasPrefix(line, "fontstyle")) {
-        object.FontStyle = ParseFontStyle(Trim(ValueOf(line)));
+    } else if (Begins(line, textform::FontStyle)) {
+        object.FontStyle = ParseFontStyle(KeyLineValue(line));
         SetSpelling(object, KeptPlace::FontSpelling, line);
         SetKeyRole(LineRole::Font);
         Advance(KeptPlace::AfterFont);
-    } else if (HasPrefix(line, "daycustomcolor") || HasPrefix(line, "nightcustomcolor")) {
+    } else if (Begins(line, textform::DayLabelColour) || Begins(line, textform::NightLabelColour)) {
         const bool day = LowerAscii(line[0]) == 'd';
-        const std::optional<uint32_t> colour = LabelColourOf(Trim(ValueOf(line)));
+        const std::optional<uint32_t> colour = ParseLabelColour(KeyLineValue(line));
         if (colour) {
             (day ? object.DayLabelColour : object.NightLabelColour) = colour;
             SetSpelling(object, day ? KeptPlace::DayLabelColourSpelling : KeptPlace::NightLabelColourSpelling,
@@ -489,23 +413,24 @@ std::string_view Reader::ApplyKey(std::string_view line, TGarminObject& object, 
             Keep(object, line);
         }
         Advance(KeptPlace::AfterFont);
-    } else if (HasPrefix(line, "linewidth")) {
-        object.LineWidth = static_cast<uint8_t>(StrToInt(ValueOf(line)));
+    } else if (Begins(line, textform::LineWidth)) {
+        object.LineWidth = static_cast<uint8_t>(StrToInt(KeyLineText(line)));
         SetKeyRole(LineRole::LineWidth);
         Advance(KeptPlace::AfterWidths);
-    } else if (HasPrefix(line, "borderwidth")) {
-        object.BorderWidth = static_cast<uint8_t>(StrToInt(ValueOf(line)));
+    } else if (Begins(line, textform::BorderWidth)) {
+        object.BorderWidth = static_cast<uint8_t>(StrToInt(KeyLineText(line)));
         SetKeyRole(LineRole::BorderWidth);
         Advance(KeptPlace::AfterWidths);
-    } else if (HasPrefix(line, "dayxpm") || HasPrefix(line, "xpm") || HasPrefix(line, "nightxpm")) {
-        SetKeyRole(LineRole::XpmHeader, HasPrefix(line, "nightxpm") ? Night : Day);
-        if (!HasPrefix(line, "nightxpm")) {
+    } else if (Begins(line, textform::DayXpm) || Begins(line, textform::Xpm) ||
+               Begins(line, textform::NightXpm)) {
+        SetKeyRole(LineRole::XpmHeader, Begins(line, textform::NightXpm) ? Night : Day);
+        if (!Begins(line, textform::NightXpm)) {
             line = ReadBitmapBlock(line, Day, object);
             hasDayBlock = true;
             dayBlock = object.XpmHeader[Day];
             Advance(KeptPlace::AfterBlock, Day);
         }
-        if (HasPrefix(line, "nightxpm")) {
+        if (Begins(line, textform::NightXpm)) {
             line = ReadBitmapBlock(line, Night, object);
             Advance(KeptPlace::AfterBlock, Night);
         }
@@ -514,7 +439,7 @@ std::string_view Reader::ApplyKey(std::string_view line, TGarminObject& object, 
         // not kept: they would end the section early when written back.
         Keep(object, line);
     } else {
-        SetKeyRole(HasPrefix(line, "[end]") ? LineRole::End : LineRole::Ignored);
+        SetKeyRole(Begins(line, textform::SectionEnd) ? LineRole::End : LineRole::Ignored);
     }
     return line;
 }
@@ -594,7 +519,7 @@ void Reader::ReadColourLine(std::string_view line, TGarminObject& object, int va
         const std::string_view tail = line.substr(close + 1);
         PushKept(object, {KeptPlace::ColourTail, static_cast<uint8_t>(variant), static_cast<uint16_t>(index),
                           std::string(tail)});
-        alphaKey = AlphaKeyOf(tail);
+        alphaKey = FindAlphaKey(tail);
     }
 
     ColourLine.assign(line.substr(0, 1));
@@ -605,7 +530,7 @@ void Reader::ReadColourLine(std::string_view line, TGarminObject& object, int va
     // Positions counted from 1, with a missing key at position 0.
     const size_t k = keyIndex == std::string_view::npos ? 0 : keyIndex + 1;
     for (size_t p = k + 1; p + 4 <= rest.size(); ++p) {
-        if (HasPrefix(rest.substr(p - 1), "none")) {
+        if (Begins(rest.substr(p - 1), textform::NoColour)) {
             entry.TransparentMark = TransparentMarkNone;
             if (alphaKey && AlphaOfAlphaKey(*alphaKey) != AlphaOpaque)
                 object.SetColourAlpha(variant, index, AlphaOfAlphaKey(*alphaKey));
@@ -740,16 +665,6 @@ std::string_view Reader::ReadPixelRows(int variant, TGarminObject& object, const
     return line;
 }
 
-// Takes an integer off the front of the XPM header text up to the first space (or all of it
-// when there is none) and removes the text through that space.
-uint8_t TakeHeaderNumber(std::string_view& text) {
-    const size_t space = text.find(' ');
-    if (space == std::string_view::npos) return static_cast<uint8_t>(StrToInt(text));
-    const uint8_t value = static_cast<uint8_t>(StrToInt(text.substr(0, space)));
-    text.remove_prefix(space + 1);
-    return value;
-}
-
 bool IsInList(const ObjectList& list, const TGarminObject* object) {
     for (const auto& entry : list)
         if (entry.get() == object) return true;
@@ -768,153 +683,6 @@ void GiveQuadrats(const std::vector<DayBlockReport>& dayBlocks) {
 }
 
 } // namespace
-
-std::optional<std::pair<size_t, size_t>> AlphaKeyDigits(std::string_view tail) {
-    for (size_t at = tail.find("alpha"); at != std::string_view::npos; at = tail.find("alpha", at + 1)) {
-        size_t i = at + 5;
-        while (i < tail.size() && (tail[i] == ' ' || tail[i] == '\t'))
-            ++i;
-        if (i >= tail.size() || tail[i] != '=') continue;
-        ++i;
-        while (i < tail.size() && (tail[i] == ' ' || tail[i] == '\t'))
-            ++i;
-        if (i >= tail.size() || tail[i] < '0' || tail[i] > '9') continue;
-        size_t end = i;
-        while (end < tail.size() && tail[end] >= '0' && tail[end] <= '9')
-            ++end;
-        return std::pair{i, end};
-    }
-    return std::nullopt;
-}
-
-int32_t StrToInt(std::string_view text) {
-    auto fail = [text]() -> ConversionError { return ConversionError(FillIn(NotValidInteger, {text})); };
-    size_t i = 0;
-    while (i < text.size() && IsBlank(text[i]))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    unsigned base = 10;
-    if (i < text.size() && (text[i] == '$' || text[i] == 'x' || text[i] == 'X')) {
-        base = 16;
-        ++i;
-    } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
-        base = 16;
-        i += 2;
-    }
-    if (i == text.size()) throw fail();
-    const uint64_t limit = negative ? uint64_t{1} << 31 : (uint64_t{1} << 31) - 1;
-    uint64_t value = 0;
-    for (; i < text.size(); ++i) {
-        const char c = LowerAscii(text[i]);
-        unsigned digit;
-        if (c >= '0' && c <= '9')
-            digit = static_cast<unsigned>(c - '0');
-        else if (base == 16 && c >= 'a' && c <= 'f')
-            digit = static_cast<unsigned>(c - 'a' + 10);
-        else
-            throw fail();
-        value = value * base + digit;
-        if (value > limit) throw fail();
-    }
-    return negative ? static_cast<int32_t>(-static_cast<int64_t>(value)) : static_cast<int32_t>(value);
-}
-
-int32_t ParseHex(std::string_view text) {
-    if (text.size() > 6) return 0;
-    int32_t value = 0;
-    for (char c : text) {
-        const int code = static_cast<unsigned char>(LowerAscii(c));
-        // Characters outside 0-9 and a-f are not rejected: they give their computed digit value.
-        value = value * 16 + (code >= 64 ? code - 87 : code - 48);
-    }
-    return value;
-}
-
-void ParseXpmHeader(std::string_view line, TXpmHeader& header) {
-    std::string_view text = After(line, '"');
-    text = TrimLeft(text.substr(0, text.find('"')));
-    header.Width = TakeHeaderNumber(text);
-    header.Height = TakeHeaderNumber(text);
-    header.ColourCount = TakeHeaderNumber(text);
-    header.CharsPerPixel = static_cast<uint8_t>(StrToInt(text));
-}
-
-std::string_view KeyLineValue(std::string_view line) {
-    return Trim(ValueOf(line));
-}
-
-std::optional<uint32_t> ParseLabelColour(std::string_view value) {
-    return LabelColourOf(value);
-}
-
-std::optional<uint32_t> FindAlphaKey(std::string_view tail) {
-    return AlphaKeyOf(tail);
-}
-
-std::array<char, 2> TwoCharCode(char code) {
-    const uint8_t c = static_cast<uint8_t>(code);
-    if (IsPlainCode(c)) return {code, code};
-    const size_t index = Pairs().IndexOfCode[c];
-    const size_t seconds = Pairs().Seconds.size();
-    return {PairLeads[index / seconds], Pairs().Seconds[index % seconds]};
-}
-
-std::optional<char> CodeOfTwoChars(char first, char second) {
-    const uint8_t a = static_cast<uint8_t>(first);
-    const uint8_t b = static_cast<uint8_t>(second);
-    if (a == b) return IsPlainCode(a) ? std::optional<char>(first) : std::nullopt;
-    const size_t lead = PairLeads.find(first);
-    if (lead == std::string_view::npos || !IsPairSecond(b)) return std::nullopt;
-    const size_t index = lead * Pairs().Seconds.size() + Pairs().IndexOfSecond[b];
-    if (index >= 256 - 94) return std::nullopt;
-    return static_cast<char>(Pairs().CodeOfIndex[index]);
-}
-
-uint8_t ParseFontStyle(std::string_view value) {
-    if (HasPrefix(value, "nolabel")) return FontNoLabel;
-    auto is = [value](std::string_view lowerName) {
-        return value.size() == lowerName.size() && HasPrefix(value, lowerName);
-    };
-    if (is("smallfont") || is("small")) return FontSmall;
-    if (is("normalfont") || is("normal")) return FontNormal;
-    if (is("largefont") || is("large")) return FontLarge;
-    return FontDefault;
-}
-
-std::string_view FontStyleName(uint8_t fontStyle) {
-    switch (fontStyle) {
-    case FontNoLabel:
-        return "NoLabel";
-    case FontSmall:
-        return "SmallFont";
-    case FontNormal:
-        return "NormalFont";
-    case FontLarge:
-        return "LargeFont";
-    default:
-        return "Default";
-    }
-}
-
-uint8_t AlphaOfOpacity(uint8_t opacity) {
-    return static_cast<uint8_t>((255 - opacity + 8) / 17);
-}
-
-// "alpha=N" stands for the opacity 255 - 17 N, taken modulo 256 as the map compiler does.
-uint8_t AlphaOfAlphaKey(uint32_t value) {
-    return AlphaOfOpacity(static_cast<uint8_t>((255u - 17u * value) & 0xFFu));
-}
-
-std::string_view DeclaredCodePage(const std::vector<std::string>& headerLines) {
-    for (const std::string& line : headerLines)
-        if (HasPrefix(line, "codepage")) return Trim(ValueOf(line));
-    return {};
-}
-
-bool WritesUtf8(const TypDocument& doc) {
-    return doc.ByteOrderMark || doc.Utf8 || DeclaredCodePage(doc.HeaderLines) == "65001";
-}
 
 void ReadTextTyp(std::string_view bytes, TypDocument& doc, std::vector<DayBlockReport>& dayBlocks) {
     // A byte-order mark is never part of the first line.

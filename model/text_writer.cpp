@@ -134,7 +134,7 @@ class KeptLines {
 void WriteLabels(TextOut& out, const TGarminObject& object) {
     for (size_t i = 0; i < object.Labels.size(); ++i) {
         if (object.Labels[i].empty()) continue;
-        out << "string";
+        out << textform::Label;
         out.Dec(static_cast<unsigned>(i + 1)) << '=' << object.Labels[i];
         out.EndLine();
     }
@@ -151,20 +151,20 @@ void WriteFont(TextOut& out, const TGarminObject& object, const KeptLines& kept)
         if (kept.Font && ParseFontStyle(KeyLineValue(kept.Font->Text)) == *object.FontStyle)
             out.Line(kept.Font->Text);
         else
-            out << "FontStyle=" << FontStyleName(*object.FontStyle), out.EndLine();
+            out << textform::FontStyle << '=' << FontStyleName(*object.FontStyle), out.EndLine();
     }
     const struct {
         const std::optional<uint32_t>& Value;
         const TKeptLine* Spelling;
         std::string_view Key;
-    } colours[] = {{object.DayLabelColour, kept.DayColour, "DaycustomColor=#"},
-                   {object.NightLabelColour, kept.NightColour, "NightcustomColor=#"}};
+    } colours[] = {{object.DayLabelColour, kept.DayColour, textform::DayLabelColour},
+                   {object.NightLabelColour, kept.NightColour, textform::NightLabelColour}};
     for (const auto& colour : colours) {
         if (!colour.Value) continue;
         if (colour.Spelling && ParseLabelColour(KeyLineValue(colour.Spelling->Text)) == colour.Value) {
             out.Line(colour.Spelling->Text);
         } else {
-            out << colour.Key;
+            out << colour.Key << "=#";
             WriteRgb(out, *colour.Value);
             out.EndLine();
         }
@@ -190,7 +190,7 @@ void WriteColourLine(TextOut& out, const TColourEntry& entry, unsigned charsPerP
     if (!digits && !tail && alpha == AlphaOpaque) {
         // The common case, as it always was.
         if (entry.IsTransparent()) {
-            out << " c none\"";
+            out << " c " << textform::NoColour << '"';
         } else {
             out << " c #";
             out.Hex2(static_cast<uint32_t>(entry.Red)).Hex2(static_cast<uint32_t>(entry.Green));
@@ -205,7 +205,7 @@ void WriteColourLine(TextOut& out, const TColourEntry& entry, unsigned charsPerP
                                         : AlphaOpaque;
     const bool kept = keptAlpha == alpha;
     if (entry.IsTransparent()) {
-        out << " c none\"";
+        out << " c " << textform::NoColour << '"';
     } else {
         out << " c #";
         out.Hex2(static_cast<uint32_t>(entry.Red)).Hex2(static_cast<uint32_t>(entry.Green));
@@ -289,7 +289,7 @@ void WriteLabelsAndFont(TextOut& out, const TGarminObject& object, KeptLines& ke
 // a file read from text leaves the spacing to the text around it.
 void WriteSectionEnd(TextOut& out, KeptLines& kept, SectionFrame frame) {
     kept.WriteUpTo(out, KeptLines::AfterSectionKey - 1);
-    out.Line("[end]");
+    out.Line(textform::SectionEnd);
     if (frame == SectionFrame::Own) out.EndLine();
     if (frame != SectionFrame::Bare && kept.HasAfterSection()) {
         if (frame == SectionFrame::Inserted) out.EndLine();
@@ -302,52 +302,55 @@ void WriteSectionEnd(TextOut& out, KeptLines& kept, SectionFrame frame) {
 // form the map compiler reads as that type and subtype; smaller types keep their "SubType" line.
 void WritePoint(TextOut& out, const TGarminObject& object, KeptLines& kept, SectionFrame frame) {
     kept.Take(object);
-    WriteSectionStart(out, "[_point]", kept, frame);
-    out << "Type=0x";
+    WriteSectionStart(out, textform::PointSection, kept, frame);
+    out << textform::Type << "=0x";
     if (object.TypeCode > 0xFF) {
         out.Hex2(object.TypeCode << 8 | (object.SubTypeCode & 0xFF)).EndLine();
     } else {
         out.Hex2(object.TypeCode).EndLine();
-        out << "SubType=0x";
+        out << textform::SubType << "=0x";
         out.Hex2(object.SubTypeCode).EndLine();
     }
     kept.WriteUpTo(out, KeptLines::Key(KeptPlace::AfterType));
     WriteLabelsAndFont(out, object, kept);
     kept.WriteUpTo(out, KeptLines::Key(KeptPlace::AfterWidths));
-    if (object.XpmHeader[Day].Width != 0) WriteBitmapBlock(out, object, Day, "DayXPM", kept);
+    if (object.XpmHeader[Day].Width != 0) WriteBitmapBlock(out, object, Day, textform::DayXpm, kept);
     kept.WriteUpTo(out, KeptLines::AfterBlockKey(Day));
-    if (object.XpmHeader[Night].Width != 0) WriteBitmapBlock(out, object, Night, "NightXPM", kept);
+    if (object.XpmHeader[Night].Width != 0) WriteBitmapBlock(out, object, Night, textform::NightXpm, kept);
     WriteSectionEnd(out, kept, frame);
 }
 
 void WriteLine(TextOut& out, const TGarminObject& object, KeptLines& kept, SectionFrame frame) {
     kept.Take(object);
-    WriteSectionStart(out, "[_line]", kept, frame);
-    out << "Type=0x";
+    WriteSectionStart(out, textform::LineSection, kept, frame);
+    out << textform::Type << "=0x";
     out.Hex2(object.TypeCode).EndLine();
     kept.WriteUpTo(out, KeptLines::Key(KeptPlace::AfterType));
-    if (object.UseOrientation > 0) out.Line("UseOrientation=Y");
+    if (object.UseOrientation > 0) {
+        out << textform::UseOrientation << "=Y";
+        out.EndLine();
+    }
     WriteLabelsAndFont(out, object, kept);
     if (object.XpmHeader[Day].Width == 0) {
-        out << "LineWidth=";
+        out << textform::LineWidth << '=';
         out.Dec(object.LineWidth).EndLine();
-        out << "BorderWidth=";
+        out << textform::BorderWidth << '=';
         out.Dec(object.BorderWidth).EndLine();
     }
     kept.WriteUpTo(out, KeptLines::Key(KeptPlace::AfterWidths));
-    WriteBitmapBlock(out, object, Day, "XPM", kept);
+    WriteBitmapBlock(out, object, Day, textform::Xpm, kept);
     WriteSectionEnd(out, kept, frame);
 }
 
 void WritePolygon(TextOut& out, const TGarminObject& object, KeptLines& kept, SectionFrame frame) {
     kept.Take(object);
-    WriteSectionStart(out, "[_polygon]", kept, frame);
-    out << "Type=0x";
+    WriteSectionStart(out, textform::PolygonSection, kept, frame);
+    out << textform::Type << "=0x";
     out.Hex2(object.TypeCode).EndLine();
     kept.WriteUpTo(out, KeptLines::Key(KeptPlace::AfterType));
     WriteLabelsAndFont(out, object, kept);
     kept.WriteUpTo(out, KeptLines::Key(KeptPlace::AfterWidths));
-    WriteBitmapBlock(out, object, Day, "XPM", kept);
+    WriteBitmapBlock(out, object, Day, textform::Xpm, kept);
     WriteSectionEnd(out, kept, frame);
 }
 
@@ -384,9 +387,9 @@ void WriteObjectSection(TextOut& out, const TGarminObject& object, SectionFrame 
 // The map compiler takes its code page from a line that begins with "CodePage=" exactly: no blank
 // before it, this letter case, no blank before "=".
 std::optional<std::string_view> CompilerCodePageOf(std::string_view line) {
-    constexpr std::string_view Key = "CodePage=";
-    if (!line.starts_with(Key)) return std::nullopt;
-    return line.substr(Key.size());
+    if (!line.starts_with(textform::CodePage) || !line.substr(textform::CodePage.size()).starts_with('='))
+        return std::nullopt;
+    return line.substr(textform::CodePage.size() + 1);
 }
 
 // Code page 1251 and 1256 define every byte of the UTF-8 head; the other single-byte code pages lack

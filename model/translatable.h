@@ -3,6 +3,8 @@
 // show it, and the engines themselves never translate.
 #pragma once
 
+#include "model/ascii.h"
+
 #include <functional>
 #include <initializer_list>
 #include <span>
@@ -15,8 +17,7 @@ namespace velmora {
 // modifier ("ru-RU", "ru_RU.UTF-8", "ru@petr1708"), letters in either case; "rue" is another language.
 // The window and velmora-typ choose their language by it.
 constexpr bool NamesRussian(std::string_view name) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    if (name.size() < 2 || lower(name[0]) != 'r' || lower(name[1]) != 'u') return false;
+    if (!StartsWithIgnoringAsciiCase(name, "ru")) return false;
     return name.size() == 2 || std::string_view("-_.@").find(name[2]) != std::string_view::npos;
 }
 

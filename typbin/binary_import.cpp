@@ -1,5 +1,6 @@
 #include "typbin/binary_import.h"
 
+#include "model/ascii.h"
 #include "model/texts1251.h"
 #include "typbin/binary_records.h"
 #include "typbin/byte_reader.h"
@@ -58,15 +59,6 @@ struct IndexEntry {
     uint32_t SubType = 0;
     uint32_t RecordOffset = 0;
 };
-
-char FoldAscii(char c) {
-    return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
-}
-
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [](char x, char y) { return FoldAscii(x) == FoldAscii(y); });
-}
 
 bool HasSignature(std::string_view bytes) {
     return bytes.size() >= SignatureOffset + Signature.size() &&

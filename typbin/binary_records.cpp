@@ -1,6 +1,7 @@
 #include "typbin/binary_records.h"
 #include "typbin/record_layout.h"
 
+#include "model/ascii.h"
 #include "typbin/bitmap_decoding.h"
 
 #include <algorithm>
@@ -139,7 +140,7 @@ std::string LabelLine(uint8_t language, std::span<const uint8_t> text) {
         if (SplitsLine(uint8_t(line[i]))) line[i] = ' ';
     // A line of the text form cannot end in blanks (the reader removes them), so the label keeps
     // none: what is saved then reads back as the label the document holds.
-    while (line.size() > start && uint8_t(line.back()) <= ' ')
+    while (line.size() > start && IsBlank(line.back()))
         line.pop_back();
     return line;
 }
@@ -270,16 +271,15 @@ void RecordDecoder::DecodePointRecord(TGarminObject& object) {
 }
 
 void RecordDecoder::DecodeLineRecord(TGarminObject& object) {
-    const uint8_t first = Reader.U8();
-    const uint8_t flags = Reader.U8();
-    const uint8_t colourType = first & 7;
-    const int rows = first >> 3;
+    const PairRecordHead head = ReadPairRecordHead(Reader, KindLine);
+    const uint8_t colourType = head.ColourType;
+    const int rows = head.Rows;
     const bool hasBitmap = rows > 0 && LineTablesWithBitmap[colourType].HasBitmap;
     ApplyTableLayout(rows > 0 ? LineTablesWithBitmap[colourType] : LineTablesWithoutBitmap[colourType],
                      Reader, object);
     object.XpmHeader[Day].CharsPerPixel = 1;
     // Compilers set the orientation flag of solid lines too.
-    if (rows == 0 || hasBitmap) object.UseOrientation = flags & LineWithoutOrientation ? 0 : 1;
+    if (rows == 0 || hasBitmap) object.UseOrientation = head.WithoutOrientation ? 0 : 1;
     if (rows == 0) {
         constexpr uint8_t DayAndNightNoBorder = 7, OneColourNoBorder = 6;
         const uint8_t lineWidth = Reader.U8();
@@ -294,21 +294,21 @@ void RecordDecoder::DecodeLineRecord(TGarminObject& object) {
     EqualiseTables(object);
     object.Quadrat = TQuadrat::Create(object.XpmHeader[Day].Width, object.XpmHeader[Day].Height,
                                       object.XpmHeader[Day].ColourCount);
-    if (flags & LineHasLabels) DecodeLocalizationStrings(object);
-    if (flags & LineHasFont) DecodeFont(object);
+    if (head.HasLabels) DecodeLocalizationStrings(object);
+    if (head.HasFont) DecodeFont(object);
 }
 
 void RecordDecoder::DecodePolygonRecord(TGarminObject& object) {
-    const uint8_t first = Reader.U8();
-    const TableLayout& layout = PolygonTables[first & 0x0F];
+    const PairRecordHead head = ReadPairRecordHead(Reader, KindPolygon);
+    const TableLayout& layout = PolygonTables[head.ColourType];
     ApplyTableLayout(layout, Reader, object);
     object.XpmHeader[Day].CharsPerPixel = 1;
     if (layout.HasBitmap) DecodeMonochrome(object, PolygonRows);
     EqualiseTables(object);
     object.Quadrat = TQuadrat::Create(object.XpmHeader[Day].Width, object.XpmHeader[Day].Height,
                                       object.XpmHeader[Day].ColourCount);
-    if (first & PolygonHasLabels) DecodeLocalizationStrings(object);
-    if (first & PolygonHasFont) DecodeFont(object);
+    if (head.HasLabels) DecodeLocalizationStrings(object);
+    if (head.HasFont) DecodeFont(object);
 }
 
 void RecordDecoder::DecodeLocalizationStrings(TGarminObject& object) {

@@ -1,4 +1,5 @@
-// Decoding of the point, line and polygon records of a compiled file into objects.
+// Decoding of the point, line and polygon records of a compiled file into objects: the import's
+// side of typbin/record_encoding.h.
 #pragma once
 
 #include "model/maintyp.h"

@@ -2,6 +2,7 @@
 
 #include "model/text_format.h"
 
+#include "view/colour.h"
 #include "view/transparency.h"
 
 #include <QCoreApplication>
@@ -94,8 +95,7 @@ QString ColourReadout(const TGarminObject& object, int view, int selectedIndex, 
     const int variant = BitmapView(object, view);
     if (selectedIndex < 0 || selectedIndex >= UsableColourCount(object, variant)) return {};
     if (itemText.left(4) == NoneText) return NoneText.toString();
-    const TColourEntry& entry = object.Colours[size_t(variant)][size_t(selectedIndex)];
-    return Hex(uint8_t(entry.Red), 2) + Hex(uint8_t(entry.Green), 2) + Hex(uint8_t(entry.Blue), 2);
+    return ColourHexText(object.Colours[size_t(variant)][size_t(selectedIndex)].Colour());
 }
 
 } // namespace velmora
