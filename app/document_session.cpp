@@ -105,8 +105,8 @@ DocumentSession::OpenOutcome DocumentSession::Open(const QString& fileName, Kind
 }
 
 DocumentSession::OpenOutcome DocumentSession::ImportBytes(const QByteArray& bytes, const QString& name) {
-    return Take([&] { return LoadTypBytes(bytes.toStdString(), ToLocalPath(name), KindRule::Compiled); }, name,
-                KindRule::Compiled);
+    return Take([&] { return LoadTypBytes(bytes.toStdString(), ToLocalPath(name), KindRule::Compiled); },
+                name, KindRule::Compiled);
 }
 
 DocumentSession::OpenOutcome DocumentSession::Take(const std::function<LoadedDocument()>& load,
