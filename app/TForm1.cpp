@@ -26,7 +26,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -41,7 +40,6 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTextCursor>
-#include <QWheelEvent>
 
 #include <exception>
 

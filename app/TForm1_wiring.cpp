@@ -2,51 +2,21 @@
 // The handler files are called from here and from their own signals only, so the window's core
 // (TForm1.cpp) and the handler files do not call each other in a circle.
 #include "app/TForm1.h"
-#include "app/language.h"
 
-#include "app/Ab.h"
-#include "app/creation_mode.h"
-#include "app/map_preview.h"
-#include "app/settings_file.h"
-
-#include "commands/catalogues.h"
-#include "commands/edit_commands.h"
 #include "commands/edit_history.h"
-#include "model/text_format.h"
-#include "view/display.h"
-#include "view/matrix.h"
-#include "view/properties.h"
-#include "view/render.h"
-#include "view/transparency.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QGroupBox>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
-#include <QScrollArea>
 #include <QScrollBar>
-#include <QSettings>
-#include <QSignalBlocker>
 #include <QSpinBox>
-#include <QSplitter>
-#include <QStatusBar>
-#include <QTextCursor>
 #include <QWheelEvent>
-
-#include <exception>
 
 namespace velmora {
 
